@@ -1,0 +1,70 @@
+# Motionbench: `make run` and `make test` do all the set-up on a fresh Debian or
+# Ubuntu machine: they install what is missing, configure, build and go.
+
+BUILD      ?= build
+SAN_BUILD  ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+JOBS       ?= $(shell nproc)
+
+PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev libgtest-dev libbenchmark-dev \
+           xvfb xauth fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test sanitize bench fuzz examples screenshot format clean
+
+all: build
+
+# Installs only the packages that are missing, so it is quick on a set-up machine.
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./src/app/motionbench
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DMB_SANITIZE=ON -DMB_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/bench_engine
+	@if [ -x $(BUILD)/bench/bench_view ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_view; fi
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DMB_FUZZ=ON -DMB_GUI=OFF -DMB_BENCH=OFF \
+	  -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_reader
+	mkdir -p fuzz-corpus && cp -n examples/*.kmx fuzz-corpus/ 2>/dev/null || true
+	$(FUZZ_BUILD)/fuzz/fuzz_reader -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus
+
+examples: build
+	$(BUILD)/src/cli/make_examples examples
+
+screenshot: build
+	tools/screenshot.sh $(BUILD)
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,75 @@
+// Moving an experiment: run start and stop, the stepping loop, and one sub-step
+// of one ball under every force, track and bump.
+#pragma once
+
+#include "scene/scene.h"
+
+namespace mb {
+
+// The per-ball display work of the last sub-step of a tick. The engine never
+// touches pixels: the view implements this, the headless runner and the tests
+// pass their own (or none).
+class TickDisplay {
+public:
+    virtual ~TickDisplay() = default;
+    // Before the sub-steps of a tick, while no ball is followed by the data window.
+    virtual void drawTimeBox(const Scene& scene) { (void)scene; }
+    // The followed ball's values changed; called from every ball's display work.
+    virtual void updateDataWindow(const Scene& scene, int ball) {
+        (void)scene;
+        (void)ball;
+    }
+    // Move ball j's picture from its stored screen position to (sx, sy), with the
+    // connectors lifted around it. The engine stores (sx, sy) afterwards.
+    virtual void moveBall(Scene& scene, int ball, int sx, int sy) {
+        (void)scene;
+        (void)ball;
+        (void)sx;
+        (void)sy;
+    }
+};
+
+// Physical constants of the laboratory.
+inline constexpr double kGravityG = 6.672e-11;
+inline constexpr double kCoulombK = 9e9;
+inline constexpr double kPermittivity = 1.0;
+inline constexpr double kStandardGravity = 9.8;
+inline constexpr double kLightSpeed = 3e8;
+inline constexpr double kControllableArea = 36000.0;  // pixels from the surface origin
+
+enum StepResult : int { kStepNormal = 0, kStepOverflow = 2 };
+
+// Every in-use ball back to its initial state, with its screen position.
+void ResetBallsToInitial(Scene& scene);
+
+// The scene side of pressing Run: balls to their initial state, presence
+// switches from the tables, cord and pole lengths derived, RunTime 0, Running set.
+void StartRun(Scene& scene);
+
+// The scene side of Stop: Running cleared, balls back to their initial state.
+void StopRun(Scene& scene);
+
+// Length and stiffness of every cord and pole from the balls' initial positions.
+void PrepareRun(Scene& scene);
+
+// One timer tick: StepsPerTick sub-steps of every ball. Returns kStepOverflow
+// when a ball left the controllable area (or its motion stopped being a finite
+// number); the tick is then abandoned where it stood.
+int StepScene(Scene& scene, TickDisplay* display);
+
+// One sub-step of ball j. Fx and Fy must have been cleared by the caller.
+// Returns false when the step would have produced a value that is not finite;
+// the ball then keeps the state it had before the step.
+bool AdvanceBall(Scene& scene, int j);
+
+// The pieces of AdvanceBall that the curve computation repeats on its own.
+// Field, mutual and connector forces, in their fixed order (each under its switch).
+void AddForces(Scene& scene, int j);
+// Relativistic mass from the current speed (call only while RelativityOn).
+void ApplyRelativity(Ball& ball);
+// Straight then circular tracks, each under its presence switch.
+void ApplyTracks(Scene& scene, int j);
+// Bumps of ball j against every other ball (call only while BumpOn).
+void ApplyBumps(Scene& scene, int j);
+
+}  // namespace mb

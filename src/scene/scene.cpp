@@ -1,0 +1,131 @@
+#include "scene/scene.h"
+
+#include <cmath>
+
+namespace mb {
+
+int Scene::remarkCount() const {
+    int n = 0;
+    while (n < kRemarkCapacity && remarks[static_cast<std::size_t>(n)].inUse()) ++n;
+    return n;
+}
+
+const char* DefaultNamePrefix(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Damping: return "Damp_field";
+        case ElementKind::GravityMass: return "Mass_";
+        case ElementKind::PointCharge: return "E_dot_";
+        case ElementKind::ElectricField: return "E_field_";
+        case ElementKind::MagneticField: return "Magnetic_";
+        case ElementKind::HangingSpring: return "P_spring_";
+        case ElementKind::LinkSpring: return "L_spring_";
+        case ElementKind::StraightTrack: return "R_track_";
+        case ElementKind::CircularTrack: return "C_track_";
+        case ElementKind::HangingCord: return "P_cord_";
+        case ElementKind::LinkCord: return "Link_cord_";
+        case ElementKind::HangingPole: return "P_pole_";
+        case ElementKind::LinkPole: return "Link_pole_";
+        case ElementKind::Ball: return "Ball_";
+        default: return "";
+    }
+}
+
+void ResetScene(Scene& scene) {
+    scene.settings.GravityOn = 0;
+    scene.settings.MutualGravitationOn = 0;
+    scene.settings.MutualCoulombOn = 0;
+    scene.settings.RelativityOn = 0;
+    scene.settings.BumpOn = 0;
+    // The cord and pole switches are left for the next full redraw to refresh.
+    PresenceSwitches& p = scene.presence;
+    p.damping = p.gravityMass = p.pointCharge = p.electricField = p.magneticField = 0;
+    p.hangingSpring = p.linkSpring = p.straightTrack = p.circularTrack = 0;
+
+    scene.SelectedBall = -1;
+    scene.settings.StepTime = 0.001;
+    scene.RunTime = 0.0;
+    scene.view = ViewScale{};
+    scene.settings.ShowCoordinate = 1;
+
+    scene.balls.clear();
+    scene.dampingFields.clear();
+    scene.gravityMasses.clear();
+    scene.pointCharges.clear();
+    scene.electricFields.clear();
+    scene.magneticFields.clear();
+    scene.hangingSprings.clear();
+    scene.linkSprings.clear();
+    scene.straightTracks.clear();
+    scene.circularTracks.clear();
+    scene.hangingCords.clear();
+    scene.linkCords.clear();
+    scene.hangingPoles.clear();
+    scene.linkPoles.clear();
+
+    scene.curve = CurveSettings{};
+    // Remarks lose their texts but keep their fonts, so a new remark starts with
+    // the font the slot had.
+    for (Remark& r : scene.remarks) r.text.clear();
+}
+
+void ResetBallToInitial(Ball& b, const ViewScale& view) {
+    b.x = b.x0;
+    b.y = b.y0;
+    b.markX = b.x0;
+    b.markY = b.y0;
+    b.vx = b.vx0;
+    b.vy = b.vy0;
+    b.prevMeanVx = b.vx0;
+    b.prevMeanVy = b.vy0;
+    b.mass = b.M0;
+    b.screenX = view.ballColumn(b.x0);
+    b.screenY = view.ballRow(b.y0);
+    b.pixelRadius = view.pixelRadius(b.R);
+}
+
+void RefreshPresenceSwitches(Scene& s) {
+    PresenceSwitches& p = s.presence;
+    p.damping = s.dampingFields[0].inUse();
+    p.gravityMass = s.gravityMasses[0].inUse();
+    p.pointCharge = s.pointCharges[0].inUse();
+    p.electricField = s.electricFields[0].inUse();
+    p.magneticField = s.magneticFields[0].inUse();
+    p.hangingSpring = s.hangingSprings[0].inUse();
+    p.linkSpring = s.linkSprings[0].inUse();
+    p.hangingCord = s.hangingCords[0].inUse();
+    p.linkCord = s.linkCords[0].inUse();
+    p.hangingPole = s.hangingPoles[0].inUse();
+    p.linkPole = s.linkPoles[0].inUse();
+    p.straightTrack = s.straightTracks[0].inUse();
+    p.circularTrack = s.circularTracks[0].inUse();
+}
+
+StraightTrack MakeStraightTrack(double xs, double ys, double xe, double ye) {
+    if (xs > xe) {
+        std::swap(xs, xe);
+        std::swap(ys, ye);
+    }
+    // A zero difference is replaced by a tiny one so that a horizontal or vertical
+    // track still gets a finite line; the coefficients are huge but exact enough.
+    double dx = xs - xe;
+    double dy = ys - ye;
+    if (std::fabs(dx) < 1e-70) dx = 1e-70;
+    if (std::fabs(dy) < 1e-70) dy = 1e-70;
+    StraightTrack t{};
+    t.A = 1.0;
+    t.B = -dx / dy;
+    t.C = ((ys - ye) / dx * xs - ys) * t.B;
+    t.norm = std::sqrt(t.A * t.A + t.B * t.B);
+    t.theta = std::atan(-t.A / t.B);
+    t.xs = xs;
+    t.ys = ys;
+    t.xe = xe;
+    t.ye = ye;
+    return t;
+}
+
+bool BallExists(const Scene& scene, int index) {
+    return index >= 0 && index < kBallCapacity && scene.balls[index].inUse();
+}
+
+}  // namespace mb

@@ -1,0 +1,71 @@
+// A Prompts double for tests: records every message and answers from a script.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "view/prompts.h"
+
+namespace mb::test {
+
+struct RecordedMessage {
+    QString text;
+    QString caption;
+    int buttons;
+};
+
+class ScriptedPrompts : public Prompts {
+public:
+    std::vector<RecordedMessage> messages;
+    std::deque<Button> answers;              // for message(); Ok when empty
+    std::deque<QString> files;               // for the file and picture choosers; "" (cancel) when empty
+    std::deque<std::function<int(QDialog&)>> dialogs;  // for exec(); Rejected when empty
+    std::vector<QString> dialogsShown;       // object names of the dialogs run
+    std::vector<QString> fileTitles;
+    bool fontAnswer = false;
+    QFont fontChoice;
+
+    Button message(const QString& text, const QString& caption, int buttons) override {
+        messages.push_back({text, caption, buttons});
+        if (answers.empty()) return Ok;
+        Button b = answers.front();
+        answers.pop_front();
+        return b;
+    }
+    QString openFile(const QString& title, const QString&, const QString&) override { return nextFile(title); }
+    QString saveFile(const QString& title, const QString&, const QString&, const QString&) override {
+        return nextFile(title);
+    }
+    QString openPicture(const QString& title, const QString&) override { return nextFile(title); }
+    bool chooseFont(QFont& font, const QString&) override {
+        if (fontAnswer) font = fontChoice;
+        return fontAnswer;
+    }
+    int exec(QDialog& dialog) override {
+        dialogsShown.push_back(dialog.objectName());
+        if (dialogs.empty()) return QDialog::Rejected;
+        auto f = std::move(dialogs.front());
+        dialogs.pop_front();
+        return f(dialog);
+    }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const auto& m : messages) out << m.text;
+        return out;
+    }
+
+private:
+    QString nextFile(const QString& title) {
+        fileTitles.push_back(title);
+        if (files.empty()) return {};
+        QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+};
+
+}  // namespace mb::test
