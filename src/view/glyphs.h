@@ -1,0 +1,70 @@
+// The look of every element kind. Each routine draws every in-use record of one
+// table with an open painter on the surface; the passes call them in their fixed
+// order. Geometry helpers are exposed so their results can be checked directly.
+#pragma once
+
+#include <QLine>
+#include <QPoint>
+#include <random>
+#include <vector>
+
+#include "scene/scene.h"
+#include "view/scene_surface.h"
+
+class QPainter;
+
+namespace mb {
+
+// Truncation toward zero of a surface coordinate, held within a range the
+// rasteriser handles (a scene far outside the surface still draws nothing wrong).
+int TruncPixel(double value);
+
+// Rectangle outline of left, top, right, bottom, the right column and bottom row
+// excluded as in every other box of the surface.
+QRect BoxFromEdges(int left, int top, int right, int bottom);
+
+// One field line of a uniform electric field with its arrowhead tip.
+struct HatchLine {
+    QPoint from, to;
+    QPoint tip;
+};
+// The field lines of a region (screen edges) for a direction in degrees.
+std::vector<HatchLine> HatchLines(int left, int top, double angleDegrees, int bottom, int right);
+// Direction in degrees the arrows of a field point to, turned round when E < 0.
+double FieldArrowDegrees(double directionRadians, double E);
+
+void DrawArrowHead(QPainter& p, int x, int y, double angle1, double angle2);
+void HatchRegion(QPainter& p, int left, int top, double angleDegrees, int bottom, int right);
+
+// The number of random dots a damping region of w x h pixels gets per drawing.
+int DampingDotCount(double w, double h);
+
+void DrawDampingFields(QPainter& p, const Scene& scene, std::minstd_rand& dots, QSize surface);
+void DrawGravitySign(QPainter& p, const Scene& scene, const SurfaceFonts& fonts);
+void DrawGravityMasses(QPainter& p, const Scene& scene, const SurfaceFonts& fonts);
+void DrawPointCharges(QPainter& p, const Scene& scene, const SurfaceFonts& fonts);
+void DrawElectricFields(QPainter& p, const Scene& scene);
+void DrawMagneticFields(QPainter& p, const Scene& scene, QSize surface);
+void DrawStraightTracks(QPainter& p, const Scene& scene);
+void DrawCircularTracks(QPainter& p, const Scene& scene);
+
+// Connectors are always drawn with the XOR pen: a second identical drawing removes
+// them. The link kinds take the pen colour of the hanging kind drawn before them.
+enum class ConnectorKind { HangingSpring, LinkSpring, HangingCord, LinkCord, HangingPole, LinkPole };
+void DrawConnectorKind(QPainter& p, const Scene& scene, ConnectorKind kind);
+void DrawAllConnectors(QPainter& p, const Scene& scene);
+// The end points of connector `index` of a kind, or false when it is not drawable
+// (its ball reference points outside the table).
+bool ConnectorEnds(const Scene& scene, ConnectorKind kind, int index, QPoint& a, QPoint& b);
+
+void DrawInitialVelocityArrows(QPainter& p, const Scene& scene);
+void DrawSelectedBallCircle(QPainter& p, const Scene& scene);
+void DrawSelectionOutline(QPainter& p, const Scene& scene, EditorSelection selection);
+// Writes every remark; the recording form also stores each text's width and height.
+void DrawRemarks(QPainter& p, const Scene& scene);
+void DrawRemarksRecording(QPainter& p, Scene& scene);
+
+// A remark's font from its record fields.
+QFont RemarkFont(const Remark& remark);
+
+}  // namespace mb

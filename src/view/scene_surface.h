@@ -1,0 +1,128 @@
+// The drawing surface of the main window and the passes that paint a scene on it.
+//
+// The surface is a persistent RGB32 image, never smaller than 1200 x 1200 pixels
+// and grown with the window, so a big monitor is cleared and drawn entirely. Every
+// pass draws straight into it and widens a dirty rectangle; the widget that shows
+// it copies only that rectangle and then takes it.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <random>
+
+#include "scene/scene.h"
+
+class QPainter;
+
+namespace mb {
+
+// What the editor has selected: the kind code and the index in that kind's table.
+struct EditorSelection {
+    ElementKind kind = ElementKind::None;
+    int index = 0;
+};
+
+// Fonts the passes borrow from the main window.
+struct SurfaceFonts {
+    QFont main;       // the main window's font: the time box
+    QFont runButton;  // the Run button's font: the gravity sign and the glyph letters
+    QFont gridLabel;  // Arial, italic, 13 pixels: the grid labels
+};
+
+class SceneSurface {
+public:
+    static constexpr int kMinimumSide = 1200;
+
+    SceneSurface();
+
+    // The surface itself (`Image1`), RGB32, at least 1200 x 1200.
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+
+    // The main window's width W and height H that the passes use for the grid,
+    // the time box and the backdrop test. Grows the surface when W or H exceeds it.
+    void setWindowSize(int width, int height);
+    int windowWidth() const { return windowWidth_; }
+    int windowHeight() const { return windowHeight_; }
+
+    // Background picture. setBackground with a null image clears it.
+    void setBackground(const QImage& picture);
+    bool loadBackground(const QString& path);  // false (and no picture) on failure
+    void clearBackground();
+    bool backgroundShown() const { return backgroundShown_; }
+    const QImage& background() const { return background_; }
+
+    SurfaceFonts& fonts() { return fonts_; }
+    const SurfaceFonts& fonts() const { return fonts_; }
+
+    // Dirty rectangle: the part of the surface changed since the widget last took it.
+    QRect dirtyRect() const { return dirty_; }
+    QRect takeDirty();
+    void markDirty(const QRect& rect);
+    void markAllDirty();
+
+    // Passes.
+    // Complete repaint while no run is in progress, and at run start and stop: puts
+    // every ball back to its initial state and refreshes the presence switches.
+    void FullRedraw(Scene& scene, EditorSelection selection = {});
+    // Everything that does not move during a run.
+    void StaticRedraw(const Scene& scene);
+    // The whole scene during a run, balls and connectors where they stand now.
+    void RunRepaint(Scene& scene);
+    // The coordinate grid with its labels.
+    void DrawGrid(const Scene& scene);
+    // The XOR axes that follow the pointer while a new project's origin is chosen.
+    // Drawing them twice at the same origin removes them.
+    void ToggleAxes(int originX, int originY);
+    // Clears the whole surface black (all of it, also beyond 1200 pixels).
+    void Clear();
+    // The picture a surface shows while no project is open: black and the background.
+    void ClearToBackground();
+
+    // Pixel lists. PutPixels writes the first `count` entries of `list` centred on
+    // (x, y) when -199 <= x, y < 1600 (or 400 beyond a larger surface's edge);
+    // SavePixels reads the screen under `pattern` into `dest` when 0 < x < W and
+    // 0 < y < H. Pixels that fall off the surface are never touched.
+    void PutPixels(int x, int y, const PixelList& list, int count);
+    void SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count);
+
+    // The six connector kinds in XOR, in the order of the passes.
+    void DrawConnectors(const Scene& scene);
+    // The run's time box at the top right (RunTime, 4 significant digits).
+    void DrawTimeBox(const Scene& scene);
+
+    // The generator of the damping dots; never reseeded, so each drawing places new dots.
+    std::minstd_rand& dotGenerator() { return dots_; }
+
+private:
+    void clearWith(QPainter& p);
+    void drawStaticPart(QPainter& p, const Scene& scene, QPoint backgroundAt);
+    void drawGrid(QPainter& p, const Scene& scene);
+    int extentX() const { return image_.width(); }
+    int extentY() const { return image_.height(); }
+
+    QImage image_;
+    QImage background_;
+    bool backgroundShown_ = false;
+    int windowWidth_ = kMinimumSide;
+    int windowHeight_ = kMinimumSide;
+    SurfaceFonts fonts_;
+    QRect dirty_;
+    std::minstd_rand dots_;
+};
+
+// The repaint on a resize of the main window (W x H): the surface follows the
+// window; with no project open it shows only the background; during a run the
+// static scene is repainted and RedrawPending set so the next tick brings the
+// balls back; otherwise a full redraw with RedrawPending cleared.
+void ResizeView(SceneSurface& surface, Scene& scene, bool projectOpen, int windowWidth, int windowHeight,
+                EditorSelection selection = {});
+
+// Grid label text: 3 significant digits, trailing zeros removed ("1e+03", "0.5").
+QString GridLabelText(double value);
+// Time box text: 4 significant digits.
+QString TimeBoxText(double seconds);
+
+}  // namespace mb
