@@ -1,0 +1,639 @@
+#include "io/project_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "io/names_text.h"
+#include "io/table_walk.h"
+
+namespace mb {
+
+namespace {
+
+static_assert(std::endian::native == std::endian::little || std::endian::native == std::endian::big);
+
+constexpr std::size_t kHeaderSize = 38;
+constexpr std::size_t kBallRecordSize = 109;
+constexpr std::size_t kReservedSize = 20;
+constexpr std::size_t kCurveSize = 50;
+constexpr std::size_t kRemarkRecordSize = 40;
+// A name counter only ever grows by one per new element; anything near the top
+// of the int32 range cannot come from the program and would overflow there.
+constexpr std::int32_t kMaxNameCounter = 1000000000;
+
+// ---------------------------------------------------------------- writing
+
+class ByteWriter {
+public:
+    std::string bytes;
+
+    void u8(std::uint8_t v) { bytes.push_back(static_cast<char>(v)); }
+    void i32(std::int32_t v) { raw(std::bit_cast<std::uint32_t>(v)); }
+    void f64(double v) { raw(std::bit_cast<std::uint64_t>(v)); }
+    void zeros(std::size_t n) { bytes.append(n, '\0'); }
+
+private:
+    template <class U>
+    void raw(U v) {
+        for (std::size_t k = 0; k < sizeof(U); ++k) bytes.push_back(static_cast<char>((v >> (8 * k)) & 0xFFu));
+    }
+};
+
+template <class Record, int Capacity>
+void WriteTable(ByteWriter& w, const Table<Record, Capacity>& table) {
+    const int n = table.count();
+    w.i32(n);
+    for (int i = 0; i < n; ++i) {
+        double fields[Record::kFieldCount];
+        std::memcpy(fields, &table[i], sizeof fields);
+        for (double f : fields) w.f64(f);
+    }
+    w.i32(table.nameCounter);
+}
+
+void WriteBall(ByteWriter& w, const Ball& b) {
+    for (double f : {b.Q, b.x0, b.y0, b.vx0, b.vy0, b.M0, b.extraFx, b.extraFy, b.R}) w.f64(f);
+    w.u8(b.curveFlag);
+    for (std::int32_t v : {b.screenX, b.screenY, b.pixelRadius, b.colour, b.red, b.green, b.blue, b.trackFlag,
+                           b.pixelCount})
+        w.i32(v);
+}
+
+void WriteRemark(ByteWriter& w, const Remark& r) {
+    w.i32(r.x);
+    w.i32(r.y);
+    w.i32(r.width);
+    w.i32(r.height);
+    w.u8(r.charset);
+    w.zeros(3);
+    w.i32(r.fontColour);
+    w.i32(r.fontHeight);
+    w.u8(r.pitch);
+    w.zeros(3);
+    w.i32(r.fontSize);
+    w.u8(r.style);
+    w.zeros(3);
+}
+
+void AppendLine(std::string& out, const std::string& name) {
+    out += NameLine(name);
+    out += "\r\n";
+}
+
+template <class Record, int Capacity>
+void AppendTableNames(std::string& out, const Table<Record, Capacity>& table) {
+    const int n = table.count();
+    for (int i = 0; i < n; ++i) AppendLine(out, table.names[static_cast<std::size_t>(i)]);
+}
+
+// ---------------------------------------------------------------- reading
+
+struct Damaged {
+    std::string message;
+};
+
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+
+    // Makes sure `n` more bytes are there for the named part of the file.
+    void need(std::size_t n, const std::string& what) const {
+        if (bytes_.size() - pos_ < n) {
+            std::ostringstream m;
+            m << "The project file is damaged: it ends inside " << what << " (" << n << " bytes needed at offset "
+              << pos_ << ", " << bytes_.size() - pos_ << " left).";
+            throw Damaged{m.str()};
+        }
+    }
+    std::uint8_t u8() { return static_cast<std::uint8_t>(bytes_[pos_++]); }
+    std::int32_t i32() { return std::bit_cast<std::int32_t>(raw<std::uint32_t>()); }
+    double f64() { return std::bit_cast<double>(raw<std::uint64_t>()); }
+    void skip(std::size_t n) { pos_ += n; }
+    std::size_t offset() const { return pos_; }
+    std::size_t left() const { return bytes_.size() - pos_; }
+
+private:
+    template <class U>
+    U raw() {
+        U v = 0;
+        for (std::size_t k = 0; k < sizeof(U); ++k)
+            v |= static_cast<U>(static_cast<std::uint8_t>(bytes_[pos_ + k])) << (8 * k);
+        pos_ += sizeof(U);
+        return v;
+    }
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+[[noreturn]] void Fail(const std::string& what) { throw Damaged{"The project file is damaged: " + what}; }
+
+std::string Num(double v) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", v);
+    return buf;
+}
+
+double FiniteDouble(ByteReader& r, const std::string& what) {
+    const std::size_t at = r.offset();
+    const double v = r.f64();
+    if (!std::isfinite(v)) Fail(what + " at offset " + std::to_string(at) + " is not a finite number.");
+    return v;
+}
+
+std::int32_t ReadCount(ByteReader& r, int capacity, const std::string& what) {
+    r.need(4, "the count of " + what);
+    const std::int32_t n = r.i32();
+    if (n < 0 || n > capacity)
+        Fail("the count of " + what + " is " + std::to_string(n) + " (it must be 0 to " + std::to_string(capacity) +
+             ").");
+    return n;
+}
+
+std::int32_t ReadNameCounter(ByteReader& r, const std::string& what) {
+    r.need(4, "the name counter of " + what);
+    const std::int32_t c = r.i32();
+    if (c < 0 || c > kMaxNameCounter)
+        Fail("the name counter of " + what + " is " + std::to_string(c) + ", which no experiment can reach.");
+    return c;
+}
+
+template <class Record, int Capacity>
+void ReadTable(ByteReader& r, Table<Record, Capacity>& table, const char* label) {
+    const std::int32_t n = ReadCount(r, Capacity, label);
+    r.need(static_cast<std::size_t>(n) * Record::kFieldCount * 8, std::string("the records of ") + label);
+    for (int i = 0; i < n; ++i) {
+        double fields[Record::kFieldCount];
+        for (double& f : fields)
+            f = FiniteDouble(r, std::string("a value of record ") + std::to_string(i + 1) + " of " + label);
+        std::memcpy(&table[i], fields, sizeof fields);
+    }
+    table.nameCounter = ReadNameCounter(r, label);
+}
+
+// A table walk stops at the first record not in use: records stored after such
+// a gap could never be reached and would come back to life when the table is
+// compacted, so they are dropped.
+template <class Record, int Capacity>
+bool DropUnreachable(Table<Record, Capacity>& table) {
+    const int n = table.count();
+    bool dropped = false;
+    for (int i = n; i < Capacity; ++i) {
+        Record blank{};
+        if (std::memcmp(&table[i], &blank, sizeof(Record)) != 0) dropped = true;
+        table[i] = blank;
+    }
+    return dropped;
+}
+
+bool DropUnreachableBalls(BallTable& balls) {
+    const int n = balls.count();
+    bool dropped = false;
+    for (int i = n; i < kBallCapacity; ++i) {
+        Ball& b = balls[i];
+        if (b.Q != 0 || b.x0 != 0 || b.y0 != 0 || b.vx0 != 0 || b.vy0 != 0 || b.extraFx != 0 || b.extraFy != 0 ||
+            b.R != 0)
+            dropped = true;
+        b = Ball{};
+    }
+    return dropped;
+}
+
+void ReadBall(ByteReader& r, Ball& b, int index) {
+    const std::string what = "ball " + std::to_string(index + 1);
+    for (double* f : {&b.Q, &b.x0, &b.y0, &b.vx0, &b.vy0, &b.M0, &b.extraFx, &b.extraFy, &b.R})
+        *f = FiniteDouble(r, "a value of " + what);
+    b.curveFlag = r.u8();
+    for (std::int32_t* v : {&b.screenX, &b.screenY, &b.pixelRadius, &b.colour, &b.red, &b.green, &b.blue,
+                            &b.trackFlag, &b.pixelCount})
+        *v = r.i32();
+}
+
+void ReadRemark(ByteReader& r, Remark& m) {
+    m.x = r.i32();
+    m.y = r.i32();
+    m.width = r.i32();
+    m.height = r.i32();
+    m.charset = r.u8();
+    r.skip(3);
+    m.fontColour = r.i32();
+    m.fontHeight = r.i32();
+    m.pitch = r.u8();
+    r.skip(3);
+    m.fontSize = r.i32();
+    m.style = r.u8();
+    r.skip(3);
+}
+
+std::string BallLabel(const Scene& s, int i) {
+    const std::string& name = s.balls.names[static_cast<std::size_t>(i)];
+    return "Ball " + std::to_string(i + 1) + (name.empty() ? std::string() : " (" + name + ")");
+}
+
+// Connectors refer to balls by index; a reference to a ball that is not there
+// would make the engine read an empty record.
+void CheckBallReference(double ref, int ballCount, const char* label, int record) {
+    if (!(ref > -1.0 && ref < static_cast<double>(ballCount)))
+        Fail("record " + std::to_string(record + 1) + " of " + label + " holds ball number " + Num(ref) +
+             ", but the file has " + std::to_string(ballCount) + " ball(s).");
+}
+
+void CheckConnectorRefs(const Scene& s) {
+    const int balls = s.balls.count();
+    auto hanging = [&](const HangingTable& t, int k) {
+        for (int i = 0; i < t.count(); ++i) CheckBallReference(t[i].ball, balls, kElementTables[k].label, i);
+    };
+    auto link = [&](const LinkTable& t, int k) {
+        for (int i = 0; i < t.count(); ++i) {
+            CheckBallReference(t[i].ball1, balls, kElementTables[k].label, i);
+            CheckBallReference(t[i].ball2, balls, kElementTables[k].label, i);
+        }
+    };
+    hanging(s.hangingSprings, 5);
+    link(s.linkSprings, 6);
+    hanging(s.hangingCords, 9);
+    link(s.linkCords, 10);
+    hanging(s.hangingPoles, 11);
+    link(s.linkPoles, 12);
+}
+
+// A screen coordinate that an int32 cannot hold: the ball is absurdly far away.
+bool OutsideInt32(double v) { return !(v > -2147483648.0 && v < 2147483647.0); }
+
+// The part of confirming a ball's properties that needs no picture: colour,
+// trajectory flag, screen position and pixel radius from the stored values and
+// the view scale just read. A ball the property dialog would refuse keeps its
+// stored screen values, and the user is told why.
+void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
+    const ViewScale& v = s.view;
+    const int n = s.balls.count();
+    for (int i = 0; i < n; ++i) {
+        Ball& b = s.balls[i];
+        b.red = std::clamp(b.red, 0, 255);
+        b.green = std::clamp(b.green, 0, 255);
+        b.blue = std::clamp(b.blue, 0, 255);
+        b.colour = PackColour(b.red, b.green, b.blue);
+        b.trackFlag = b.trackFlag == 1 ? 1 : 0;
+        // The pixel lists hold 4000 entries; the count must never index past them.
+        b.pixelCount = std::clamp(b.pixelCount, 0, kPixelListCapacity);
+
+        if (b.R / v.MetresPerPixel > 30) {
+            warnings.push_back(BallLabel(s, i) + ": In this coordinate setting,the ball's radius must be smaller than " +
+                               Num(30 * v.MetresPerPixel) + "meter");
+            continue;
+        }
+        if (b.R < 0) {
+            warnings.push_back(BallLabel(s, i) + ": The ball's radius can not smaller than zero.");
+            continue;
+        }
+        if (b.M0 <= 0) {
+            warnings.push_back(BallLabel(s, i) + ": The mass must be bigger than zero.");
+            continue;
+        }
+        const double col = v.columnOf(b.x0) + 0.5;
+        const double row = v.rowOf(b.y0) + 0.5;
+        if (OutsideInt32(col) || OutsideInt32(row))
+            Fail(BallLabel(s, i) + " lies " + Num(std::max(std::fabs(col), std::fabs(row))) +
+                 " pixels from the view's origin, too far to be shown.");
+        b.screenX = static_cast<std::int32_t>(col);
+        b.screenY = static_cast<std::int32_t>(row);
+        b.pixelRadius = v.pixelRadius(b.R);
+    }
+}
+
+// Hands names out in the names file's line order, each to the next record in use.
+class NameCursor {
+public:
+    explicit NameCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+    void take(std::string& target) {
+        ++wanted_;
+        if (next_ < lines_.size()) target = lines_[next_++];
+    }
+    std::size_t wanted() const { return wanted_; }
+    std::size_t available() const { return lines_.size(); }
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+    std::size_t wanted_ = 0;
+};
+
+void AssignNames(Scene& s, int remarkCount, const std::string* names, std::vector<std::string>& warnings) {
+    NameCursor cursor(names ? SplitNameLines(*names) : std::vector<std::string>{});
+    const int balls = s.balls.count();
+    for (int i = 0; i < balls; ++i) cursor.take(s.balls.names[static_cast<std::size_t>(i)]);
+    auto tableNames = [&](auto& table, int k, bool beforeRemarks) {
+        if ((k < kTablesBeforeRemarks) != beforeRemarks) return;
+        const int n = table.count();
+        for (int i = 0; i < n; ++i) cursor.take(table.names[static_cast<std::size_t>(i)]);
+    };
+    ForEachElementTable(s, [&](auto& t, int k) { tableNames(t, k, true); });
+    for (int i = 0; i < remarkCount; ++i) {
+        Remark& m = s.remarks[static_cast<std::size_t>(i)];
+        m.text.clear();  // a remark without its line has no text, and so is not there
+        cursor.take(m.text);
+        cursor.take(m.fontName);
+    }
+    ForEachElementTable(s, [&](auto& t, int k) { tableNames(t, k, false); });
+
+    if (!names) {
+        if (cursor.wanted() > 0)
+            warnings.push_back("The names file is missing: the elements have no names and the remarks no texts.");
+    } else if (cursor.available() < cursor.wanted()) {
+        warnings.push_back("The names file has " + std::to_string(cursor.available()) + " lines where " +
+                           std::to_string(cursor.wanted()) +
+                           " were expected: the elements after them have no names and the remarks no texts.");
+    }
+    // Remarks whose text went missing end the remark list; the ones after them
+    // could never be reached.
+    const int present = s.remarkCount();
+    for (int i = present; i < remarkCount; ++i) {
+        Remark& m = s.remarks[static_cast<std::size_t>(i)];
+        m.text.clear();
+    }
+}
+
+std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* names, const Scene& base,
+                                    std::vector<std::string>& warnings) {
+    auto scene = std::make_unique<Scene>(base);
+    Scene& s = *scene;
+    ResetScene(s);
+    s.Running = 0;
+    s.RedrawPending = 0;
+    s.presence = PresenceSwitches{};
+    ByteReader r(bytes);
+
+    // Header.
+    r.need(kHeaderSize, "the header");
+    s.settings.StepsPerTick = r.i32();
+    s.view.OriginX = r.i32();
+    s.view.OriginY = r.i32();
+    s.view.MetresPerPixel = FiniteDouble(r, "the metres per pixel");
+    s.settings.StepTime = FiniteDouble(r, "the step time");
+    s.settings.ShowCoordinate = r.u8();
+    s.settings.GravityOn = r.u8();
+    s.settings.MutualGravitationOn = r.u8();
+    s.settings.MutualCoulombOn = r.u8();
+    s.settings.RelativityOn = r.u8();
+    s.settings.BumpOn = r.u8();
+    s.SelectedBall = r.i32();
+    if (s.settings.StepsPerTick <= 0)
+        Fail("the steps per tick are " + std::to_string(s.settings.StepsPerTick) + " (they must be at least 1).");
+    if (s.view.MetresPerPixel <= 0)
+        Fail("the metres per pixel are " + Num(s.view.MetresPerPixel) + " (they must be bigger than zero).");
+    if (s.settings.StepTime <= 0)
+        Fail("the step time is " + Num(s.settings.StepTime) + " (it must be bigger than zero).");
+
+    // The thirteen element tables.
+    ForEachElementTable(s, [&](auto& t, int k) { ReadTable(r, t, kElementTables[k].label); });
+
+    // Balls.
+    const std::int32_t ballCount = ReadCount(r, kBallCapacity, "balls");
+    r.need(static_cast<std::size_t>(ballCount) * kBallRecordSize, "the ball records");
+    for (int i = 0; i < ballCount; ++i) ReadBall(r, s.balls[i], i);
+    s.balls.nameCounter = ReadNameCounter(r, "balls");
+
+    r.need(kReservedSize, "the reserved bytes");
+    r.skip(kReservedSize);
+
+    // Curve settings.
+    r.need(kCurveSize, "the curve settings");
+    s.curve.startTime = FiniteDouble(r, "the curve's start time");
+    s.curve.endTime = FiniteDouble(r, "the curve's end time");
+    s.curve.horizontalVariable = r.u8();
+    s.curve.horizontalStart = FiniteDouble(r, "the curve's horizontal start");
+    s.curve.horizontalStep = FiniteDouble(r, "the curve's horizontal step");
+    s.curve.verticalVariable = r.u8();
+    s.curve.verticalStart = FiniteDouble(r, "the curve's vertical start");
+    s.curve.verticalStep = FiniteDouble(r, "the curve's vertical step");
+    if (s.curve.horizontalVariable >= kQuantityCount)
+        Fail("the curve's horizontal variable is " + std::to_string(s.curve.horizontalVariable) +
+             " (it must be 0 to 9).");
+    if (s.curve.verticalVariable >= kQuantityCount)
+        Fail("the curve's vertical variable is " + std::to_string(s.curve.verticalVariable) + " (it must be 0 to 9).");
+
+    // Remarks.
+    const std::int32_t remarkCount = ReadCount(r, kRemarkCapacity, "remarks");
+    r.need(static_cast<std::size_t>(remarkCount) * kRemarkRecordSize, "the remark records");
+    for (int i = 0; i < remarkCount; ++i) ReadRemark(r, s.remarks[static_cast<std::size_t>(i)]);
+
+    if (r.left() != 0)
+        Fail("it has " + std::to_string(r.left()) + " bytes after the last remark, where the file should end.");
+
+    bool dropped = false;
+    ForEachElementTable(s, [&](auto& t, int) { dropped = DropUnreachable(t) || dropped; });
+    dropped = DropUnreachableBalls(s.balls) || dropped;
+    if (dropped)
+        warnings.push_back(
+            "Some elements stood after an empty record in their table and could not be reached; they were left "
+            "out.");
+
+    CheckConnectorRefs(s);
+    if (s.SelectedBall < -1 || s.SelectedBall >= s.balls.count()) s.SelectedBall = -1;
+
+    AssignNames(s, remarkCount, names, warnings);
+    RederiveBalls(s, warnings);
+    return scene;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = std::strerror(errno);
+        return false;
+    }
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) {
+        error = "read error";
+        return false;
+    }
+    out = ss.str();
+    return true;
+}
+
+// ---------------------------------------------------------------- replacing files
+
+std::string ErrnoText(const std::string& what, const std::string& path) {
+    return what + " " + path + ": " + std::strerror(errno);
+}
+
+// Writes `data` to a new temporary file beside `target`; returns its path, or
+// an empty string with `error` set.
+std::string WriteTemporary(const std::string& target, const std::string& data, std::string& error) {
+    std::string tmpl = target + ".XXXXXX";
+    const int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) {
+        error = ErrnoText("Cannot create a file beside", target);
+        return {};
+    }
+    // mkstemp makes the file private; a saved project gets the usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = ErrnoText("Cannot write", tmpl);
+            ::close(fd);
+            ::unlink(tmpl.c_str());
+            return {};
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        error = ErrnoText("Cannot finish writing", tmpl);
+        ::unlink(tmpl.c_str());
+        return {};
+    }
+    return tmpl;
+}
+
+}  // namespace
+
+std::string NamesPathFor(const std::string& projectPath) { return projectPath + ".nam"; }
+
+EncodedProject EncodeProject(const Scene& s) {
+    ByteWriter w;
+    w.i32(s.settings.StepsPerTick);
+    w.i32(s.view.OriginX);
+    w.i32(s.view.OriginY);
+    w.f64(s.view.MetresPerPixel);
+    w.f64(s.settings.StepTime);
+    w.u8(s.settings.ShowCoordinate);
+    w.u8(s.settings.GravityOn);
+    w.u8(s.settings.MutualGravitationOn);
+    w.u8(s.settings.MutualCoulombOn);
+    w.u8(s.settings.RelativityOn);
+    w.u8(s.settings.BumpOn);
+    w.i32(s.SelectedBall);
+
+    ForEachElementTable(s, [&](const auto& t, int) { WriteTable(w, t); });
+
+    const int balls = s.balls.count();
+    w.i32(balls);
+    for (int i = 0; i < balls; ++i) WriteBall(w, s.balls[i]);
+    w.i32(s.balls.nameCounter);
+
+    w.zeros(kReservedSize);
+
+    w.f64(s.curve.startTime);
+    w.f64(s.curve.endTime);
+    w.u8(s.curve.horizontalVariable);
+    w.f64(s.curve.horizontalStart);
+    w.f64(s.curve.horizontalStep);
+    w.u8(s.curve.verticalVariable);
+    w.f64(s.curve.verticalStart);
+    w.f64(s.curve.verticalStep);
+
+    const int remarks = s.remarkCount();
+    w.i32(remarks);
+    for (int i = 0; i < remarks; ++i) WriteRemark(w, s.remarks[static_cast<std::size_t>(i)]);
+
+    EncodedProject out;
+    out.project = std::move(w.bytes);
+    for (int i = 0; i < balls; ++i) AppendLine(out.names, s.balls.names[static_cast<std::size_t>(i)]);
+    ForEachElementTable(s, [&](const auto& t, int k) {
+        if (k < kTablesBeforeRemarks) AppendTableNames(out.names, t);
+    });
+    for (int i = 0; i < remarks; ++i) {
+        AppendLine(out.names, s.remarks[static_cast<std::size_t>(i)].text);
+        AppendLine(out.names, s.remarks[static_cast<std::size_t>(i)].fontName);
+    }
+    ForEachElementTable(s, [&](const auto& t, int k) {
+        if (k >= kTablesBeforeRemarks) AppendTableNames(out.names, t);
+    });
+    return out;
+}
+
+ReadResult ReadProjectBytes(std::string_view project, const std::string* names, const Scene& base) {
+    ReadResult result;
+    try {
+        result.scene = ParseProject(project, names, base, result.warnings);
+        result.ok = true;
+    } catch (const Damaged& d) {
+        result.error = d.message;
+        result.warnings.clear();
+    }
+    return result;
+}
+
+ReadResult ReadProjectBytes(std::string_view project, const std::string* names) {
+    static const Scene kBlank{};
+    return ReadProjectBytes(project, names, kBlank);
+}
+
+ReadResult ReadProject(const std::string& path, const Scene& base) {
+    std::string bytes;
+    std::string why;
+    if (!ReadWholeFile(path, bytes, why)) {
+        ReadResult result;
+        result.cannotOpen = true;
+        result.error = "Cannot open " + path + ": " + why;
+        return result;
+    }
+    std::string names;
+    const bool haveNames = ReadWholeFile(NamesPathFor(path), names, why);
+    return ReadProjectBytes(bytes, haveNames ? &names : nullptr, base);
+}
+
+ReadResult ReadProject(const std::string& path) {
+    static const Scene kBlank{};
+    return ReadProject(path, kBlank);
+}
+
+WriteResult WriteProject(const Scene& scene, const std::string& path) {
+    WriteResult result;
+    const EncodedProject files = EncodeProject(scene);
+    const std::string namesPath = NamesPathFor(path);
+
+    // A rename cannot put a file where a folder stands; find out before anything
+    // is replaced, so the two files are never left out of step.
+    for (const std::string* target : {&path, &namesPath}) {
+        struct stat st {};
+        if (::stat(target->c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            result.error = "Cannot replace " + *target + ": it is a folder";
+            return result;
+        }
+    }
+    const std::string projectTmp = WriteTemporary(path, files.project, result.error);
+    if (projectTmp.empty()) return result;
+    const std::string namesTmp = WriteTemporary(namesPath, files.names, result.error);
+    if (namesTmp.empty()) {
+        ::unlink(projectTmp.c_str());
+        return result;
+    }
+    // Both are complete; the names file goes first so that a project file is
+    // never newer than its names.
+    if (::rename(namesTmp.c_str(), namesPath.c_str()) != 0) {
+        result.error = ErrnoText("Cannot replace", namesPath);
+        ::unlink(namesTmp.c_str());
+        ::unlink(projectTmp.c_str());
+        return result;
+    }
+    if (::rename(projectTmp.c_str(), path.c_str()) != 0) {
+        result.error = ErrnoText("Cannot replace", path);
+        ::unlink(projectTmp.c_str());
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace mb
