@@ -1,0 +1,455 @@
+#include "io/project_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "io/names_text.h"
+#include "io/table_walk.h"
+#include "io_test_scenes.h"
+
+namespace mb {
+namespace {
+
+using test::PeekI32;
+using test::PokeF64;
+using test::PokeI32;
+
+constexpr std::size_t kEmptySize = 224;
+constexpr std::size_t kFirstTableCount = 38;
+constexpr std::size_t kEmptyBallCount = 38 + 13 * 8;  // 142
+constexpr std::size_t kEmptyCurve = kEmptyBallCount + 8 + 20;  // 170
+constexpr std::size_t kEmptyRemarkCount = kEmptyCurve + 50;    // 220
+
+ReadResult Read(const EncodedProject& f) { return ReadProjectBytes(f.project, &f.names); }
+
+TEST(ProjectLayout, EmptySceneIs224BytesWithEmptyNames) {
+    auto s = test::BlankScene();
+    const EncodedProject f = EncodeProject(*s);
+    ASSERT_EQ(f.project.size(), kEmptySize);
+    EXPECT_EQ(f.names, "");
+    // Header values of a fresh scene, at their fixed offsets.
+    EXPECT_EQ(PeekI32(f.project, 0), 100);
+    EXPECT_EQ(PeekI32(f.project, 4), 200);
+    EXPECT_EQ(PeekI32(f.project, 8), 150);
+    double mpp, T;
+    std::memcpy(&mpp, &f.project[12], 8);
+    std::memcpy(&T, &f.project[20], 8);
+    EXPECT_EQ(mpp, 10.0);
+    EXPECT_EQ(T, 0.001);
+    EXPECT_EQ(f.project[28], 1);  // show coordinate
+    EXPECT_EQ(PeekI32(f.project, 34), -1);
+    // Curve defaults: end time 10, vertical variable 1, both steps 1.
+    double endTime;
+    std::memcpy(&endTime, &f.project[kEmptyCurve + 8], 8);
+    EXPECT_EQ(endTime, 10.0);
+    EXPECT_EQ(f.project[kEmptyCurve + 33], 1);
+}
+
+TEST(ProjectLayout, OneBallIs333BytesAndOneName) {
+    auto s = test::BlankScene();
+    test::PutBall(*s, 0, "Ball_1", 1.5, -2.0, 2.0, 0.5);
+    s->balls[0].Q = 3e-6;
+    s->balls[0].curveFlag = 1;
+    s->balls.nameCounter = 1;
+    const EncodedProject f = EncodeProject(*s);
+    ASSERT_EQ(f.project.size(), 333u);
+    EXPECT_EQ(f.names, "Ball_1\r\n");
+    const std::size_t rec = kEmptyBallCount + 4;
+    EXPECT_EQ(PeekI32(f.project, kEmptyBallCount), 1);
+    double q, x0, m;
+    std::memcpy(&q, &f.project[rec], 8);
+    std::memcpy(&x0, &f.project[rec + 8], 8);
+    std::memcpy(&m, &f.project[rec + 40], 8);
+    EXPECT_EQ(q, 3e-6);
+    EXPECT_EQ(x0, 1.5);
+    EXPECT_EQ(m, 2.0);
+    EXPECT_EQ(f.project[rec + 72], 1);                                // curve flag byte
+    EXPECT_EQ(PeekI32(f.project, rec + 85), PackColour(100, 255, 100));  // packed colour
+    EXPECT_EQ(PeekI32(f.project, rec + 101), 1);                      // track flag
+    EXPECT_EQ(PeekI32(f.project, rec + 109), 1);                      // ball name counter
+}
+
+TEST(ProjectLayout, StraightTrackWithOnlySecondFieldCountsAsInUse) {
+    auto s = test::BlankScene();
+    s->straightTracks[0].B = 2.0;  // A is 0
+    s->straightTracks.names[0] = "odd";
+    const EncodedProject f = EncodeProject(*s);
+    EXPECT_EQ(f.project.size(), kEmptySize + 88);
+    EXPECT_EQ(PeekI32(f.project, kFirstTableCount + 7 * 8), 1);
+    EXPECT_EQ(f.names, "odd\r\n");
+}
+
+TEST(ProjectLayout, NamesFileKeepsRemarksBetweenCircularTracksAndCords) {
+    auto s = test::RichScene();
+    const EncodedProject f = EncodeProject(*s);
+    const std::vector<std::string> lines = SplitNameLines(f.names);
+    const std::vector<std::string> expected = {
+        "Ball_1",      "heavy one", "Damp_field1", "Mass_3",      "E_dot_1",
+        "E_dot_2",     "E_field_1", "Magnetic_1",  "P_spring_1",  "L_spring_1",
+        "R_track_1",   "C_track_1", "Watch the period", "DejaVu Sans", "Zweite Bemerkung: Größe",
+        "DejaVu Serif", "P_cord_1", "Link_cord_1", "P_pole_1",    "Link_pole_9"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(f.names.substr(0, 8), "Ball_1\r\n");
+}
+
+TEST(ProjectRoundTrip, EveryStoredValueSurvives) {
+    auto s = test::RichScene();
+    const EncodedProject f = EncodeProject(*s);
+    const ReadResult r = Read(f);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_TRUE(r.warnings.empty());
+    const Scene& t = *r.scene;
+    EXPECT_EQ(t.settings.StepsPerTick, 50);
+    EXPECT_EQ(t.settings.StepTime, 0.0005);
+    EXPECT_EQ(t.settings.GravityOn, 1);
+    EXPECT_EQ(t.settings.RelativityOn, 1);
+    EXPECT_EQ(t.settings.MutualCoulombOn, 0);
+    EXPECT_EQ(t.settings.ShowCoordinate, 0);
+    EXPECT_EQ(t.view.OriginX, 400);
+    EXPECT_EQ(t.view.MetresPerPixel, 0.05);
+    EXPECT_EQ(t.SelectedBall, 1);
+    // Name counters continue the numbering of the saved project.
+    EXPECT_EQ(t.balls.nameCounter, 7);
+    EXPECT_EQ(t.gravityMasses.nameCounter, 3);
+    EXPECT_EQ(t.straightTracks.nameCounter, 4);
+    EXPECT_EQ(t.linkPoles.nameCounter, 9);
+    // Counts of every table.
+    int k = 0;
+    ForEachElementTable(t, [&](const auto& table, int index) {
+        EXPECT_EQ(table.count(), index == 2 ? 2 : 1) << kElementTables[index].label;
+        ++k;
+    });
+    EXPECT_EQ(k, 13);
+    EXPECT_EQ(t.balls.count(), 2);
+    // Balls: curve flags, colours, track settings, names.
+    EXPECT_EQ(t.balls[0].curveFlag, 0);
+    EXPECT_EQ(t.balls[1].curveFlag, 1);
+    EXPECT_EQ(t.balls[1].colour, PackColour(10, 20, 30));
+    EXPECT_EQ(t.balls[1].trackFlag, 0);
+    EXPECT_EQ(t.balls[0].trackFlag, 1);
+    EXPECT_EQ(t.balls[1].pixelCount, 321);
+    EXPECT_EQ(t.balls[0].extraFy, -0.25);
+    EXPECT_EQ(t.balls.names[1], "heavy one");
+    // Track coefficients and the spare values travel unchanged.
+    EXPECT_EQ(std::memcmp(&t.straightTracks[0], &s->straightTracks[0], sizeof(StraightTrack)), 0);
+    EXPECT_EQ(t.linkPoles.names[0], "Link_pole_9");
+    // Remarks with fonts.
+    EXPECT_EQ(t.remarkCount(), 2);
+    EXPECT_EQ(t.remarks[1].text, "Zweite Bemerkung: Größe");
+    EXPECT_EQ(t.remarks[1].fontName, "DejaVu Serif");
+    EXPECT_EQ(t.remarks[0].style, kStyleBold | kStyleUnderline);
+    EXPECT_EQ(t.remarks[0].pitch, 2);
+    EXPECT_EQ(t.remarks[0].fontColour, 0xFFFFFF);
+    // Curve settings (the name is not stored).
+    EXPECT_EQ(t.curve.verticalVariable, kQuantitySpeed);
+    EXPECT_EQ(t.curve.horizontalStep, 0.5);
+    EXPECT_EQ(t.curve.name, "Noname curve");
+    // Writing it again gives the same bytes.
+    const EncodedProject again = EncodeProject(t);
+    EXPECT_EQ(again.project, f.project);
+    EXPECT_EQ(again.names, f.names);
+}
+
+TEST(ProjectRoundTrip, ReadRederivesBallScreenValuesFromTheStoredScale) {
+    auto s = test::BlankScene();
+    s->view = ViewScale{300, 400, 0.1};
+    test::PutBall(*s, 0, "b", 2.0, 1.0, 1.0, 0.04);
+    s->balls[0].screenX = 9999;  // stale values in the file
+    s->balls[0].screenY = -9999;
+    s->balls[0].pixelRadius = 77;
+    s->balls[0].colour = 5;
+    s->balls[0].red = 300;  // beyond what the colour bars can show
+    s->balls[0].pixelCount = 100000;
+    s->balls[0].trackFlag = 7;
+    const EncodedProject f = EncodeProject(*s);
+    const ReadResult r = Read(f);
+    ASSERT_TRUE(r.ok) << r.error;
+    const Ball& b = r.scene->balls[0];
+    EXPECT_EQ(b.screenX, 320);
+    EXPECT_EQ(b.screenY, 390);
+    EXPECT_EQ(b.pixelRadius, 3);
+    EXPECT_EQ(b.red, 255);
+    EXPECT_EQ(b.colour, PackColour(255, 255, 100));
+    EXPECT_EQ(b.pixelCount, kPixelListCapacity);
+    EXPECT_EQ(b.trackFlag, 0);
+}
+
+TEST(ProjectRoundTrip, BallTheDialogWouldRefuseIsKeptWithItsReason) {
+    auto s = test::BlankScene();
+    s->view.MetresPerPixel = 0.5;
+    test::PutBall(*s, 0, "big", 0, 0, 1.0, 15.5);
+    s->balls[0].screenX = 42;
+    const ReadResult r = Read(EncodeProject(*s));
+    ASSERT_TRUE(r.ok) << r.error;
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_NE(r.warnings[0].find("In this coordinate setting,the ball's radius must be smaller than 15meter"),
+              std::string::npos)
+        << r.warnings[0];
+    EXPECT_EQ(r.scene->balls[0].R, 15.5);
+    EXPECT_EQ(r.scene->balls[0].screenX, 42);
+}
+
+TEST(ProjectRoundTrip, ReadKeepsBaseFontsInSlotsTheFileDoesNotUse) {
+    auto base = test::BlankScene();
+    for (Remark& m : base->remarks) {
+        m.fontName = "Base Font";
+        m.fontHeight = 13;
+        m.text = "left over";
+    }
+    base->settings.StepsPerTick = 7;
+    auto s = test::RichScene();
+    const EncodedProject f = EncodeProject(*s);
+    const ReadResult r = ReadProjectBytes(f.project, &f.names, *base);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.scene->remarks[0].fontName, "DejaVu Sans");
+    EXPECT_EQ(r.scene->remarks[2].fontName, "Base Font");
+    EXPECT_EQ(r.scene->remarks[2].text, "");  // reset: not in use
+    EXPECT_EQ(r.scene->settings.StepsPerTick, 50);
+}
+
+TEST(ProjectNames, LineBreaksInNamesBecomeBlanks) {
+    auto s = test::BlankScene();
+    test::PutBall(*s, 0, "two\r\nlines", 0, 0, 1, 0);
+    test::PutBall(*s, 1, "second", 0, 0, 1, 0);
+    const EncodedProject f = EncodeProject(*s);
+    EXPECT_EQ(f.names, "two  lines\r\nsecond\r\n");
+    const ReadResult r = Read(f);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.scene->balls.names[1], "second");
+}
+
+TEST(ProjectNames, Latin1NamesAreReadByteByByte) {
+    auto s = test::BlankScene();
+    test::PutBall(*s, 0, "x", 0, 0, 1, 0);
+    test::PutBall(*s, 1, "y", 0, 0, 1, 0);
+    const EncodedProject f = EncodeProject(*s);
+    const std::string names = "Kugel gr\xF6\xDF" "e\r\nBall \xC3\xA9t\xC3\xA9\r\n";
+    const ReadResult r = ReadProjectBytes(f.project, &names);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.scene->balls.names[0], "Kugel größe");
+    EXPECT_EQ(r.scene->balls.names[1], "Ball été");  // valid UTF-8 stays as it is
+}
+
+TEST(ProjectNames, MissingOrShortNamesFileStillOpensAndSaysSo) {
+    auto s = test::RichScene();
+    const EncodedProject f = EncodeProject(*s);
+
+    const ReadResult missing = ReadProjectBytes(f.project, nullptr);
+    ASSERT_TRUE(missing.ok);
+    ASSERT_EQ(missing.warnings.size(), 1u);
+    EXPECT_NE(missing.warnings[0].find("missing"), std::string::npos);
+    EXPECT_EQ(missing.scene->balls.count(), 2);
+    EXPECT_EQ(missing.scene->remarkCount(), 0);  // remarks without text are not there
+
+    // Cut after the first remark's text: the names before are kept, the rest are empty.
+    const std::vector<std::string> lines = SplitNameLines(f.names);
+    std::string shortNames;
+    for (int i = 0; i < 13; ++i) shortNames += lines[static_cast<std::size_t>(i)] + "\r\n";
+    const ReadResult cut = ReadProjectBytes(f.project, &shortNames);
+    ASSERT_TRUE(cut.ok);
+    ASSERT_EQ(cut.warnings.size(), 1u);
+    EXPECT_NE(cut.warnings[0].find("13 lines where 20"), std::string::npos) << cut.warnings[0];
+    EXPECT_EQ(cut.scene->circularTracks.names[0], "C_track_1");
+    EXPECT_EQ(cut.scene->remarks[0].text, "Watch the period");
+    EXPECT_EQ(cut.scene->remarks[0].fontName, "");
+    EXPECT_EQ(cut.scene->remarkCount(), 1);
+    EXPECT_EQ(cut.scene->hangingCords.names[0], "");
+    EXPECT_EQ(cut.scene->hangingCords.count(), 1);
+
+    // A names file without the final line end reads the same.
+    const std::string noFinalBreak = f.names.substr(0, f.names.size() - 2);
+    const ReadResult r = ReadProjectBytes(f.project, &noFinalBreak);
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(r.warnings.empty());
+    EXPECT_EQ(r.scene->linkPoles.names[0], "Link_pole_9");
+}
+
+TEST(ProjectRead, SelectedBallBeyondTheBallsMeansNone) {
+    auto s = test::BlankScene();
+    test::PutBall(*s, 0, "a", 0, 0, 1, 0);
+    for (std::int32_t selected : {1, 29, 1000, -2, std::numeric_limits<std::int32_t>::min()}) {
+        EncodedProject f = EncodeProject(*s);
+        PokeI32(f.project, 34, selected);
+        const ReadResult r = Read(f);
+        ASSERT_TRUE(r.ok) << selected;
+        EXPECT_EQ(r.scene->SelectedBall, -1) << selected;
+    }
+    EncodedProject f = EncodeProject(*s);
+    PokeI32(f.project, 34, 0);
+    EXPECT_EQ(Read(f).scene->SelectedBall, 0);
+}
+
+// Each damaged variant of a valid file must be refused with a message naming the fault.
+TEST(ProjectRead, DamagedFilesAreRefusedWithTheReason) {
+    auto s = test::BlankScene();
+    test::PutBall(*s, 0, "a", 0, 0, 1, 0.1);
+    s->hangingSprings[0] = {0, 5, 1, 20, 0, 0};
+    const EncodedProject good = EncodeProject(*s);
+    ASSERT_TRUE(Read(good).ok);
+    const std::size_t ballCount = kEmptyBallCount + 48;
+    const std::size_t hangingCount = kFirstTableCount + 5 * 8;
+
+    struct Case {
+        const char* what;
+        std::function<void(std::string&)> damage;
+        const char* expect;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<Case> cases = {
+        {"table count -1", [&](std::string& b) { PokeI32(b, kFirstTableCount, -1); }, "count of damping fields is -1"},
+        {"table count 21", [&](std::string& b) { PokeI32(b, kFirstTableCount + 8, 21); }, "gravity masses is 21"},
+        {"huge table count", [&](std::string& b) { PokeI32(b, kFirstTableCount + 16, 0x7FFFFFFF); }, "0 to 20"},
+        {"ball count 31", [&](std::string& b) { PokeI32(b, ballCount, 31); }, "count of balls is 31"},
+        {"remark count 101", [&](std::string& b) { PokeI32(b, b.size() - 4, 101); }, "count of remarks is 101"},
+        {"remark count huge", [&](std::string& b) { PokeI32(b, b.size() - 4, -2147483647 - 1); }, "0 to 100"},
+        {"ball count more than stored", [&](std::string& b) { PokeI32(b, ballCount, 2); }, "ends inside"},
+        {"bytes left over", [&](std::string& b) { b += "xyz"; }, "3 bytes after the last remark"},
+        {"steps per tick 0", [&](std::string& b) { PokeI32(b, 0, 0); }, "steps per tick are 0"},
+        {"metres per pixel 0", [&](std::string& b) { PokeF64(b, 12, 0.0); }, "metres per pixel are 0"},
+        {"metres per pixel negative", [&](std::string& b) { PokeF64(b, 12, -1.0); }, "metres per pixel are -1"},
+        {"metres per pixel NaN", [&](std::string& b) { PokeF64(b, 12, std::nan("")); }, "not a finite number"},
+        {"step time 0", [&](std::string& b) { PokeF64(b, 20, 0.0); }, "step time is 0"},
+        {"step time infinite", [&](std::string& b) { PokeF64(b, 20, inf); }, "step time at offset 20"},
+        {"infinite ball mass", [&](std::string& b) { PokeF64(b, ballCount + 4 + 40, inf); }, "ball 1"},
+        {"NaN in a spring", [&](std::string& b) { PokeF64(b, hangingCount + 4, std::nan("")); }, "hanging springs"},
+        {"spring on a missing ball",
+         [&](std::string& b) { PokeF64(b, hangingCount + 4 + 40, 1.0); },
+         "holds ball number 1, but the file has 1 ball"},
+        {"spring on a ball far out of range",
+         [&](std::string& b) { PokeF64(b, hangingCount + 4 + 40, 1e300); },
+         "holds ball number 1e+300"},
+        {"negative name counter", [&](std::string& b) { PokeI32(b, kFirstTableCount + 4, -5); }, "name counter"},
+        {"curve variable 10",
+         [&](std::string& b) { b[ballCount + 4 + 109 + 4 + 20 + 16] = 10; },
+         "horizontal variable is 10"},
+        {"curve vertical variable 255",
+         [&](std::string& b) { b[ballCount + 4 + 109 + 4 + 20 + 33] = static_cast<char>(255); },
+         "vertical variable is 255"},
+        {"ball beyond any screen",
+         [&](std::string& b) { PokeF64(b, ballCount + 4 + 8, 1e200); },
+         "too far to be shown"},
+        {"empty file", [&](std::string& b) { b.clear(); }, "ends inside the header"},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = good.project;
+        c.damage(bytes);
+        const ReadResult r = ReadProjectBytes(bytes, &good.names);
+        EXPECT_FALSE(r.ok) << c.what;
+        EXPECT_EQ(r.scene, nullptr) << c.what;
+        EXPECT_FALSE(r.cannotOpen) << c.what;
+        EXPECT_NE(r.error.find(c.expect), std::string::npos) << c.what << ": " << r.error;
+    }
+}
+
+TEST(ProjectRead, RecordsAfterAnEmptyRecordAreDropped) {
+    auto s = test::BlankScene();
+    s->gravityMasses[0] = {1, 1, 5};
+    s->gravityMasses[1] = {2, 2, 6};
+    s->gravityMasses.names[0] = "first";
+    s->gravityMasses.names[1] = "second";
+    EncodedProject f = EncodeProject(*s);
+    // Zero the first record's mass: the file still says two records.
+    PokeF64(f.project, kFirstTableCount + 8 + 4 + 16, 0.0);
+    const ReadResult r = Read(f);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.scene->gravityMasses.count(), 0);
+    EXPECT_EQ(r.scene->gravityMasses[1].M, 0.0);
+    ASSERT_FALSE(r.warnings.empty());
+}
+
+class ProjectFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("mb_io_test_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(dir_);
+    }
+    static std::string Slurp(const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(ProjectFiles, WriteThenReadFromDisk) {
+    auto s = test::RichScene();
+    const std::string path = (dir_ / "lab.kmx").string();
+    const WriteResult w = WriteProject(*s, path);
+    ASSERT_TRUE(w.ok) << w.error;
+    EXPECT_EQ(Slurp(path), EncodeProject(*s).project);
+    EXPECT_EQ(Slurp(path + ".nam"), EncodeProject(*s).names);
+    // No temporaries are left beside them.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2);
+    const ReadResult r = ReadProject(path);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.scene->remarks[1].text, "Zweite Bemerkung: Größe");
+}
+
+TEST_F(ProjectFiles, FailedSaveLeavesTheOldFiles) {
+    auto old = test::BlankScene();
+    const std::string path = (dir_ / "lab.kmx").string();
+    ASSERT_TRUE(WriteProject(*old, path).ok);
+    const std::string oldProject = Slurp(path);
+
+    // The names file's place is taken by a folder: nothing may be replaced.
+    std::filesystem::remove(path + ".nam");
+    std::filesystem::create_directory(path + ".nam");
+    auto s = test::RichScene();
+    WriteResult w = WriteProject(*s, path);
+    EXPECT_FALSE(w.ok);
+    EXPECT_NE(w.error.find("folder"), std::string::npos) << w.error;
+    EXPECT_EQ(Slurp(path), oldProject);
+
+    // A folder that cannot be written to.
+    std::filesystem::remove(path + ".nam");
+    ASSERT_TRUE(WriteProject(*old, path).ok);
+    if (::geteuid() != 0) {  // root may write anywhere
+        std::filesystem::permissions(dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        w = WriteProject(*s, path);
+        EXPECT_FALSE(w.ok);
+        EXPECT_FALSE(w.error.empty());
+        EXPECT_EQ(Slurp(path), oldProject);
+    }
+    // A folder that does not exist.
+    w = WriteProject(*s, (dir_ / "no" / "such.kmx").string());
+    EXPECT_FALSE(w.ok);
+    EXPECT_NE(w.error.find("such.kmx"), std::string::npos);
+}
+
+TEST_F(ProjectFiles, MissingProjectFileCannotBeOpened) {
+    const ReadResult r = ReadProject((dir_ / "none.kmx").string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.cannotOpen);
+    EXPECT_EQ(r.scene, nullptr);
+}
+
+TEST(NamesText, Utf8Validation) {
+    struct Case {
+        std::string text;
+        bool valid;
+    };
+    const std::vector<Case> cases = {
+        {"plain", true},          {"gr\xC3\xB6\xC3\x9F" "e", true}, {"\xE2\x82\xAC", true},
+        {"\xF0\x9F\x98\x80", true}, {"\xC3", false},                 {"\x80", false},
+        {"\xC0\xAF", false},      {"\xED\xA0\x80", false},         {"\xF4\x90\x80\x80", false},
+        {"\xE2\x82", false},      {"ok\xFF", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
+    EXPECT_EQ(Latin1ToUtf8("a\xE9\xFF"), "a\xC3\xA9\xC3\xBF");
+}
+
+}  // namespace
+}  // namespace mb
