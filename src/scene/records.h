@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <type_traits>
 
@@ -15,8 +17,26 @@ constexpr int kTableCapacity = 20;
 constexpr int kRemarkCapacity = 100;
 constexpr int kPixelListCapacity = 4000;
 
+// Truncation toward zero that saturates at the int range instead of being
+// undefined for huge values; NaN gives 0.
+inline int TruncToInt(double v) {
+    if (!(v == v)) return 0;
+    if (v >= 2147483647.0) return std::numeric_limits<int>::max();
+    if (v <= -2147483648.0) return std::numeric_limits<int>::min();
+    return static_cast<int>(v);
+}
+
+// A ball reference of a connector as a Ball table index, or -1 when it cannot
+// name a slot of the table (a damaged file may hold anything).
+inline int BallRefIndex(double ref) {
+    const double t = std::trunc(ref);
+    return (t >= 0 && t < kBallCapacity) ? static_cast<int>(t) : -1;
+}
+
 // Effect modes of springs, cords and poles.
-enum ConnectorMode : int { kModeBoth = 0, kModePullOnly = 1, kModePushOnly = 2 };
+inline constexpr double kModeBoth = 0;      // pushes and pulls
+inline constexpr double kModePullOnly = 1;  // acts only while stretched
+inline constexpr double kModePushOnly = 2;  // acts only while compressed
 
 struct DampingField {
     static constexpr int kFieldCount = 7;
@@ -66,7 +86,7 @@ struct HangingConnector {
     double mode;
     double ball;  // Ball table index, truncated toward zero when used
     bool inUse() const { return K != 0.0; }
-    int ballIndex() const { return static_cast<int>(ball); }
+    int ballIndex() const { return BallRefIndex(ball); }
 };
 
 // Link spring, cord and pole: two balls tied to each other.
@@ -77,8 +97,8 @@ struct LinkConnector {
     double K;  // in-use marker
     double mode;
     bool inUse() const { return K != 0.0; }
-    int ball1Index() const { return static_cast<int>(ball1); }
-    int ball2Index() const { return static_cast<int>(ball2); }
+    int ball1Index() const { return BallRefIndex(ball1); }
+    int ball2Index() const { return BallRefIndex(ball2); }
 };
 
 using HangingSpring = HangingConnector;

@@ -75,14 +75,14 @@ struct ViewScale {
     double columnOf(double x) const { return OriginX + x / MetresPerPixel; }
     double rowOf(double y) const { return OriginY - y / MetresPerPixel; }
     // Element glyphs: truncated toward zero.
-    int glyphColumn(double x) const { return static_cast<int>(columnOf(x)); }
-    int glyphRow(double y) const { return static_cast<int>(rowOf(y)); }
+    int glyphColumn(double x) const { return TruncToInt(columnOf(x)); }
+    int glyphRow(double y) const { return TruncToInt(rowOf(y)); }
     // Balls: rounded as trunc(value + 0.5).
-    int ballColumn(double x) const { return static_cast<int>(columnOf(x) + 0.5); }
-    int ballRow(double y) const { return static_cast<int>(rowOf(y) + 0.5); }
+    int ballColumn(double x) const { return TruncToInt(columnOf(x) + 0.5); }
+    int ballRow(double y) const { return TruncToInt(rowOf(y) + 0.5); }
     // A ball's radius on screen, never below 3 pixels.
     int pixelRadius(double R) const {
-        const int r = static_cast<int>(R / MetresPerPixel + 0.5);
+        const int r = TruncToInt(R / MetresPerPixel + 0.5);
         return r < 3 ? 3 : r;
     }
     // Mouse positions to world coordinates.
