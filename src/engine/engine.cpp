@@ -248,10 +248,16 @@ void ReflectCircular(const CircularTrack& t, Ball& b) {
 
 // Elastic collision of balls j and k along their line of centres. Ball k is then
 // placed exactly touching ball j. Nothing changes if the outcome would not be finite.
+// Balls that merely touch do not collide.
+inline bool Overlap(const Ball& bj, const Ball& bk) {
+    const double Rs = bj.R + bk.R;
+    const double dx = bk.x - bj.x, dy = bk.y - bj.y;
+    return std::fabs(dx) < Rs && std::fabs(dy) < Rs && Rs * Rs > dx * dx + dy * dy;
+}
+
 void Bump(Ball& bj, Ball& bk) {
     const double Rs = bj.R + bk.R;
     const double dx = bk.x - bj.x, dy = bk.y - bj.y;
-    if (!(std::fabs(dx) < Rs && std::fabs(dy) < Rs && Rs * Rs > dx * dx + dy * dy)) return;
     const double h = std::sqrt(dx * dx + dy * dy);
     double lambda = h > 1e-24 ? DirectionAngle(dx, dy, h) : 0.0;
     if (lambda < 0) lambda += 2 * kPi;
@@ -395,7 +401,7 @@ void ApplyBumps(Scene& scene, int j) {
     const int n = scene.balls.count();
     Ball& bj = scene.balls[j];
     for (int k = 0; k < n; ++k)
-        if (k != j) Bump(bj, scene.balls[k]);
+        if (k != j && Overlap(bj, scene.balls[k])) Bump(bj, scene.balls[k]);
 }
 
 bool AdvanceBall(Scene& scene, int j) {
