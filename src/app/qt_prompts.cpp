@@ -1,0 +1,73 @@
+#include "app/qt_prompts.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace mb {
+
+Prompts::Button QtPrompts::message(const QString& text, const QString& caption, int buttons) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setIcon(caption == "warning" ? QMessageBox::Warning : QMessageBox::Information);
+    QMessageBox::StandardButtons std;
+    if (buttons & Ok) std |= QMessageBox::Ok;
+    if (buttons & Cancel) std |= QMessageBox::Cancel;
+    if (buttons & Yes) std |= QMessageBox::Yes;
+    if (buttons & No) std |= QMessageBox::No;
+    if (std == QMessageBox::NoButton) std = QMessageBox::Ok;
+    box.setStandardButtons(std);
+    switch (box.exec()) {
+        case QMessageBox::Ok: return Ok;
+        case QMessageBox::Yes: return Yes;
+        case QMessageBox::No: return No;
+        default: return Cancel;
+    }
+}
+
+QString QtPrompts::openFile(const QString& title, const QString& directory, const QString& filter) {
+    QFileDialog dlg(parent_, title, directory, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setOption(QFileDialog::ReadOnly, false);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().front();
+}
+
+QString QtPrompts::saveFile(const QString& title, const QString& directory, const QString& filter,
+                            const QString& defaultSuffix) {
+    QFileDialog dlg(parent_, title, directory, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setDefaultSuffix(defaultSuffix);
+    // Asking before overwriting is QFileDialog's default for saving.
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().front();
+}
+
+QString QtPrompts::openPicture(const QString& title, const QString& directory) {
+    return openFile(title, directory, "(*.bmp) (*.bmp)");
+}
+
+bool QtPrompts::chooseFont(QFont& font, const QString& title) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent_, title);
+    if (ok) font = chosen;
+    return ok;
+}
+
+int QtPrompts::exec(QDialog& dialog) { return dialog.exec(); }
+
+bool QtDesktopShell::openUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+
+bool QtDesktopShell::startProgram(const QString& program) { return QProcess::startDetached(program, {}); }
+
+QString QtDesktopShell::findProgram(const QString& name) { return QStandardPaths::findExecutable(name); }
+
+}  // namespace mb

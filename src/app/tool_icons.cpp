@@ -1,0 +1,112 @@
+#include "app/tool_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace mb {
+
+namespace {
+
+constexpr int kSize = 24;
+
+void DrawOpen(QPainter& p) {
+    p.setPen(QPen(QColor(120, 80, 10), 1));
+    p.setBrush(QColor(230, 180, 60));
+    p.drawRect(2, 6, 18, 14);
+    p.setBrush(QColor(250, 215, 110));
+    QPolygon flap;
+    flap << QPoint(5, 11) << QPoint(23, 11) << QPoint(20, 20) << QPoint(2, 20);
+    p.drawPolygon(flap);
+}
+
+void DrawSave(QPainter& p) {
+    p.setPen(QPen(QColor(20, 30, 80), 1));
+    p.setBrush(QColor(60, 90, 190));
+    p.drawRect(3, 3, 18, 18);
+    p.setBrush(Qt::white);
+    p.drawRect(6, 3, 12, 7);
+    p.setBrush(QColor(200, 200, 210));
+    p.drawRect(7, 14, 10, 7);
+}
+
+void DrawNew(QPainter& p) {
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::white);
+    QPolygon page;
+    page << QPoint(5, 2) << QPoint(15, 2) << QPoint(20, 7) << QPoint(20, 22) << QPoint(5, 22);
+    p.drawPolygon(page);
+    p.drawLine(15, 2, 15, 7);
+    p.drawLine(15, 7, 20, 7);
+    p.setPen(QPen(QColor(230, 170, 0), 2));
+    p.drawLine(8, 15, 17, 15);
+    p.drawLine(12, 11, 12, 19);
+}
+
+void DrawLabCondition(QPainter& p) {
+    // Three sliders: the step time, the sub-steps and the switches.
+    for (int i = 0; i < 3; ++i) {
+        const int y = 5 + 7 * i;
+        p.setPen(QPen(QColor(200, 200, 200), 2));
+        p.drawLine(3, y, 21, y);
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(QColor(90, 170, 250));
+        const int x = (i == 0) ? 7 : (i == 1 ? 15 : 10);
+        p.drawRect(x - 2, y - 3, 4, 6);
+    }
+}
+
+void DrawRun(QPainter& p) {
+    p.setPen(QPen(QColor(0, 90, 0), 1));
+    p.setBrush(QColor(40, 190, 40));
+    QPolygon tri;
+    tri << QPoint(6, 3) << QPoint(20, 12) << QPoint(6, 21);
+    p.drawPolygon(tri);
+}
+
+void DrawStop(QPainter& p) {
+    p.setPen(QPen(QColor(110, 0, 0), 1));
+    p.setBrush(QColor(220, 40, 40));
+    p.drawRect(5, 5, 14, 14);
+}
+
+void DrawPause(QPainter& p) {
+    p.setPen(QPen(QColor(30, 30, 90), 1));
+    p.setBrush(QColor(70, 110, 220));
+    p.drawRect(5, 4, 5, 16);
+    p.drawRect(14, 4, 5, 16);
+}
+
+void DrawCalculator(QPainter& p) {
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(190, 190, 180));
+    p.drawRoundedRect(4, 1, 16, 22, 2, 2);
+    p.setBrush(QColor(150, 200, 150));
+    p.drawRect(6, 3, 12, 5);
+    p.setBrush(QColor(60, 60, 60));
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) p.drawRect(6 + 4 * c, 10 + 4 * r, 2, 2);
+}
+
+}  // namespace
+
+QIcon MakeToolIcon(ToolIcon which) {
+    QPixmap pm(kSize, kSize);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    switch (which) {
+        case ToolIcon::Open: DrawOpen(p); break;
+        case ToolIcon::Save: DrawSave(p); break;
+        case ToolIcon::New: DrawNew(p); break;
+        case ToolIcon::LabCondition: DrawLabCondition(p); break;
+        case ToolIcon::Run: DrawRun(p); break;
+        case ToolIcon::Stop: DrawStop(p); break;
+        case ToolIcon::Pause: DrawPause(p); break;
+        case ToolIcon::Calculator: DrawCalculator(p); break;
+    }
+    p.end();
+    return QIcon(pm);
+}
+
+}  // namespace mb

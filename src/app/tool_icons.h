@@ -1,0 +1,13 @@
+// Tool bar pictures, drawn in code so the program carries no image files of
+// unknown origin.
+#pragma once
+
+#include <QIcon>
+
+namespace mb {
+
+enum class ToolIcon { Open, Save, New, LabCondition, Run, Stop, Pause, Calculator };
+
+QIcon MakeToolIcon(ToolIcon which);
+
+}  // namespace mb
