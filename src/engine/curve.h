@@ -1,0 +1,75 @@
+// The experiment curve: the balls are put back to their initial state and the
+// stepping loop's force, integration, track and bump sequence runs again on its
+// own, without the balls' extra forces and without drawing the main view. At the
+// last sub-step of every tick each curve ball yields one short segment spanning
+// that sub-step, in the pixel coordinates of the 252 x 252 graph.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "scene/scene.h"
+
+namespace mb {
+
+// How a quantity is offered in the curve window's lists and labelled on the graph.
+struct CurveQuantityInfo {
+    const char* item;         // the list entry: "position X"
+    const char* axisLabel;    // on the graph: "X"
+    const char* unit;         // beside a start edit: "(m)"
+    const char* unitPerGrid;  // beside a step edit: "(m/grid)"
+    bool squaredUnit;         // accelerations show a raised "2" beside both units
+};
+
+inline constexpr CurveQuantityInfo kCurveQuantities[kQuantityCount] = {
+    {"Time T", "T", "(s)", "(s/grid)", false},
+    {"position X", "X", "(m)", "(m/grid)", false},
+    {"position Y", "Y", "(m)", "(m/grid)", false},
+    {"distance |r|", "|r|", "(m)", "(m/grid)", false},
+    {"velocity Vx", "Vx", "(m/s)", "(m/s/grid)", false},
+    {"velocity Vy", "Vy", "(m/s)", "(m/s/grid)", false},
+    {"velocity |V|", "|V|", "(m/s)", "(m/s/grid)", false},
+    {"acceleration ax", "ax", "(m/s)", "(m/s /grid)", true},
+    {"acceleration ay", "ay", "(m/s)", "(m/s /grid)", true},
+    {"acceleration |a|", "|a|", "(m/s)", "(m/s /grid)", true},
+};
+
+// Graph geometry: the origin sits at column 30, row 226 for plotted values (the
+// frame's axes are drawn one row higher), one grid division is 40 pixels.
+inline constexpr double kCurveOriginColumn = 30.0;
+inline constexpr double kCurveOriginRow = 226.0;
+inline constexpr double kCurvePixelsPerGrid = 40.0;
+inline constexpr int kCurveMinCoordinate = -199;
+inline constexpr int kCurveMaxCoordinate = 1199;
+
+// One plotted piece of a ball's curve.
+struct CurveSegment {
+    int ball = 0;
+    int col0 = 0, row0 = 0, col1 = 0, row1 = 0;  // from (col0, row0) to (col1, row1)
+    double hBefore = 0, hAfter = 0;              // horizontal quantity at both ends
+    double vBefore = 0, vAfter = 0;              // vertical quantity at both ends
+    std::int32_t colour = 0;                     // the ball's colour at half strength
+};
+
+// Graph column and row of a value, as trunc(...). False when the value lies so
+// far off the graph that it is outside the plottable range (or not a number).
+bool CurveColumn(const CurveSettings& c, double value, int& column);
+bool CurveRow(const CurveSettings& c, double value, int& row);
+
+// Balls back to their initial position, velocity and mass for a computation,
+// with the presence switches of the fields, springs and tracks refreshed. The
+// display-interval fields are left alone and cord and pole lengths are not
+// derived again.
+void ResetForCurve(Scene& scene);
+
+// One sub-step of ball j. On the last sub-step of a tick a ball whose curve flag
+// is 1 is sampled, and its segment appended to `out` when it is plottable.
+void CurveAdvance(Scene& scene, int j, bool lastSubStep, std::vector<CurveSegment>& out);
+
+enum CurveTickResult : int { kCurveGoesOn = 0, kCurveEnded = 1 };
+
+// One timer tick: StepsPerTick sub-steps of every ball. Returns kCurveEnded (and
+// sets RunTime back to 0) in the sub-step in which RunTime first exceeds the end time.
+int CurveTick(Scene& scene, std::vector<CurveSegment>& out);
+
+}  // namespace mb

@@ -1,0 +1,184 @@
+#include "engine/curve.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "engine/engine.h"
+
+namespace mb {
+namespace {
+
+std::unique_ptr<Scene> OneBall(double x0, double y0, double vx0, double vy0) {
+    auto s = std::make_unique<Scene>();
+    Ball& b = s->balls[0];
+    b.x0 = x0;
+    b.y0 = y0;
+    b.vx0 = vx0;
+    b.vy0 = vy0;
+    b.M0 = 1.0;
+    b.R = 0.1;
+    b.curveFlag = 1;
+    b.red = 100;
+    b.green = 255;
+    b.blue = 7;
+    return s;
+}
+
+// Runs a whole computation the way "Draw curve" starts it.
+std::vector<std::vector<CurveSegment>> RunCurve(Scene& s, int maxTicks = 1000000) {
+    s.RunTime = 0;
+    ResetForCurve(s);
+    std::vector<std::vector<CurveSegment>> ticks;
+    for (int t = 0; t < maxTicks; ++t) {
+        ticks.emplace_back();
+        if (CurveTick(s, ticks.back()) == kCurveEnded) break;
+    }
+    return ticks;
+}
+
+TEST(Curve, BallAtRestGivesOneSegmentPerTickFourPixelsApart) {
+    auto s = OneBall(0, 0, 0, 0);
+    const auto ticks = RunCurve(*s);
+    ASSERT_GE(ticks.size(), 100u);
+    ASSERT_EQ(ticks[0].size(), 1u);
+    const CurveSegment& first = ticks[0][0];
+    EXPECT_EQ(first.col0, 33);
+    EXPECT_EQ(first.col1, 34);
+    EXPECT_EQ(first.row0, 226);
+    EXPECT_EQ(first.row1, 226);
+    EXPECT_NEAR(first.hBefore, 0.099, 1e-12);
+    EXPECT_NEAR(first.hAfter, 0.1, 1e-12);
+    EXPECT_EQ(first.colour, PackColour(50, 127, 3));
+    for (std::size_t t = 1; t + 1 < ticks.size(); ++t) {
+        ASSERT_EQ(ticks[t].size(), 1u) << t;
+        EXPECT_EQ(ticks[t][0].row0, 226);
+        EXPECT_NEAR(ticks[t][0].col0 - ticks[t - 1][0].col0, 4, 1) << t;
+    }
+    // The computation ends in the tick in which the accumulated time first exceeds 10 s.
+    double t = 0;
+    int subSteps = 0;
+    while (!(t > 10.0)) {
+        t += 0.001;
+        ++subSteps;
+    }
+    EXPECT_EQ(ticks.size(), static_cast<std::size_t>((subSteps + 99) / 100));
+    EXPECT_EQ(s->RunTime, 0.0);
+}
+
+// Semi-implicit Euler under gravity alone: after k sub-steps vy = -g k T and
+// y = -g T^2 k (k + 1) / 2. The last sub-step of tick 1 runs from k = 99 to 100.
+TEST(Curve, SamplesAreTakenAroundTheLastSubStep) {
+    const double g = 9.8, T = 0.001;
+    auto vy = [&](int k) { return -g * k * T; };
+    auto y = [&](int k) { return -g * T * T * k * (k + 1) / 2; };
+    struct Case {
+        std::uint8_t h, v;
+        double hBefore, hAfter, vBefore, vAfter;
+    };
+    const std::vector<Case> cases = {
+        {kQuantityTime, kQuantityY, 0.099, 0.1, y(99), y(100)},
+        {kQuantityVy, kQuantitySpeed, vy(99), vy(100), -vy(99), -vy(100)},
+        {kQuantityAy, kQuantityAcceleration, -g, -g, g, g},
+        {kQuantityX, kQuantityDistance, 0.0, 0.0, -y(99), -y(100)},
+        {kQuantityVx, kQuantityAx, 0.0, 0.0, 0.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        auto s = OneBall(0, 0, 0, 0);
+        s->settings.GravityOn = 1;
+        s->curve.horizontalVariable = c.h;
+        s->curve.verticalVariable = c.v;
+        s->curve.endTime = 0.5;
+        s->curve.horizontalStep = 10;  // keeps accelerations of 9.8 on the graph
+        s->curve.verticalStep = 10;
+        const auto ticks = RunCurve(*s, 1);
+        ASSERT_EQ(ticks[0].size(), 1u);
+        const CurveSegment& seg = ticks[0][0];
+        const double tol = 1e-12;
+        EXPECT_NEAR(seg.hBefore, c.hBefore, tol) << int(c.h);
+        EXPECT_NEAR(seg.hAfter, c.hAfter, tol) << int(c.h);
+        EXPECT_NEAR(seg.vBefore, c.vBefore, tol) << int(c.v);
+        EXPECT_NEAR(seg.vAfter, c.vAfter, tol) << int(c.v);
+    }
+}
+
+TEST(Curve, ExtraForceIsLeftOut) {
+    auto s = OneBall(0, 0, 0, 0);
+    s->balls[0].extraFx = 5.0;
+    s->curve.endTime = 1.0;
+    RunCurve(*s);
+    EXPECT_EQ(s->balls[0].x, 0.0);
+    // The animated run does push it.
+    auto run = OneBall(0, 0, 0, 0);
+    run->balls[0].extraFx = 5.0;
+    StartRun(*run);
+    StepScene(*run, nullptr);
+    EXPECT_GT(run->balls[0].x, 0.0);
+}
+
+TEST(Curve, OnlyFlaggedBallsAfterTheStartTimeInsideTheRangeArePlotted) {
+    auto s = OneBall(0, 0, 1, 0);
+    Ball& other = s->balls[1];
+    other = s->balls[0];
+    other.curveFlag = 0;
+    s->curve.startTime = 0.5;
+    s->curve.endTime = 1.0;
+    const auto ticks = RunCurve(*s);
+    ASSERT_EQ(ticks.size(), 10u);
+    for (std::size_t t = 0; t < ticks.size(); ++t) {
+        // Tick t samples at RunTime 0.1 (t + 1) - 0.001.
+        EXPECT_EQ(ticks[t].size(), t >= 5 ? 1u : 0u) << t;
+        for (const CurveSegment& seg : ticks[t]) EXPECT_EQ(seg.ball, 0);
+    }
+
+    // A position far off the graph is not plotted at all.
+    auto far = OneBall(0, 0, 1, 0);
+    far->curve.horizontalVariable = kQuantityX;
+    far->curve.horizontalStep = 1e-4;  // 40 pixels per 0.1 mm
+    far->curve.endTime = 0.3;
+    const auto farTicks = RunCurve(*far);
+    for (const auto& tick : farTicks) EXPECT_TRUE(tick.empty());
+
+    int col = 0;
+    EXPECT_FALSE(CurveColumn(far->curve, std::nan(""), col));
+    EXPECT_TRUE(CurveRow(far->curve, 0.0, col));
+    EXPECT_EQ(col, 226);
+}
+
+TEST(Curve, ResetRefreshesOnlyItsSwitchesAndKeepsDisplayData) {
+    auto s = OneBall(2, 3, 4, 5);
+    Ball& b = s->balls[0];
+    b.x = b.y = b.vx = b.vy = 99;
+    b.mass = 7;
+    b.markX = 11;
+    b.prevMeanVx = 12;
+    s->gravityMasses[0].M = 1;
+    s->straightTracks[0] = MakeStraightTrack(-1, -5, 1, -5);
+    s->hangingSprings[0].K = 1;
+    s->dampingFields[0].N = 1;  // not refreshed by the curve
+    s->hangingCords[0].K = 1;   // nor this one
+    ResetForCurve(*s);
+    EXPECT_EQ(b.x, 2);
+    EXPECT_EQ(b.vy, 5);
+    EXPECT_EQ(b.mass, 1);
+    EXPECT_EQ(b.markX, 11);
+    EXPECT_EQ(b.prevMeanVx, 12);
+    EXPECT_EQ(b.screenX, s->view.ballColumn(2));
+    EXPECT_EQ(s->presence.gravityMass, 1);
+    EXPECT_EQ(s->presence.straightTrack, 1);
+    EXPECT_EQ(s->presence.hangingSpring, 1);
+    EXPECT_EQ(s->presence.damping, 0);
+    EXPECT_EQ(s->presence.hangingCord, 0);
+}
+
+TEST(Curve, QuantityListMatchesTheWindowsItems) {
+    EXPECT_STREQ(kCurveQuantities[kQuantityTime].item, "Time T");
+    EXPECT_STREQ(kCurveQuantities[kQuantityDistance].axisLabel, "|r|");
+    EXPECT_STREQ(kCurveQuantities[kQuantityAy].unitPerGrid, "(m/s /grid)");
+    EXPECT_TRUE(kCurveQuantities[kQuantityAcceleration].squaredUnit);
+    EXPECT_FALSE(kCurveQuantities[kQuantitySpeed].squaredUnit);
+}
+
+}  // namespace
+}  // namespace mb
