@@ -3,6 +3,7 @@
 // order. Geometry helpers are exposed so their results can be checked directly.
 #pragma once
 
+#include <QImage>
 #include <QLine>
 #include <QPoint>
 #include <random>
@@ -18,6 +19,16 @@ namespace mb {
 // Truncation toward zero of a surface coordinate, held within a range the
 // rasteriser handles (a scene far outside the surface still draws nothing wrong).
 int TruncPixel(double value);
+
+// A one-pixel line from `a` to `b`, the pixel of `b` excluded, in copy or XOR
+// mode, clipped to the image. Used for every thin line of the surface so that
+// end points behave as on a classic canvas: lines sharing an end point in XOR
+// lose that pixel only when both cover it.
+void PlotLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode);
+
+// A two-pixel line: the thin line and its neighbour above (mostly horizontal) or
+// to the left (mostly vertical). No pixel is covered twice, so XOR stays exact.
+void PlotWideLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode);
 
 // Rectangle outline of left, top, right, bottom, the right column and bottom row
 // excluded as in every other box of the surface.
@@ -53,6 +64,18 @@ void DrawCircularTracks(QPainter& p, const Scene& scene);
 enum class ConnectorKind { HangingSpring, LinkSpring, HangingCord, LinkCord, HangingPole, LinkPole };
 void DrawConnectorKind(QPainter& p, const Scene& scene, ConnectorKind kind);
 void DrawAllConnectors(QPainter& p, const Scene& scene);
+// One connector in XOR, straight onto the surface (the stepping loop's path).
+void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int index);
+// Number of in-use connectors of a kind.
+int ConnectorCount(const Scene& scene, ConnectorKind kind);
+// The pixels connector `index` can cover (its line and anchor mark), or an empty
+// rectangle when it is not drawn.
+QRect ConnectorBounds(const Scene& scene, ConnectorKind kind, int index);
+// Whether the connector hangs on, or links, ball j.
+bool ConnectorHolds(const Scene& scene, ConnectorKind kind, int index, int j);
+inline constexpr ConnectorKind kConnectorOrder[] = {ConnectorKind::HangingSpring, ConnectorKind::LinkSpring,
+                                                    ConnectorKind::HangingCord,   ConnectorKind::LinkCord,
+                                                    ConnectorKind::HangingPole,   ConnectorKind::LinkPole};
 // The end points of connector `index` of a kind, or false when it is not drawable
 // (its ball reference points outside the table).
 bool ConnectorEnds(const Scene& scene, ConnectorKind kind, int index, QPoint& a, QPoint& b);

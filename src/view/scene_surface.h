@@ -6,6 +6,7 @@
 // it copies only that rectangle and then takes it.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QRect>
@@ -27,6 +28,7 @@ struct EditorSelection {
 // Fonts the passes borrow from the main window.
 struct SurfaceFonts {
     QFont main;       // the main window's font: the time box
+    QColor mainColour = QColor(255, 255, 255);
     QFont runButton;  // the Run button's font: the gravity sign and the glyph letters
     QFont gridLabel;  // Arial, italic, 13 pixels: the grid labels
 };

@@ -1,0 +1,103 @@
+#include "view/tick_display.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "view/ball_sprite.h"
+#include "view/glyphs.h"
+
+namespace mb {
+namespace {
+
+QRect BallBox(int x, int y, int radius) {
+    // Sprites reach at most two pixels beyond the preview radius, which is one more
+    // than the stored pixel radius; the box also covers pictures drawn at the cap.
+    const int r = std::max(radius, kMaxPreviewRadius) + 3;
+    return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1);
+}
+
+}  // namespace
+
+void SurfaceTickDisplay::drawTimeBox(const Scene& scene) { surface_.DrawTimeBox(scene); }
+
+void SurfaceTickDisplay::updateDataWindow(const Scene& scene, int ball) {
+    (void)scene;
+    (void)ball;
+}
+
+void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
+    QImage& image = surface_.image();
+    Ball& b = scene.balls[j];
+    const int oldX = b.screenX, oldY = b.screenY, rho = b.pixelRadius;
+
+    // The balls whose boxes overlap the new place lose their pictures for a moment.
+    std::array<int, kBallCapacity> overlapping{};
+    int overlapCount = 0;
+    QRect changed = BallBox(oldX, oldY, rho).united(BallBox(sx, sy, rho));
+    for (int i = 0; i < kBallCapacity && scene.balls[i].M0 != 0.0; ++i) {
+        if (i == j) continue;
+        const Ball& o = scene.balls[i];
+        const long long reach = static_cast<long long>(rho) + o.pixelRadius;
+        if (std::llabs(static_cast<long long>(o.screenX) - sx) <= reach &&
+            std::llabs(static_cast<long long>(o.screenY) - sy) <= reach) {
+            overlapping[static_cast<std::size_t>(overlapCount++)] = i;
+            changed = changed.united(BallBox(o.screenX, o.screenY, o.pixelRadius));
+        }
+    }
+    const bool track = b.trackFlag == 1;
+    if (track) changed = changed.united(QRect(QPoint(oldX, oldY), QPoint(sx, sy)).normalized().adjusted(-1, -1, 1, 1));
+
+    // Connectors are XOR lines: lifting and redrawing one whose pixels the move does
+    // not touch changes nothing, so only those near the changed area, and those held
+    // by this ball (whose end moves), are drawn around the move. The result is the
+    // same as lifting all of them.
+    struct Pick {
+        ConnectorKind kind;
+        int index;
+    };
+    std::array<Pick, 6 * kTableCapacity> picks{};
+    int pickCount = 0;
+    QRect dirty = changed;
+    for (ConnectorKind kind : kConnectorOrder) {
+        const int n = ConnectorCount(scene, kind);
+        for (int i = 0; i < n; ++i) {
+            const QRect bounds = ConnectorBounds(scene, kind, i);
+            if (bounds.isEmpty()) continue;
+            const bool held = ConnectorHolds(scene, kind, i, j);
+            if (held || bounds.intersects(changed)) {
+                picks[static_cast<std::size_t>(pickCount++)] = {kind, i};
+                if (held) dirty = dirty.united(bounds);
+            }
+        }
+    }
+    auto drawPicked = [&] {
+        for (int k = 0; k < pickCount; ++k) DrawConnector(image, scene, picks[static_cast<std::size_t>(k)].kind, picks[static_cast<std::size_t>(k)].index);
+    };
+
+    drawPicked();
+    for (int k = 0; k < overlapCount; ++k) {
+        Ball& o = scene.balls[overlapping[static_cast<std::size_t>(k)]];
+        surface_.PutPixels(o.screenX, o.screenY, o.backdrop, o.pixelCount);
+    }
+    surface_.PutPixels(oldX, oldY, b.backdrop, b.pixelCount);
+    if (track) {
+        const auto c = static_cast<std::uint32_t>(b.colour);
+        PlotLine(image, QPoint(oldX, oldY), QPoint(sx, sy), qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff), false);
+    }
+    surface_.SavePixels(sx, sy, b.backdrop, b.sprite, b.pixelCount);
+    surface_.PutPixels(sx, sy, b.sprite, b.pixelCount);
+    for (int k = 0; k < overlapCount; ++k) {
+        Ball& o = scene.balls[overlapping[static_cast<std::size_t>(k)]];
+        surface_.PutPixels(o.screenX, o.screenY, o.sprite, o.pixelCount);
+    }
+    b.screenX = sx;
+    b.screenY = sy;
+    drawPicked();
+    for (int k = 0; k < pickCount; ++k) {
+        const Pick& p = picks[static_cast<std::size_t>(k)];
+        if (ConnectorHolds(scene, p.kind, p.index, j)) dirty = dirty.united(ConnectorBounds(scene, p.kind, p.index));
+    }
+    surface_.markDirty(dirty);
+}
+
+}  // namespace mb
