@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -19,7 +18,7 @@ constexpr int kHeight = 640;
 void DrawTrajectories(QPainter& p) {
     // Projectiles thrown from one point at several angles, drawn as the dotted
     // traces a run leaves behind.
-    const double g = 9.8, v = 60.0;
+    const double g = 9.8, v = 50.0;
     const QColor colours[] = {QColor(255, 200, 60), QColor(120, 220, 255), QColor(255, 110, 150),
                               QColor(150, 255, 140)};
     int c = 0;
@@ -30,7 +29,7 @@ void DrawTrajectories(QPainter& p) {
         for (double t = 0.0;; t += 0.18) {
             const double x = v * std::cos(a) * t, y = v * std::sin(a) * t - 0.5 * g * t * t;
             if (y < 0.0 && t > 0.0) break;
-            p.drawEllipse(QPointF(560 + 1.7 * x, 560 - 1.7 * y), 2.2, 2.2);
+            p.drawEllipse(QPointF(500 + 1.6 * x, 580 - 1.6 * y), 2.2, 2.2);
         }
     }
     // A ball on a circular orbit about a fixed mass.
@@ -57,10 +56,7 @@ int main(int argc, char** argv) {
     }
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter p(&image);
-    QLinearGradient sky(0, 0, 0, kHeight);
-    sky.setColorAt(0.0, QColor(10, 14, 40));
-    sky.setColorAt(1.0, QColor(0, 0, 0));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(image.rect(), QColor(6, 8, 26));
 
     p.setPen(QColor(30, 36, 70));
     for (int x = 0; x < kWidth; x += 40) p.drawLine(x, 0, x, kHeight);
