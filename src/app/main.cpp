@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 
 #include "app/main_window.h"
 
@@ -7,6 +8,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Motionbench");
     QApplication::setApplicationVersion("1.0");
     mb::MainWindow window;
+    // Without a window manager (a bare X server) maximising does nothing: start
+    // with the screen's whole working area, centred, and ask to be maximised too.
+    if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return app.exec();
 }

@@ -102,10 +102,6 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().main = mainFont;
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-
     image1_ = new SceneWidget(surface_, this);
     setCentralWidget(image1_);
     connect(image1_, &SceneWidget::moved, this, &MainWindow::surfaceMoved);
