@@ -1,0 +1,311 @@
+#include "cli/sim_commands.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+
+#include "engine/curve.h"
+#include "engine/engine.h"
+#include "io/project_file.h"
+#include "io/table_walk.h"
+
+namespace mb {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: motionbench-sim COMMAND FILE.kmx [options]\n"
+    "\n"
+    "Commands:\n"
+    "  run FILE.kmx [--ticks K | --until SECONDS] [--every M]\n"
+    "      Start the experiment as the Run command does and step it K timer ticks\n"
+    "      (default 100), or until the run time reaches SECONDS. Prints CSV\n"
+    "      t,index,name,x,y,vx,vy,ax,ay,mass: one row per ball after every M-th\n"
+    "      tick (default 1). Exit status 2 when a ball leaves the controllable area.\n"
+    "  curve FILE.kmx\n"
+    "      Compute the experiment curve of the file's curve settings for the balls\n"
+    "      chosen as curve objects. Prints CSV\n"
+    "      tick,ball,col0,row0,col1,row1,hbefore,hafter,vbefore,vafter: one row per\n"
+    "      plotted segment, ticks counted from 1.\n"
+    "  resave IN.kmx OUT.kmx\n"
+    "      Read a project and write it back (with its names file).\n"
+    "  info FILE.kmx\n"
+    "      Print a JSON summary: settings, view scale, curve settings and, per\n"
+    "      table, its count and names.\n"
+    "\n"
+    "Options:\n"
+    "  --help   Show this text.\n"
+    "\n"
+    "Exit status: 0 success, 1 bad command line or unreadable file, 2 overflow.\n";
+
+std::string Num(double v) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
+}
+
+std::string CsvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string q = "\"";
+    for (char c : s) {
+        if (c == '"') q += '"';
+        q += c;
+    }
+    return q + "\"";
+}
+
+std::string JsonString(const std::string& s) {
+    std::string q = "\"";
+    for (char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+            case '"': q += "\\\""; break;
+            case '\\': q += "\\\\"; break;
+            case '\n': q += "\\n"; break;
+            case '\r': q += "\\r"; break;
+            case '\t': q += "\\t"; break;
+            default:
+                if (u < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", u);
+                    q += buf;
+                } else {
+                    q += c;
+                }
+        }
+    }
+    return q + "\"";
+}
+
+// Whole-string integer and real parsing: no blanks, no junk, no locale.
+std::optional<long long> ParseInteger(const std::string& s) {
+    if (s.empty()) return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const long long v = std::strtoll(s.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || end == s.c_str()) return std::nullopt;
+    return v;
+}
+
+std::optional<double> ParseReal(const std::string& s) {
+    if (s.empty()) return std::nullopt;
+    for (char c : s)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+            return std::nullopt;  // keeps out hex, inf and nan
+    errno = 0;
+    char* end = nullptr;
+    const double v = std::strtod(s.c_str(), &end);
+    if (errno != 0 || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+// Reads the project or explains why not.
+std::unique_ptr<Scene> Load(const std::string& path, std::ostream& err) {
+    ReadResult r = ReadProject(path);
+    if (!r.ok) {
+        err << "motionbench-sim: " << r.error << "\n";
+        return nullptr;
+    }
+    for (const std::string& w : r.warnings) err << "motionbench-sim: warning: " << w << "\n";
+    return std::move(r.scene);
+}
+
+void PrintBallRows(const Scene& s, std::ostream& out) {
+    const int n = s.balls.count();
+    for (int j = 0; j < n; ++j) {
+        const Ball& b = s.balls[j];
+        out << Num(s.RunTime) << ',' << j << ',' << CsvField(s.balls.names[static_cast<std::size_t>(j)]) << ','
+            << Num(b.x) << ',' << Num(b.y) << ',' << Num(b.vx) << ',' << Num(b.vy) << ',' << Num(b.ax) << ','
+            << Num(b.ay) << ',' << Num(b.mass) << '\n';
+    }
+}
+
+int Usage(std::ostream& err, const std::string& complaint) {
+    err << "motionbench-sim: " << complaint << "\nTry 'motionbench-sim --help'.\n";
+    return kSimFailed;
+}
+
+int CommandRun(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string file;
+    std::optional<long long> ticks;
+    std::optional<double> until;
+    long long every = 1;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string* {
+            if (i + 1 >= args.size()) return nullptr;
+            return &args[++i];
+        };
+        if (a == "--ticks") {
+            const std::string* v = value();
+            const auto k = v ? ParseInteger(*v) : std::nullopt;
+            if (!k || *k < 0) return Usage(err, "--ticks needs a whole number of ticks, 0 or more.");
+            ticks = k;
+        } else if (a == "--until") {
+            const std::string* v = value();
+            const auto t = v ? ParseReal(*v) : std::nullopt;
+            if (!t || *t < 0) return Usage(err, "--until needs a time in seconds, 0 or more.");
+            until = t;
+        } else if (a == "--every") {
+            const std::string* v = value();
+            const auto m = v ? ParseInteger(*v) : std::nullopt;
+            if (!m || *m < 1) return Usage(err, "--every needs a whole number of ticks, 1 or more.");
+            every = *m;
+        } else if (!a.empty() && a[0] == '-') {
+            return Usage(err, "unknown option '" + a + "' for run.");
+        } else if (file.empty()) {
+            file = a;
+        } else {
+            return Usage(err, "run takes one project file.");
+        }
+    }
+    if (file.empty()) return Usage(err, "run needs a project file.");
+    if (ticks && until) return Usage(err, "--ticks and --until cannot be used together.");
+
+    std::unique_ptr<Scene> scene = Load(file, err);
+    if (!scene) return kSimFailed;
+    Scene& s = *scene;
+    StartRun(s);
+    const double T = s.settings.StepTime;
+    // RunTime is a sum of sub-steps, so it may fall a hair short of a time that
+    // a whole number of them reaches; half a sub-step absorbs that.
+    auto done = [&](long long tick) {
+        if (until) return s.RunTime >= *until - 0.5 * T;
+        return tick >= (ticks ? *ticks : 100);
+    };
+    out << "t,index,name,x,y,vx,vy,ax,ay,mass\n";
+    for (long long tick = 0; !done(tick);) {
+        if (StepScene(s, nullptr) == kStepOverflow) {
+            PrintBallRows(s, out);
+            out.flush();
+            err << kOverflowMessage << "\n";
+            return kSimOverflow;
+        }
+        ++tick;
+        if (tick % every == 0) PrintBallRows(s, out);
+    }
+    return kSimOk;
+}
+
+int CommandCurve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) return Usage(err, "curve takes one project file.");
+    if (!args[1].empty() && args[1][0] == '-') return Usage(err, "unknown option '" + args[1] + "' for curve.");
+    std::unique_ptr<Scene> scene = Load(args[1], err);
+    if (!scene) return kSimFailed;
+    Scene& s = *scene;
+    const CurveSettings& c = s.curve;
+    // The checks of "Draw curve", in its order and words.
+    const char* refusal = nullptr;
+    if (c.startTime < 0)
+        refusal = "The Start time must be bigger than zero.";
+    else if (c.endTime < 0 || c.startTime >= c.endTime)
+        refusal = "The End time must be bigger than the start time.";
+    else if (c.horizontalStep == 0 || c.verticalStep == 0)
+        refusal = "The scale of coordinate can not be zero.";
+    if (refusal) {
+        err << "motionbench-sim: " << refusal << "\n";
+        return kSimFailed;
+    }
+    bool anyFlag = false;
+    for (int j = 0; j < kBallCapacity && s.balls[j].inUse(); ++j) anyFlag = anyFlag || s.balls[j].curveFlag == 1;
+    if (!anyFlag) {
+        err << "motionbench-sim: Please set the curve object first.\n";
+        return kSimFailed;
+    }
+    // Opening the file redraws the scene, which puts the balls back and refreshes
+    // every presence switch; then the computation starts.
+    ResetBallsToInitial(s);
+    RefreshPresenceSwitches(s);
+    s.RunTime = 0;
+    ResetForCurve(s);
+    out << "tick,ball,col0,row0,col1,row1,hbefore,hafter,vbefore,vafter\n";
+    std::vector<CurveSegment> segments;
+    for (long long tick = 1;; ++tick) {
+        segments.clear();
+        const int result = CurveTick(s, segments);
+        for (const CurveSegment& g : segments)
+            out << tick << ',' << g.ball << ',' << g.col0 << ',' << g.row0 << ',' << g.col1 << ',' << g.row1 << ','
+                << Num(g.hBefore) << ',' << Num(g.hAfter) << ',' << Num(g.vBefore) << ',' << Num(g.vAfter) << '\n';
+        if (result == kCurveEnded) break;
+    }
+    return kSimOk;
+}
+
+int CommandResave(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() != 3) return Usage(err, "resave takes an input and an output project file.");
+    for (std::size_t i = 1; i < 3; ++i)
+        if (!args[i].empty() && args[i][0] == '-') return Usage(err, "unknown option '" + args[i] + "' for resave.");
+    std::unique_ptr<Scene> scene = Load(args[1], err);
+    if (!scene) return kSimFailed;
+    const WriteResult w = WriteProject(*scene, args[2]);
+    if (!w.ok) {
+        err << "motionbench-sim: " << w.error << "\n";
+        return kSimFailed;
+    }
+    return kSimOk;
+}
+
+template <class TableT>
+void JsonTable(std::ostream& out, const char* key, const TableT& t) {
+    const int n = t.count();
+    out << "    " << JsonString(key) << ": {\"count\": " << n << ", \"nameCounter\": " << t.nameCounter
+        << ", \"names\": [";
+    for (int i = 0; i < n; ++i) out << (i ? ", " : "") << JsonString(t.names[static_cast<std::size_t>(i)]);
+    out << "]}";
+}
+
+int CommandInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) return Usage(err, "info takes one project file.");
+    if (!args[1].empty() && args[1][0] == '-') return Usage(err, "unknown option '" + args[1] + "' for info.");
+    std::unique_ptr<Scene> scene = Load(args[1], err);
+    if (!scene) return kSimFailed;
+    const Scene& s = *scene;
+    const ExperimentSettings& e = s.settings;
+    out << "{\n";
+    out << "  \"settings\": {\"StepTime\": " << Num(e.StepTime) << ", \"StepsPerTick\": " << e.StepsPerTick
+        << ", \"ShowCoordinate\": " << int(e.ShowCoordinate) << ", \"GravityOn\": " << int(e.GravityOn)
+        << ", \"RelativityOn\": " << int(e.RelativityOn) << ", \"MutualGravitationOn\": " << int(e.MutualGravitationOn)
+        << ", \"MutualCoulombOn\": " << int(e.MutualCoulombOn) << ", \"BumpOn\": " << int(e.BumpOn) << "},\n";
+    out << "  \"view\": {\"OriginX\": " << s.view.OriginX << ", \"OriginY\": " << s.view.OriginY
+        << ", \"MetresPerPixel\": " << Num(s.view.MetresPerPixel) << "},\n";
+    out << "  \"SelectedBall\": " << s.SelectedBall << ",\n";
+    const CurveSettings& c = s.curve;
+    out << "  \"curve\": {\"startTime\": " << Num(c.startTime) << ", \"endTime\": " << Num(c.endTime)
+        << ", \"horizontalVariable\": " << int(c.horizontalVariable)
+        << ", \"horizontalStart\": " << Num(c.horizontalStart) << ", \"horizontalStep\": " << Num(c.horizontalStep)
+        << ", \"verticalVariable\": " << int(c.verticalVariable) << ", \"verticalStart\": " << Num(c.verticalStart)
+        << ", \"verticalStep\": " << Num(c.verticalStep) << "},\n";
+    out << "  \"tables\": {\n";
+    JsonTable(out, "balls", s.balls);
+    ForEachElementTable(s, [&](const auto& t, int k) {
+        out << ",\n";
+        JsonTable(out, kElementTables[k].key, t);
+    });
+    const int remarks = s.remarkCount();
+    out << ",\n    \"remarks\": {\"count\": " << remarks << ", \"texts\": [";
+    for (int i = 0; i < remarks; ++i) out << (i ? ", " : "") << JsonString(s.remarks[static_cast<std::size_t>(i)].text);
+    out << "]}\n  }\n}\n";
+    return kSimOk;
+}
+
+}  // namespace
+
+int RunSimCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return Usage(err, "no command given.");
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") {
+            out << kUsage;
+            return kSimOk;
+        }
+    const std::string& cmd = args[0];
+    if (cmd == "run") return CommandRun(args, out, err);
+    if (cmd == "curve") return CommandCurve(args, out, err);
+    if (cmd == "resave") return CommandResave(args, err);
+    if (cmd == "info") return CommandInfo(args, out, err);
+    return Usage(err, "unknown command '" + cmd + "'.");
+}
+
+}  // namespace mb
