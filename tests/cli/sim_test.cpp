@@ -1,0 +1,366 @@
+// The headless runner, run as a separate process on the examples and on bad input.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <map>
+#include <numbers>
+#include <sstream>
+
+#include "cli/example_scenes.h"
+#include "cli/sim_commands.h"
+#include "io/project_file.h"
+
+namespace mb {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct ProcessResult {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class SimProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("mb_cli_test_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    ProcessResult Sim(const std::string& args) {
+        const fs::path errFile = dir_ / "stderr.txt";
+        const std::string cmd = Quote(MB_SIM_PATH) + " " + args + " 2>" + Quote(errFile.string());
+        ProcessResult r;
+        FILE* p = ::popen(cmd.c_str(), "r");
+        if (!p) return r;
+        char buf[65536];
+        std::size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+        const int raw = ::pclose(p);
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.err = Slurp(errFile);
+        return r;
+    }
+
+    std::string Write(const Scene& s, const std::string& name) {
+        const std::string path = (dir_ / name).string();
+        EXPECT_TRUE(WriteProject(s, path).ok);
+        return path;
+    }
+
+    fs::path dir_;
+};
+
+std::string Example(const std::string& file) { return Quote(std::string(MB_EXAMPLES_DIR) + "/" + file); }
+
+// One row of the run's CSV.
+struct Row {
+    double t;
+    int index;
+    double x, y, vx, vy, ax, ay, mass;
+};
+
+// Rows per ball; the name column holds no comma in the examples.
+std::map<int, std::vector<Row>> ParseRun(const std::string& csv) {
+    std::map<int, std::vector<Row>> rows;
+    std::istringstream in(csv);
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        std::vector<std::string> f;
+        std::stringstream ls(line);
+        std::string cell;
+        while (std::getline(ls, cell, ',')) f.push_back(cell);
+        if (f.size() != 10) continue;
+        Row r{std::stod(f[0]), std::stoi(f[1]), std::stod(f[3]), std::stod(f[4]), std::stod(f[5]),
+              std::stod(f[6]), std::stod(f[7]), std::stod(f[8]), std::stod(f[9])};
+        rows[r.index].push_back(r);
+    }
+    return rows;
+}
+
+// Mean time between upward crossings of `level`, interpolated between rows.
+double Period(const std::vector<Row>& rows, const std::function<double(std::size_t)>& value, double level) {
+    std::vector<double> crossings;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const double a = value(i - 1), b = value(i);
+        if (a < level && b >= level) crossings.push_back(rows[i - 1].t + (level - a) / (b - a) * (rows[i].t - rows[i - 1].t));
+    }
+    if (crossings.size() < 2) return kNaN;
+    return (crossings.back() - crossings.front()) / static_cast<double>(crossings.size() - 1);
+}
+
+double Speed(const Row& r) { return std::hypot(r.vx, r.vy); }
+
+TEST_F(SimProcess, EveryExampleRunsAThousandTicksAndDoesWhatItsRemarkSays) {
+    using Rows = std::map<int, std::vector<Row>>;
+    struct Case {
+        const char* file;
+        const char* figure;
+        double expected;
+        double tolerance;  // relative
+        std::function<double(const Rows&)> measure;
+    };
+    const double pi = std::numbers::pi;
+    const std::vector<Case> cases = {
+        {"projectile.kmx", "range at the starting height (m)", 20.41, 0.005,
+         [](const Rows& r) {
+             const auto& b = r.at(0);
+             for (std::size_t i = 1; i < b.size(); ++i)
+                 if (b[i - 1].y >= 0 && b[i].y < 0)
+                     return b[i - 1].x + b[i - 1].y / (b[i - 1].y - b[i].y) * (b[i].x - b[i - 1].x);
+             return kNaN;
+         }},
+        {"cord_pendulum.kmx", "period (s)", 2 * pi * std::sqrt(1 / 9.8) * (1 + std::pow(10 * pi / 180, 2) / 16), 0.005,
+         [](const Rows& r) { const auto& b = r.at(0); return Period(b, [&](std::size_t i) { return b[i].x; }, 0); }},
+        {"spring_oscillator.kmx", "period (s)", 2 * pi * std::sqrt(0.4 / 10), 0.002,
+         [](const Rows& r) { const auto& b = r.at(0); return Period(b, [&](std::size_t i) { return b[i].x; }, 1); }},
+        {"link_spring.kmx", "period of the separation (s)", 2 * pi * std::sqrt(0.75 / 12), 0.002,
+         [](const Rows& r) {
+             const auto &a = r.at(0), &b = r.at(1);
+             return Period(a, [&](std::size_t i) { return b[i].x - a[i].x; }, 1);
+         }},
+        {"cyclotron.kmx", "largest distance from the start, the diameter 2mv/(qB) (m)", 8.0, 0.005,
+         [](const Rows& r) {
+             double d = 0;
+             for (const Row& row : r.at(0)) d = std::max(d, std::hypot(row.x, row.y));
+             return d;
+         }},
+        {"orbit.kmx", "largest distance from the planet (m)", 10.0, 0.002,
+         [](const Rows& r) {
+             double d = 0;
+             for (const Row& row : r.at(0)) d = std::max(d, std::hypot(row.x, row.y));
+             return d;
+         }},
+        {"bumping_row.kmx", "last ball's final speed, the others' summed (m/s)", 2.0, 0.001,
+         [](const Rows& r) {
+             double others = 0;
+             for (int k = 0; k < 4; ++k) others += Speed(r.at(k).back());
+             return others < 1e-6 ? r.at(4).back().vx : kNaN;
+         }},
+        {"like_charges.kmx", "kinetic energy against k q^2 (1/r0 - 1/r) (J)", 1.0, 0.01,
+         [](const Rows& r) {
+             const Row &a = r.at(0).back(), &b = r.at(1).back();
+             const double ke = 0.5 * a.mass * Speed(a) * Speed(a) + 0.5 * b.mass * Speed(b) * Speed(b);
+             return ke / (9e9 * 1e-10 * (1.0 - 1.0 / (b.x - a.x)));
+         }},
+        {"damping.kmx", "stopping distance (m)", 8.0, 0.002, [](const Rows& r) { return r.at(0).back().x; }},
+        {"box_bounce.kmx", "speed, while the ball stays in the box (m/s)", std::sqrt(13.0), 1e-9,
+         [](const Rows& r) {
+             double v = 0;
+             for (const Row& row : r.at(0)) {
+                 if (std::fabs(row.x) > 4 || std::fabs(row.y) > 3) return kNaN;
+                 v = std::max(v, Speed(row));
+             }
+             return v;
+         }},
+        {"circular_track.kmx", "turns round the ring in 10 s, staying within it", 10.0 * 3 / (2 * pi * 2.775), 0.05,
+         [](const Rows& r) {
+             double turned = 0, prev = std::atan2(-2.75, 0.0);
+             for (const Row& row : r.at(0)) {
+                 if (std::hypot(row.x, row.y) > 3.0) return kNaN;
+                 double a = std::atan2(row.y, row.x), d = a - prev;
+                 d = std::remainder(d, 2 * std::numbers::pi);
+                 turned += d;
+                 prev = a;
+             }
+             return turned / (2 * std::numbers::pi);
+         }},
+    };
+    EXPECT_EQ(cases.size(), BuildExampleScenes().size());
+    for (const Case& c : cases) {
+        const ProcessResult r = Sim("run " + Example(c.file) + " --ticks 1000");
+        ASSERT_EQ(r.status, 0) << c.file << ": " << r.err;
+        EXPECT_EQ(r.err, "") << c.file;
+        const Rows rows = ParseRun(r.out);
+        ASSERT_FALSE(rows.empty()) << c.file;
+        EXPECT_EQ(rows.begin()->second.size(), 1000u) << c.file;
+        const double got = c.measure(rows);
+        EXPECT_NEAR(got, c.expected, c.tolerance * std::fabs(c.expected)) << c.file << ": " << c.figure;
+        std::printf("  %-24s %-60s %.6g (expected %.6g)\n", c.file, c.figure, got, c.expected);
+    }
+}
+
+TEST_F(SimProcess, ExamplesOnDiskAreWhatTheGeneratorWrites) {
+    for (const ExampleScene& e : BuildExampleScenes()) {
+        const EncodedProject f = EncodeProject(*e.scene);
+        const fs::path path = fs::path(MB_EXAMPLES_DIR) / e.file;
+        EXPECT_EQ(Slurp(path), f.project) << e.file << " is stale: run make examples";
+        EXPECT_EQ(Slurp(path.string() + ".nam"), f.names) << e.file;
+        EXPECT_GE(e.scene->remarkCount(), 2) << e.file;
+        // Resaving through the runner gives the same bytes back.
+        const std::string out = (dir_ / e.file).string();
+        const ProcessResult r = Sim("resave " + Quote(path.string()) + " " + Quote(out));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(Slurp(out), f.project) << e.file;
+        EXPECT_EQ(Slurp(out + ".nam"), f.names) << e.file;
+    }
+}
+
+TEST_F(SimProcess, CurveOfABallAtRestStepsAlongRow226) {
+    auto s = std::make_unique<Scene>();
+    Ball& b = s->balls[0];
+    b.M0 = 1;
+    b.R = 0.1;
+    b.curveFlag = 1;
+    const ProcessResult r = Sim("curve " + Quote(Write(*s, "rest.kmx")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(r.out);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "tick,ball,col0,row0,col1,row1,hbefore,hafter,vbefore,vafter");
+    std::getline(in, line);
+    EXPECT_EQ(line.substr(0, 20), "1,0,33,226,34,226,0.");
+    int rows = 1, lastCol = 33;
+    while (std::getline(in, line)) {
+        ++rows;
+        int tick, ball, c0, r0, c1, r1;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%d,%d,%d,%d,%d,%d", &tick, &ball, &c0, &r0, &c1, &r1), 6);
+        EXPECT_EQ(tick, rows);
+        EXPECT_EQ(r0, 226);
+        EXPECT_NEAR(c0 - lastCol, 4, 1);
+        lastCol = c0;
+    }
+    EXPECT_GE(rows, 100);
+    EXPECT_LE(rows, 101);
+
+    // Without a curve object the window's complaint comes back.
+    b.curveFlag = 0;
+    const ProcessResult none = Sim("curve " + Quote(Write(*s, "none.kmx")));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("Please set the curve object first."), std::string::npos);
+    b.curveFlag = 1;
+    s->curve.startTime = 10;
+    const ProcessResult bad = Sim("curve " + Quote(Write(*s, "bad.kmx")));
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("The End time must be bigger than the start time."), std::string::npos);
+}
+
+TEST_F(SimProcess, RunSamplingOptions) {
+    const std::string file = Example("orbit.kmx");
+    struct Case {
+        std::string args;
+        std::size_t rows;
+        double lastT;  // RunTime of the last row
+    };
+    // orbit: 50 sub-steps of 1 ms per tick.
+    const std::vector<Case> cases = {
+        {"", 100, 5.0},
+        {"--ticks 10 --every 3", 3, 0.45},
+        {"--until 2", 40, 2.0},
+        {"--until 2 --every 7", 5, 1.75},
+        {"--ticks 0", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = Sim("run " + file + " " + c.args);
+        ASSERT_EQ(r.status, 0) << c.args << r.err;
+        const auto rows = ParseRun(r.out);
+        const std::size_t n = rows.empty() ? 0 : rows.at(0).size();
+        EXPECT_EQ(n, c.rows) << c.args;
+        if (n) {
+            EXPECT_NEAR(rows.at(0).back().t, c.lastT, 1e-9) << c.args;
+        }
+    }
+}
+
+TEST_F(SimProcess, OverflowPrintsTheAbandonedTickAndExits2) {
+    auto s = std::make_unique<Scene>();
+    s->view.MetresPerPixel = 0.001;
+    s->balls[0].M0 = 1;
+    s->balls[0].vx0 = 400;  // 0.4 m per tick of 100 sub-steps: 36000 pixels after 90 ticks
+    s->balls.names[0] = "runaway, fast";
+    const ProcessResult r = Sim("run " + Quote(Write(*s, "away.kmx")) + " --ticks 1000 --every 1000");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find(kOverflowMessage), std::string::npos);
+    const auto rows = ParseRun(r.out);
+    ASSERT_EQ(rows.size(), 0u);  // the quoted name has a comma, so count lines instead
+    std::istringstream in(r.out);
+    std::string line;
+    std::vector<std::string> lines;
+    while (std::getline(in, line)) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[1].find(",0,\"runaway, fast\","), std::string::npos) << lines[1];
+    const double x = std::stod(lines[1].substr(lines[1].find("fast\",") + 6));
+    EXPECT_GT(x / s->view.MetresPerPixel + s->view.OriginX, 36000 - 1);
+}
+
+TEST_F(SimProcess, BadCommandLinesAndFilesExitWith1) {
+    auto s = std::make_unique<Scene>();
+    const std::string good = Write(*s, "good.kmx");
+    std::ofstream(dir_ / "short.kmx", std::ios::binary) << "abc";
+    const std::string shortFile = Quote((dir_ / "short.kmx").string());
+    struct Case {
+        std::string args;
+        const char* err;
+    };
+    const std::vector<Case> cases = {
+        {"", "no command"},
+        {"fly " + good, "unknown command 'fly'"},
+        {"run", "needs a project file"},
+        {"run " + good + " --speed 3", "unknown option '--speed'"},
+        {"run " + good + " --ticks", "--ticks needs"},
+        {"run " + good + " --ticks -1", "--ticks needs"},
+        {"run " + good + " --ticks 1x", "--ticks needs"},
+        {"run " + good + " --every 0", "--every needs"},
+        {"run " + good + " --until nan", "--until needs"},
+        {"run " + good + " --ticks 3 --until 1", "cannot be used together"},
+        {"run " + Quote((dir_ / "missing.kmx").string()), "missing.kmx"},
+        {"run " + shortFile, "ends inside the header"},
+        {"info " + shortFile, "damaged"},
+        {"resave " + good, "takes an input and an output"},
+        {"resave " + shortFile + " " + Quote((dir_ / "out.kmx").string()), "damaged"},
+        {"curve " + good + " --every 2", "takes one project file"},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = Sim(c.args);
+        EXPECT_EQ(r.status, 1) << c.args;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args << " -> " << r.err;
+        EXPECT_EQ(r.out, "") << c.args;
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "out.kmx"));
+    const ProcessResult help = Sim("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: motionbench-sim COMMAND"), std::string::npos);
+}
+
+TEST_F(SimProcess, InfoSummarisesTablesAsJson) {
+    const ProcessResult r = Sim("info " + Example("box_bounce.kmx"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"straightTracks\": {\"count\": 4, \"nameCounter\": 4, \"names\": [\"Floor\", \"Ceiling\", "
+                         "\"Left wall\", \"Right wall\"]}"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"MetresPerPixel\": 0.01"), std::string::npos);
+    EXPECT_NE(r.out.find("\"remarks\": {\"count\": 3"), std::string::npos);
+    // Names with quotes and control characters stay valid JSON strings.
+    auto s = std::make_unique<Scene>();
+    s->balls[0].M0 = 1;
+    s->balls.names[0] = "say \"hi\"\\\t";
+    const ProcessResult q = Sim("info " + Quote(Write(*s, "q.kmx")));
+    EXPECT_NE(q.out.find("[\"say \\\"hi\\\"\\\\\\t\"]"), std::string::npos) << q.out;
+}
+
+}  // namespace
+}  // namespace mb
