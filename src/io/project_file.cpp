@@ -197,17 +197,12 @@ bool DropUnreachable(Table<Record, Capacity>& table) {
     return dropped;
 }
 
-bool DropUnreachableBalls(BallTable& balls) {
+// Balls read from the file after one whose mass is 0; the slots beyond the
+// file's count are still blank.
+bool DropUnreachableBalls(BallTable& balls, int fileCount) {
     const int n = balls.count();
-    bool dropped = false;
-    for (int i = n; i < kBallCapacity; ++i) {
-        Ball& b = balls[i];
-        if (b.Q != 0 || b.x0 != 0 || b.y0 != 0 || b.vx0 != 0 || b.vy0 != 0 || b.extraFx != 0 || b.extraFy != 0 ||
-            b.R != 0)
-            dropped = true;
-        b = Ball{};
-    }
-    return dropped;
+    for (int i = n; i < fileCount; ++i) balls[i] = Ball{};
+    return fileCount > n;
 }
 
 void ReadBall(ByteReader& r, Ball& b, int index) {
@@ -367,12 +362,13 @@ void AssignNames(Scene& s, int remarkCount, const std::string* names, std::vecto
 
 std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* names, const Scene& base,
                                     std::vector<std::string>& warnings) {
-    auto scene = std::make_unique<Scene>(base);
+    // A fresh scene is the reset state; like the scene reset it keeps the caller's
+    // steps per tick and remark fonts (the file replaces what it stores).
+    auto scene = std::make_unique<Scene>();
     Scene& s = *scene;
-    ResetScene(s);
-    s.Running = 0;
-    s.RedrawPending = 0;
-    s.presence = PresenceSwitches{};
+    s.settings.StepsPerTick = base.settings.StepsPerTick;
+    s.remarks = base.remarks;
+    for (Remark& m : s.remarks) m.text.clear();
     ByteReader r(bytes);
 
     // Header.
@@ -434,7 +430,7 @@ std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* n
 
     bool dropped = false;
     ForEachElementTable(s, [&](auto& t, int) { dropped = DropUnreachable(t) || dropped; });
-    dropped = DropUnreachableBalls(s.balls) || dropped;
+    dropped = DropUnreachableBalls(s.balls, ballCount) || dropped;
     if (dropped)
         warnings.push_back(
             "Some elements stood after an empty record in their table and could not be reached; they were left "
