@@ -99,6 +99,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     mainFont.setPixelSize(16);
     mainFont.setBold(true);
     mainFont.setItalic(true);
+    mainFont.setStyleStrategy(QFont::NoAntialias);
     surface_.fonts().main = mainFont;
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
 
@@ -338,7 +339,21 @@ void MainWindow::showChanges() { image1_->showChanges(); }
 
 void MainWindow::resizeView() {
     applyBackground();
-    ResizeView(surface_, *scene_, projectOpen_, image1_->width(), image1_->height());
+    if (originPending_) {
+        // While the origin is chosen the surface is black with the XOR axes; a
+        // repaint must leave exactly one pair of them for the next move to erase.
+        surface_.setWindowSize(image1_->width(), image1_->height());
+        surface_.Clear();
+        surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
+    } else if (runActive_ && !scene_->Running) {
+        // A paused or halted run keeps its balls where they stand: repaint them
+        // there instead of the full redraw that would put them back to the start.
+        surface_.setWindowSize(image1_->width(), image1_->height());
+        surface_.RunRepaint(*scene_);
+        scene_->RedrawPending = 0;
+    } else {
+        ResizeView(surface_, *scene_, projectOpen_, image1_->width(), image1_->height());
+    }
     showChanges();
 }
 
@@ -562,6 +577,7 @@ void MainWindow::clearBackground() {
 void MainWindow::runExperiment() {
     if (!projectOpen_) return;
     setRunControls(true);
+    runActive_ = true;
     StartRun(*scene_);
     applyBackground();
     surface_.FullRedraw(*scene_);
@@ -570,6 +586,7 @@ void MainWindow::runExperiment() {
 
 void MainWindow::stopExperiment() {
     setRunControls(false);
+    runActive_ = false;
     StopRun(*scene_);
     applyBackground();
     surface_.FullRedraw(*scene_);

@@ -124,6 +124,7 @@ private:
     bool projectOpen_ = false;
     bool originPending_ = false;
     bool saveFirst_ = false;
+    bool runActive_ = false;  // from Run to Stop, paused or halted included
     QString projectPath_;
     QString startDirectory_;
     QString programDirectory_;
