@@ -32,6 +32,12 @@ constexpr std::size_t kRemarkRecordSize = 40;
 // A name counter only ever grows by one per new element; anything near the top
 // of the int32 range cannot come from the program and would overflow there.
 constexpr std::int32_t kMaxNameCounter = 1000000000;
+// The largest project file there can be: every table, the balls and the remarks full.
+constexpr std::size_t kMaxProjectSize =
+    kHeaderSize + kElementTableCount * 8 + kTableCapacity * 8 * (7 + 3 + 3 + 6 + 6 + 6 + 5 + 11 + 7 + 6 + 5 + 6 + 5) +
+    8 + kBallCapacity * kBallRecordSize + kReservedSize + kCurveSize + 4 + kRemarkCapacity * kRemarkRecordSize;
+// Names can be long, but not this long.
+constexpr std::size_t kMaxNamesSize = 64u << 20;
 
 // ---------------------------------------------------------------- writing
 
@@ -444,19 +450,24 @@ std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* n
     return scene;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
+// Reads at most `limit` + 1 bytes, so that a file far too big to be a project
+// (a film picked by mistake) is recognised without reading it whole.
+bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string& out, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = std::strerror(errno);
         return false;
     }
-    std::ostringstream ss;
-    ss << in.rdbuf();
+    out.clear();
+    char buf[65536];
+    while (out.size() <= limit && in) {
+        in.read(buf, sizeof buf);
+        out.append(buf, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         error = "read error";
         return false;
     }
-    out = ss.str();
     return true;
 }
 
@@ -578,14 +589,23 @@ ReadResult ReadProjectBytes(std::string_view project, const std::string* names) 
 ReadResult ReadProject(const std::string& path, const Scene& base) {
     std::string bytes;
     std::string why;
-    if (!ReadWholeFile(path, bytes, why)) {
-        ReadResult result;
+    ReadResult result;
+    if (!ReadFileUpTo(path, kMaxProjectSize, bytes, why)) {
         result.cannotOpen = true;
         result.error = "Cannot open " + path + ": " + why;
         return result;
     }
+    if (bytes.size() > kMaxProjectSize) {
+        result.error = "The project file is damaged: it is bigger than any project can be (" +
+                       std::to_string(kMaxProjectSize) + " bytes).";
+        return result;
+    }
     std::string names;
-    const bool haveNames = ReadWholeFile(NamesPathFor(path), names, why);
+    const bool haveNames = ReadFileUpTo(NamesPathFor(path), kMaxNamesSize, names, why);
+    if (haveNames && names.size() > kMaxNamesSize) {
+        result.error = "The names file is bigger than any names file can be.";
+        return result;
+    }
     return ReadProjectBytes(bytes, haveNames ? &names : nullptr, base);
 }
 

@@ -429,6 +429,40 @@ TEST_F(ProjectFiles, FailedSaveLeavesTheOldFiles) {
     EXPECT_NE(w.error.find("such.kmx"), std::string::npos);
 }
 
+// Full tables have no terminating record: the largest possible file must read
+// back whole, and anything bigger is not a project.
+TEST_F(ProjectFiles, FullTablesReadBackAndOversizedFilesAreRefused) {
+    auto s = test::BlankScene();
+    for (int i = 0; i < kBallCapacity; ++i) test::PutBall(*s, i, "b" + std::to_string(i), i, -i, 1, 0.1);
+    ForEachElementTable(*s, [&](auto& t, int) {
+        // Every field 1: every marker set, and every connector holds ball 1.
+        using Record = std::remove_reference_t<decltype(t[0])>;
+        for (int i = 0; i < kTableCapacity; ++i) {
+            double ones[Record::kFieldCount];
+            std::fill(std::begin(ones), std::end(ones), 1.0);
+            std::memcpy(&t[i], ones, sizeof ones);
+        }
+    });
+    for (Remark& m : s->remarks) m.text = "r";
+    const std::string path = (dir_ / "full.kmx").string();
+    ASSERT_TRUE(WriteProject(*s, path).ok);
+    const std::string bytes = Slurp(path);
+    EXPECT_EQ(bytes.size(), 19654u);
+    const ReadResult r = ReadProject(path);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.scene->balls.count(), kBallCapacity);
+    EXPECT_EQ(r.scene->remarkCount(), kRemarkCapacity);
+    EXPECT_EQ(r.scene->linkPoles.count(), kTableCapacity);
+    EXPECT_EQ(r.scene->linkPoles.names[19], "");
+    EXPECT_EQ(EncodeProject(*r.scene).project, bytes);
+
+    std::ofstream(path, std::ios::binary | std::ios::app) << std::string(100000, '\0');
+    const ReadResult big = ReadProject(path);
+    EXPECT_FALSE(big.ok);
+    EXPECT_FALSE(big.cannotOpen);
+    EXPECT_NE(big.error.find("bigger than any project"), std::string::npos) << big.error;
+}
+
 TEST_F(ProjectFiles, MissingProjectFileCannotBeOpened) {
     const ReadResult r = ReadProject((dir_ / "none.kmx").string());
     EXPECT_FALSE(r.ok);
