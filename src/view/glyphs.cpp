@@ -186,13 +186,23 @@ void PlotLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode) {
         lo = std::max(lo, m0 - (limit - 1));
         hi = std::min(hi, m0);
     }
+    if (lo > hi) return;
+    // n(i) = n0 + sMin * floor((2 i minor + major) / (2 major)), stepped incrementally.
+    const long long twoMajor = 2 * major, twoMinor = 2 * minor;
+    const long long num = 2 * lo * minor + major;
+    long long q = num / twoMajor, rem = num % twoMajor;
     for (long long i = lo; i <= hi; ++i) {
         const long long m = m0 + sMaj * i;
-        const long long n = n0 + sMin * ((2 * i * minor + major) / (2 * major));
+        const long long n = n0 + sMin * q;
         if (xMajor)
             put(m, n);
         else
             put(n, m);
+        rem += twoMinor;
+        if (rem >= twoMajor) {
+            rem -= twoMajor;
+            ++q;
+        }
     }
 }
 
@@ -484,6 +494,43 @@ QRect ConnectorBounds(const Scene& scene, ConnectorKind kind, int index) {
     }
     if (!line) return QRect();
     return QRect(a, b).normalized().adjusted(-1, -1, 1, 1);
+}
+
+namespace {
+// Whether the segment a-b passes through the rectangle (Liang-Barsky clipping).
+bool SegmentMeetsRect(QPoint a, QPoint b, const QRect& r) {
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {static_cast<double>(a.x()) - r.left(), static_cast<double>(r.right()) - a.x(),
+                         static_cast<double>(a.y()) - r.top(), static_cast<double>(r.bottom()) - a.y()};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0) return false;
+        } else {
+            const double t = q[k] / p[k];
+            if (p[k] < 0.0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+            if (t0 > t1) return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
+bool ConnectorTouches(const Scene& scene, ConnectorKind kind, int index, const QRect& area) {
+    // Two pixels of margin cover the wide pens and the rounding of the rasteriser.
+    const QRect near = area.adjusted(-2, -2, 2, 2);
+    QPoint a, b;
+    if (ConnectorEnds(scene, kind, index, a, b) && SegmentMeetsRect(a, b, near)) return true;
+    if (IsHanging(kind)) {
+        const HangingConnector& c = HangingTableOf(scene, kind)[index];
+        const QPoint anchor(X(scene.view, c.anchorX), Y(scene.view, c.anchorY));
+        return QRect(anchor - QPoint(6, 6), anchor + QPoint(6, 6)).intersects(near);
+    }
+    return false;
 }
 
 void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int index) {

@@ -71,6 +71,8 @@ int ConnectorCount(const Scene& scene, ConnectorKind kind);
 // The pixels connector `index` can cover (its line and anchor mark), or an empty
 // rectangle when it is not drawn.
 QRect ConnectorBounds(const Scene& scene, ConnectorKind kind, int index);
+// Whether any pixel of the connector can lie inside `area`.
+bool ConnectorTouches(const Scene& scene, ConnectorKind kind, int index, const QRect& area);
 // Whether the connector hangs on, or links, ball j.
 bool ConnectorHolds(const Scene& scene, ConnectorKind kind, int index, int j);
 inline constexpr ConnectorKind kConnectorOrder[] = {ConnectorKind::HangingSpring, ConnectorKind::LinkSpring,

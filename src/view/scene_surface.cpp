@@ -273,6 +273,17 @@ void SceneSurface::ToggleAxes(int originX, int originY) {
     markDirty(QRect(originX, 0, 1, extentY()));
 }
 
+int PixelListReach(const PixelList& list, int count) {
+    count = std::clamp(count, 0, kPixelListCapacity);
+    int r = 0;
+    for (int i = 0; i < count; ++i) {
+        const PixelEntry& e = list[static_cast<std::size_t>(i)];
+        const int ax = e.dx < 0 ? -e.dx : e.dx, ay = e.dy < 0 ? -e.dy : e.dy;
+        r = std::max(r, std::max(ax, ay));
+    }
+    return r;
+}
+
 void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
     // Stamps are accepted up to 400 pixels beyond the surface's far edges (1600 for
     // the 1200-pixel surface), so a ball half off the surface still shows its part.
@@ -282,24 +293,30 @@ void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
     const int w = image_.width(), h = image_.height();
     uchar* bits = image_.bits();
     const qsizetype bpl = image_.bytesPerLine();
-    int minX = w, minY = h, maxPx = -1, maxPy = -1;
-    for (int i = 0; i < count; ++i) {
-        const PixelEntry& e = list[static_cast<std::size_t>(i)];
-        const int px = x + e.dx, py = y + e.dy;
-        if (px < 0 || py < 0 || px >= w || py >= h) continue;
-        reinterpret_cast<QRgb*>(bits + py * bpl)[px] = qRgb(e.red, e.green, e.blue);
-        minX = std::min(minX, px);
-        minY = std::min(minY, py);
-        maxPx = std::max(maxPx, px);
-        maxPy = std::max(maxPy, py);
+    const int reach = PixelListReach(list, count);
+    const QRect box(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1);
+    if (image_.rect().contains(box)) {
+        for (int i = 0; i < count; ++i) {
+            const PixelEntry& e = list[static_cast<std::size_t>(i)];
+            reinterpret_cast<QRgb*>(bits + (y + e.dy) * bpl)[x + e.dx] = qRgb(e.red, e.green, e.blue);
+        }
+    } else {
+        for (int i = 0; i < count; ++i) {
+            const PixelEntry& e = list[static_cast<std::size_t>(i)];
+            const int px = x + e.dx, py = y + e.dy;
+            if (px < 0 || py < 0 || px >= w || py >= h) continue;
+            reinterpret_cast<QRgb*>(bits + py * bpl)[px] = qRgb(e.red, e.green, e.blue);
+        }
     }
-    if (maxPx >= 0) markDirty(QRect(QPoint(minX, minY), QPoint(maxPx, maxPy)));
+    if (count > 0) markDirty(box);
 }
 
 void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count) {
     if (!(0 < x && x < windowWidth_ && 0 < y && y < windowHeight_)) return;
     count = std::clamp(count, 0, kPixelListCapacity);
     const int w = image_.width(), h = image_.height();
+    const uchar* bits = image_.constBits();
+    const qsizetype bpl = image_.bytesPerLine();
     for (int i = 0; i < count; ++i) {
         const PixelEntry& e = pattern[static_cast<std::size_t>(i)];
         PixelEntry& d = dest[static_cast<std::size_t>(i)];
@@ -308,8 +325,8 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
         const int px = x + e.dx, py = y + e.dy;
         // Off the surface there is nothing to keep; black stands in (a stamp there is
         // never shown either).
-        QRgb c = qRgb(0, 0, 0);
-        if (px >= 0 && py >= 0 && px < w && py < h) c = reinterpret_cast<const QRgb*>(image_.constScanLine(py))[px];
+        QRgb c = 0;
+        if (px >= 0 && py >= 0 && px < w && py < h) c = reinterpret_cast<const QRgb*>(bits + py * bpl)[px];
         d.red = static_cast<std::uint8_t>(qRed(c));
         d.green = static_cast<std::uint8_t>(qGreen(c));
         d.blue = static_cast<std::uint8_t>(qBlue(c));

@@ -115,6 +115,9 @@ private:
     std::minstd_rand dots_;
 };
 
+// The farthest column or row offset of the first `count` entries of a pixel list.
+int PixelListReach(const PixelList& list, int count);
+
 // The repaint on a resize of the main window (W x H): the surface follows the
 // window; with no project open it shows only the background; during a run the
 // static scene is repainted and RedrawPending set so the next tick brings the

@@ -1,5 +1,6 @@
 #include "view/tick_display.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -9,12 +10,7 @@
 namespace mb {
 namespace {
 
-QRect BallBox(int x, int y, int radius) {
-    // Sprites reach at most two pixels beyond the preview radius, which is one more
-    // than the stored pixel radius; the box also covers pictures drawn at the cap.
-    const int r = std::max(radius, kMaxPreviewRadius) + 3;
-    return QRect(x - r, y - r, 2 * r + 1, 2 * r + 1);
-}
+QRect Square(int x, int y, int reach) { return QRect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1); }
 
 }  // namespace
 
@@ -33,7 +29,8 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     // The balls whose boxes overlap the new place lose their pictures for a moment.
     std::array<int, kBallCapacity> overlapping{};
     int overlapCount = 0;
-    QRect changed = BallBox(oldX, oldY, rho).united(BallBox(sx, sy, rho));
+    const int reach = PixelListReach(b.sprite, b.pixelCount);
+    QRect changed = Square(oldX, oldY, reach).united(Square(sx, sy, reach));
     for (int i = 0; i < kBallCapacity && scene.balls[i].M0 != 0.0; ++i) {
         if (i == j) continue;
         const Ball& o = scene.balls[i];
@@ -41,7 +38,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
         if (std::llabs(static_cast<long long>(o.screenX) - sx) <= reach &&
             std::llabs(static_cast<long long>(o.screenY) - sy) <= reach) {
             overlapping[static_cast<std::size_t>(overlapCount++)] = i;
-            changed = changed.united(BallBox(o.screenX, o.screenY, o.pixelRadius));
+            changed = changed.united(Square(o.screenX, o.screenY, PixelListReach(o.sprite, o.pixelCount)));
         }
     }
     const bool track = b.trackFlag == 1;
@@ -61,12 +58,10 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     for (ConnectorKind kind : kConnectorOrder) {
         const int n = ConnectorCount(scene, kind);
         for (int i = 0; i < n; ++i) {
-            const QRect bounds = ConnectorBounds(scene, kind, i);
-            if (bounds.isEmpty()) continue;
             const bool held = ConnectorHolds(scene, kind, i, j);
-            if (held || bounds.intersects(changed)) {
+            if (held || ConnectorTouches(scene, kind, i, changed)) {
                 picks[static_cast<std::size_t>(pickCount++)] = {kind, i};
-                if (held) dirty = dirty.united(bounds);
+                if (held) dirty = dirty.united(ConnectorBounds(scene, kind, i));
             }
         }
     }
