@@ -464,7 +464,13 @@ void MainWindow::openProject() {
     const QString folder = QFileInfo(path).absolutePath();
     lastFolder_ = folder;
 
-    ReadResult read = ReadProject(QFile::encodeName(path).toStdString(), *scene_);
+    ReadResult read;
+    try {
+        read = ReadProject(QFile::encodeName(path).toStdString(), *scene_);
+    } catch (const std::exception& e) {  // out of memory, nothing else is thrown
+        read.ok = false;
+        read.error = e.what();
+    }
     if (!read.ok) {
         // The open experiment and its path stay as they were.
         const QString why = read.cannotOpen ? QString(kCannotOpen) : QString::fromStdString(read.error);
@@ -498,7 +504,13 @@ void MainWindow::openProject() {
 }
 
 bool MainWindow::writeProjectTo(const QString& path) {
-    const WriteResult r = WriteProject(*scene_, QFile::encodeName(path).toStdString());
+    WriteResult r;
+    try {
+        r = WriteProject(*scene_, QFile::encodeName(path).toStdString());
+    } catch (const std::exception& e) {
+        r.ok = false;
+        r.error = e.what();
+    }
     if (r.ok) return true;
     prompts_->message("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
                           "\nThe files that were there are unchanged.",
