@@ -101,6 +101,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     mainFont.setItalic(true);
     mainFont.setStyleStrategy(QFont::NoAntialias);
     surface_.fonts().main = mainFont;
+    surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
 
     image1_ = new SceneWidget(surface_, this);

@@ -57,6 +57,11 @@ TEST_F(RunControlTest, RunPausePauseStopReturnsTheBallToItsStart) {
     const int W = surfaceWidth();
     EXPECT_EQ(pixel(W - 100, 45), qRgb(255, 255, 0) & 0xFFFFFF);
     EXPECT_EQ(pixel(W - 12, 56), qRgb(50, 80, 120) & 0xFFFFFF);
+    // The run time is written in the main window's yellow.
+    bool yellowText = false;
+    for (int y = 36; y < 57 && !yellowText; ++y)
+        for (int x = W - 95; x < W - 40 && !yellowText; ++x) yellowText = pixel(x, y) == (qRgb(255, 255, 0) & 0xFFFFFF);
+    EXPECT_TRUE(yellowText);
 
     // pause: nothing moves however many ticks come.
     button("SpeedButton3")->click();
