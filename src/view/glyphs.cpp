@@ -34,6 +34,7 @@ void TextAt(QPainter& p, int x, int y, const QString& text) {
 
 QFont WithPixelHeight(QFont font, int pixels) {
     font.setPixelSize(pixels);
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

@@ -289,5 +289,34 @@ TEST(Glyphs, PointChargeSignsAndGravitySign) {
     EXPECT_GT(CountColour(im, QRect(10, 50, 16, 20), Colour(250, 250, 100)), 5);
 }
 
+TEST(Glyphs, TracksAndGravityMass) {
+    auto s = EmptyScene();
+    s->straightTracks[0] = MakeStraightTrack(2000, -2000, 0, -2000);  // entered right to left: row 350
+    // Quarter arc about (500, 450), radius 100 px, from 0 to 90 degrees.
+    s->circularTracks[0] = CircularTrack{3000, -3000, 0, M_PI / 2, 1000, 0, 0};
+    s->gravityMasses[0] = GravityMass{-1000, -1000, 5};  // (100, 250)
+    SurfaceFonts fonts;
+    QImage im = BlackSurface();
+    {
+        QPainter p(&im);
+        DrawStraightTracks(p, *s);
+        DrawCircularTracks(p, *s);
+        DrawGravityMasses(p, *s, fonts);
+    }
+    // A thin bright line over a two-pixel dark one.
+    EXPECT_EQ(Rgb(im, 300, 350), Colour(250, 250, 150));
+    EXPECT_EQ(Rgb(im, 300, 349), Colour(200, 200, 100));
+    EXPECT_EQ(Rgb(im, 300, 351), 0u);
+    EXPECT_EQ(Rgb(im, 399, 350), Colour(250, 250, 150));
+    EXPECT_EQ(Rgb(im, 400, 350), 0u);
+    // The arc runs counter-clockwise from the right to the top of its circle only.
+    const QRgb bright = Colour(250, 250, 150);
+    EXPECT_GT(CountColour(im, QRect(565, 375, 8, 8), bright), 0);   // 45 degrees
+    EXPECT_EQ(CountColour(im, QRect(425, 515, 10, 10), bright), 0);  // 225 degrees
+    EXPECT_EQ(CountColour(im, QRect(425, 375, 10, 10), bright), 0);  // 135 degrees
+    EXPECT_EQ(Rgb(im, 94, 250), Colour(200, 200, 100));
+    EXPECT_GT(CountColour(im, QRect(97, 241, 10, 14), Colour(255, 255, 255)), 3);
+}
+
 }  // namespace
 }  // namespace mb::test
