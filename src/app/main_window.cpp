@@ -31,7 +31,7 @@ namespace mb {
 
 namespace {
 // The main window's own words.
-const char* const kCaption = "Motionbench  Ver1.0";
+const char* const kCaption = "Motionbench Ver1.0";
 const char* const kWarning = "warning";
 const char* const kNoGround = "Can not find ground.bmp";
 const char* const kCannotOpen = "Can not open this file ,please check you system.";
@@ -588,7 +588,8 @@ void MainWindow::clearBackground() {
 }
 
 void MainWindow::runExperiment() {
-    if (!projectOpen_) return;
+    // A new project still waiting for its origin has nothing to run yet.
+    if (!projectOpen_ || originPending_) return;
     setRunControls(true);
     runActive_ = true;
     StartRun(*scene_);

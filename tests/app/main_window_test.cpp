@@ -211,6 +211,10 @@ TEST_F(MainWindowTest, NewFromAnOpenProjectAsksFirstAndPutsTheAxesAtTheResetOrig
     EXPECT_TRUE(window->projectOpen());
     EXPECT_EQ(pixel(200, 20), qRgb(180, 180, 180) & 0xFFFFFF);
     EXPECT_EQ(pixel(20, 150), qRgb(180, 180, 180) & 0xFFFFFF);
+    // Nothing runs before the origin is placed.
+    action("N35")->trigger();
+    EXPECT_EQ(window->scene().Running, 0);
+    EXPECT_FALSE(button("SpeedButton2")->isEnabled());
 }
 
 TEST_F(MainWindowTest, OpenShowsTheSceneWithTheProjectFoldersPicture) {
@@ -377,13 +381,10 @@ TEST_F(MainWindowTest, CloseAsksSavesWhenToldAndReturnsToTheStartPicture) {
 
 TEST_F(MainWindowTest, QuitAsksToSaveAnOpenExperimentAndCancelKeepsTheProgram) {
     startWindow();
-    // No project: the window closes without a question.
-    {
-        QCloseEvent e;
-        QCoreApplication::sendEvent(window.get(), &e);
-        EXPECT_TRUE(e.isAccepted());
-        EXPECT_TRUE(prompts.dialogsShown.empty());
-    }
+    // No project: "&Quit" closes the window without a question.
+    action("N6")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(prompts.dialogsShown.empty());
     window->show();
     openThroughMenu(writeProject(*OneBallScene()));
     struct Case {
