@@ -110,6 +110,13 @@ QColor ConnectorColour(ConnectorKind kind) {
 
 bool ValidBall(int index) { return index >= 0 && index < kBallCapacity; }
 
+// A ball reference is truncated toward zero; one that is not a number or lies
+// outside the table gives -1 instead of an undefined conversion.
+int BallRef(double ref) {
+    if (!(ref > -1.0 && ref < kBallCapacity)) return -1;
+    return static_cast<int>(ref);
+}
+
 QPoint BallCentre(const Scene& s, int index) {
     const Ball& b = s.balls[index];
     return QPoint(b.screenX, b.screenY);
@@ -121,6 +128,8 @@ void ArcAngles(QRectF box, QPointF start, QPointF end, int& start16, int& span16
     const QPointF c = box.center();
     const double a = std::atan2(-(start.y() - c.y()), start.x() - c.x());
     const double b = std::atan2(-(end.y() - c.y()), end.x() - c.x());
+    start16 = span16 = 0;
+    if (!std::isfinite(a) || !std::isfinite(b)) return;
     double span = b - a;
     while (span <= 0.0) span += 2.0 * kPi;
     while (span > 2.0 * kPi) span -= 2.0 * kPi;
@@ -459,14 +468,14 @@ void DrawCircularTracks(QPainter& p, const Scene& scene) {
 bool ConnectorEnds(const Scene& scene, ConnectorKind kind, int index, QPoint& a, QPoint& b) {
     if (IsHanging(kind)) {
         const HangingConnector& c = HangingTableOf(scene, kind)[index];
-        const int j = c.ballIndex();
+        const int j = BallRef(c.ball);
         if (!ValidBall(j)) return false;
         a = BallCentre(scene, j);
         b = QPoint(X(scene.view, c.anchorX), Y(scene.view, c.anchorY));
         return true;
     }
     const LinkConnector& c = LinkTableOf(scene, kind)[index];
-    const int j1 = c.ball1Index(), j2 = c.ball2Index();
+    const int j1 = BallRef(c.ball1), j2 = BallRef(c.ball2);
     if (!ValidBall(j1) || !ValidBall(j2)) return false;
     a = BallCentre(scene, j1);
     b = BallCentre(scene, j2);
@@ -478,9 +487,9 @@ int ConnectorCount(const Scene& scene, ConnectorKind kind) {
 }
 
 bool ConnectorHolds(const Scene& scene, ConnectorKind kind, int index, int j) {
-    if (IsHanging(kind)) return HangingTableOf(scene, kind)[index].ballIndex() == j;
+    if (IsHanging(kind)) return BallRef(HangingTableOf(scene, kind)[index].ball) == j;
     const LinkConnector& c = LinkTableOf(scene, kind)[index];
-    return c.ball1Index() == j || c.ball2Index() == j;
+    return BallRef(c.ball1) == j || BallRef(c.ball2) == j;
 }
 
 QRect ConnectorBounds(const Scene& scene, ConnectorKind kind, int index) {
@@ -639,7 +648,7 @@ void DrawSelectionOutline(QPainter& p, const Scene& scene, EditorSelection sel) 
             if (i < kTableCapacity && scene.hangingSprings[i].inUse()) {
                 const HangingConnector& c = scene.hangingSprings[i];
                 const QPoint anchor(X(v, c.anchorX), Y(v, c.anchorY));
-                if (ValidBall(c.ballIndex())) Line(p, BallCentre(scene, c.ballIndex()), anchor);
+                if (ValidBall(BallRef(c.ball))) Line(p, BallCentre(scene, BallRef(c.ball)), anchor);
                 AnchorMark(p, anchor.x(), anchor.y());
             }
             break;

@@ -215,6 +215,7 @@ TEST(Connectors, LinkKindsTakeTheirHangingPartnersColourAndVanishWhenDrawnTwice)
     s->linkPoles[0] = LinkConnector{0, 2, 10, 5, 0};
     s->hangingCords[0] = HangingConnector{3000, 0, 10, 5, 1, 1};  // anchor (500, 150)
     s->hangingSprings[0] = HangingConnector{0, 0, 10, 5, 0, 99};   // broken reference: anchor only
+    s->hangingSprings[1] = HangingConnector{0, 0, 10, 5, 0, std::nan("")};
     QImage im = BlackSurface();
     {
         QPainter p(&im);
