@@ -47,14 +47,19 @@ inline bool CheckReaderOnInput(std::string_view project, const std::string* name
 }
 
 // A fuzz input is the project bytes, optionally followed by a names file after
-// the first occurrence of the separator below.
+// the first occurrence of the separator below. Without one, an accepted project
+// is read again with the input itself as its names file, so that the names
+// handling sees arbitrary bytes too.
 inline constexpr std::string_view kNamesSeparator = "\n--names--\n";
 
 inline void CheckFuzzInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view all(reinterpret_cast<const char*>(data), size);
     const std::size_t cut = all.find(kNamesSeparator);
     if (cut == std::string_view::npos) {
-        CheckReaderOnInput(all, nullptr);
+        if (CheckReaderOnInput(all, nullptr)) {
+            const std::string names(all);
+            CheckReaderOnInput(all, &names);
+        }
         return;
     }
     const std::string names(all.substr(cut + kNamesSeparator.size()));
