@@ -182,6 +182,27 @@ void PlotLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode) {
         else
             *px = 0xff000000u | c;
     };
+    // Horizontal and vertical lines (the grid, most field lines) take a straight run.
+    if (dy == 0 || dx == 0) {
+        const bool horizontal = dy == 0;
+        const long long fixed = horizontal ? y0 : x0;
+        if (fixed < 0 || fixed >= (horizontal ? h : w)) return;
+        const long long start = horizontal ? x0 : y0, step = (horizontal ? dx : dy) > 0 ? 1 : -1;
+        const long long end = start + (horizontal ? dx : dy) - step;  // last pixel drawn
+        const long long lo = std::max(std::min(start, end), 0LL), hi = std::min(std::max(start, end), (horizontal ? w : h) - 1);
+        const QRgb opaque = 0xff000000u | c;
+        if (horizontal) {
+            QRgb* row = reinterpret_cast<QRgb*>(bits + fixed * bpl);
+            for (long long x = lo; x <= hi; ++x) row[x] = xorMode ? row[x] ^ c : opaque;
+        } else {
+            uchar* at = bits + lo * bpl + fixed * static_cast<long long>(sizeof(QRgb));
+            for (long long y = lo; y <= hi; ++y, at += bpl) {
+                QRgb* px = reinterpret_cast<QRgb*>(at);
+                *px = xorMode ? *px ^ c : opaque;
+            }
+        }
+        return;
+    }
     // Steps along the major axis; the minor coordinate is rounded to the nearest
     // pixel. Only the steps whose major coordinate lies on the image are walked.
     const bool xMajor = adx >= ady;
