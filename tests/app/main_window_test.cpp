@@ -261,6 +261,31 @@ TEST_F(MainWindowTest, OpenShowsTheSceneWithTheProjectFoldersPicture) {
     EXPECT_FALSE(hasLabelInk(QRect(203, 136, 30, 12)));  // no y label for 0
 }
 
+TEST_F(MainWindowTest, EveryExampleOpensWithItsBallsDrawnWhereTheyStart) {
+    startWindow();
+    const QStringList examples = QDir(MB_EXAMPLES_DIR).entryList({"*.kmx"}, QDir::Files);
+    ASSERT_FALSE(examples.isEmpty());
+    for (const QString& name : examples) {
+        prompts.messages.clear();
+        if (window->projectOpen()) prompts.dialogs.push_back(Press("BitBtn2"));
+        openThroughMenu(QDir(MB_EXAMPLES_DIR).filePath(name));
+        EXPECT_TRUE(prompts.messages.empty()) << name.toStdString() << ": " << prompts.texts().join("|").toStdString();
+        ASSERT_TRUE(window->projectOpen()) << name.toStdString();
+        const Scene& s = window->scene();
+        ASSERT_GT(s.ballCount(), 0) << name.toStdString();
+        for (int j = 0; j < s.ballCount(); ++j) {
+            const Ball& b = s.balls[j];
+            EXPECT_EQ(b.screenX, s.view.ballColumn(b.x0)) << name.toStdString() << " ball " << j;
+            EXPECT_EQ(b.screenY, s.view.ballRow(b.y0)) << name.toStdString() << " ball " << j;
+            EXPECT_GT(b.pixelCount, 0) << name.toStdString() << " ball " << j;
+            const QRect inside(0, 0, window->surface().windowWidth(), window->surface().windowHeight());
+            if (inside.contains(b.screenX, b.screenY)) {
+                EXPECT_NE(pixel(b.screenX, b.screenY), 0u) << name.toStdString() << " ball " << j;
+            }
+        }
+    }
+}
+
 TEST_F(MainWindowTest, OpenWithoutAPictureInTheProjectFolderShowsNone) {
     startWindow();
     openThroughMenu(writeProject(*OneBallScene()));
