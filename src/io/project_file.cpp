@@ -289,6 +289,15 @@ void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
         // The pixel lists hold 4000 entries; the count must never index past them.
         b.pixelCount = std::clamp(b.pixelCount, 0, kPixelListCapacity);
 
+        // Every run start places the ball on the screen from these values, so a
+        // file whose ball cannot be held in pixels at all is not taken.
+        const double col = v.columnOf(b.x0) + 0.5;
+        const double row = v.rowOf(b.y0) + 0.5;
+        if (OutsideInt32(col) || OutsideInt32(row) || OutsideInt32(b.R / v.MetresPerPixel + 0.5))
+            Fail(BallLabel(s, i) + " lies " + Num(std::max(std::fabs(col), std::fabs(row))) +
+                 " pixels from the view's origin with a radius of " + Num(b.R / v.MetresPerPixel) +
+                 " pixels, too large to be shown.");
+
         if (b.R / v.MetresPerPixel > 30) {
             warnings.push_back(BallLabel(s, i) + ": In this coordinate setting,the ball's radius must be smaller than " +
                                Num(30 * v.MetresPerPixel) + "meter");
@@ -302,11 +311,6 @@ void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
             warnings.push_back(BallLabel(s, i) + ": The mass must be bigger than zero.");
             continue;
         }
-        const double col = v.columnOf(b.x0) + 0.5;
-        const double row = v.rowOf(b.y0) + 0.5;
-        if (OutsideInt32(col) || OutsideInt32(row))
-            Fail(BallLabel(s, i) + " lies " + Num(std::max(std::fabs(col), std::fabs(row))) +
-                 " pixels from the view's origin, too far to be shown.");
         b.screenX = static_cast<std::int32_t>(col);
         b.screenY = static_cast<std::int32_t>(row);
         b.pixelRadius = v.pixelRadius(b.R);

@@ -334,7 +334,10 @@ TEST(ProjectRead, DamagedFilesAreRefusedWithTheReason) {
          "vertical variable is 255"},
         {"ball beyond any screen",
          [&](std::string& b) { PokeF64(b, ballCount + 4 + 8, 1e200); },
-         "too far to be shown"},
+         "too large to be shown"},
+        {"ball radius beyond any screen",
+         [&](std::string& b) { PokeF64(b, ballCount + 4 + 64, 1e300); },
+         "too large to be shown"},
         {"empty file", [&](std::string& b) { b.clear(); }, "ends inside the header"},
     };
     for (const Case& c : cases) {
