@@ -393,14 +393,15 @@ bool MainWindow::askToGoOn() {
 
 void MainWindow::newProject() {
     if (projectOpen_) {
-        if (!askToGoOn()) return;
+        if (!askToGoOn()) {
+            resizeView();  // the prompt may have ended a half-chosen origin
+            return;
+        }
         projectPath_.clear();
         resetProject();
-        applyBackground();
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
     } else {
-        applyBackground();
         surface_.Clear();
         projectPath_.clear();
         resetProject();
@@ -536,7 +537,10 @@ bool MainWindow::saveProjectAs() {
 }
 
 void MainWindow::closeProject() {
-    if (!askToGoOn()) return;
+    if (!askToGoOn()) {
+        resizeView();
+        return;
+    }
     setProjectControls(false);
     stopAct_->setEnabled(false);
     pauseAct_->setEnabled(false);
