@@ -502,7 +502,7 @@ void MainWindow::openProject() {
     projectOpen_ = true;
     originPending_ = false;
     resizeView();
-    if (!notes.isEmpty()) prompts_->message(notes.join('\n'), kWarning, Prompts::Ok);
+    if (!notes.isEmpty()) prompts_->message(notes.join('\n'), kWarning, Prompts::Ok | Prompts::Cancel);
 }
 
 bool MainWindow::writeProjectTo(const QString& path) {
@@ -516,7 +516,7 @@ bool MainWindow::writeProjectTo(const QString& path) {
     if (r.ok) return true;
     prompts_->message("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
                           "\nThe files that were there are unchanged.",
-                      kWarning, Prompts::Ok);
+                      kWarning, Prompts::Ok | Prompts::Cancel);
     return false;
 }
 
@@ -579,7 +579,7 @@ void MainWindow::layBackground() {
         if (picture.load(path))
             backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
         else
-            prompts_->message("Can not read the picture " + path, kWarning, Prompts::Ok);
+            prompts_->message("Can not read the picture " + path, kWarning, Prompts::Ok | Prompts::Cancel);
     }
     resizeView();
 }
