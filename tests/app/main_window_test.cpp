@@ -286,6 +286,19 @@ TEST_F(MainWindowTest, EveryExampleOpensWithItsBallsDrawnWhereTheyStart) {
     }
 }
 
+TEST_F(MainWindowTest, OpenWarnsOfABallTooLargeToDrawButKeepsIt) {
+    startWindow();
+    auto s = OneBallScene();
+    s->balls[0].R = 100.0;  // 100 pixels at 1 m a pixel
+    s->balls.names[0] = "Giant";
+    openThroughMenu(writeProject(*s));
+    ASSERT_TRUE(window->projectOpen());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.contains("Giant"));
+    EXPECT_EQ(window->scene().balls[0].R, 100.0);
+    EXPECT_LE(window->scene().balls[0].pixelCount, kPixelListCapacity);
+}
+
 TEST_F(MainWindowTest, OpenWithoutAPictureInTheProjectFolderShowsNone) {
     startWindow();
     openThroughMenu(writeProject(*OneBallScene()));
