@@ -25,6 +25,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     QImage& image = surface_.image();
     Ball& b = scene.balls[j];
     const int oldX = b.screenX, oldY = b.screenY, rho = b.pixelRadius;
+    const bool moved = sx != oldX || sy != oldY;
 
     // The balls whose boxes overlap the new place lose their pictures for a moment.
     std::array<int, kBallCapacity> overlapping{};
@@ -46,7 +47,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
 
     // Connectors are XOR lines: lifting and redrawing one whose pixels the move does
     // not touch changes nothing, so only those near the changed area, and those held
-    // by this ball (whose end moves), are drawn around the move. The result is the
+    // by this ball when it moves to another pixel, are drawn around the move. The result is the
     // same as lifting all of them.
     struct Pick {
         ConnectorKind kind;
@@ -58,7 +59,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     for (ConnectorKind kind : kConnectorOrder) {
         const int n = ConnectorCount(scene, kind);
         for (int i = 0; i < n; ++i) {
-            const bool held = ConnectorHolds(scene, kind, i, j);
+            const bool held = moved && ConnectorHolds(scene, kind, i, j);
             if (held || ConnectorTouches(scene, kind, i, changed)) {
                 picks[static_cast<std::size_t>(pickCount++)] = {kind, i};
                 if (held) dirty = dirty.united(ConnectorBounds(scene, kind, i));
@@ -90,7 +91,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     drawPicked();
     for (int k = 0; k < pickCount; ++k) {
         const Pick& p = picks[static_cast<std::size_t>(k)];
-        if (ConnectorHolds(scene, p.kind, p.index, j)) dirty = dirty.united(ConnectorBounds(scene, p.kind, p.index));
+        if (moved && ConnectorHolds(scene, p.kind, p.index, j)) dirty = dirty.united(ConnectorBounds(scene, p.kind, p.index));
     }
     surface_.markDirty(dirty);
 }

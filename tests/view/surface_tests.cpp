@@ -273,7 +273,7 @@ TEST(TickDisplay, MovesLeaveTheSamePixelsAsLiftingEveryConnector) {
     SurfaceTickDisplay display(fast);
     const struct {
         int ball, dx, dy;
-    } moves[] = {{0, 3, 1}, {1, -2, 2}, {2, 5, -4}, {3, 1, 1}, {0, 4, 0}, {1, 6, -1}, {3, -7, 3}, {2, 0, 9}};
+    } moves[] = {{0, 3, 1}, {1, -2, 2}, {2, 5, -4}, {3, 1, 1}, {0, 4, 0}, {1, 6, -1}, {3, -7, 3}, {2, 0, 9}, {3, 0, 0}, {0, 0, 0}};
     for (int round = 0; round < 3; ++round)
         for (const auto& m : moves) {
             const int sx = s1->balls[m.ball].screenX + m.dx, sy = s1->balls[m.ball].screenY + m.dy;
