@@ -13,7 +13,8 @@ DRIVER="$(cd "$BUILD/src/app" && pwd)/motionbench_screenshot"
 mkdir -p docs help/images
 
 # shoot OUTPUT SCALE MODE [ARGS...]: start the program in MODE under Xvfb, wait for
-# it to say it is ready, take the whole screen, scaled to SCALE.
+# it to say it is ready, take the whole screen, scaled to SCALE percent. ImageMagick's
+# import takes the picture when it is installed; otherwise the driver takes it.
 shoot() {
     local out="$1" scale="$2"
     shift 2
@@ -22,6 +23,11 @@ shoot() {
     # The driver runs from the program's folder, so it finds ground.bmp and help/ there.
     xvfb-run -a -s "-screen 0 $SCREEN" bash -c '
         out="$1"; scale="$2"; log="$3"; driver="$4"; shift 4
+        case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
+        if ! command -v import >/dev/null; then
+            (cd "$(dirname "$driver")" && exec "$driver" --shot "$out" "$scale" "$@") 2>/dev/null
+            exit $?
+        fi
         (cd "$(dirname "$driver")" && exec "$driver" "$@") >"$log" 2>/dev/null &
         pid=$!
         for _ in $(seq 1 200); do
@@ -30,7 +36,7 @@ shoot() {
             sleep 0.1
         done
         grep -q ready "$log" || { echo "screenshot: the program did not get ready" >&2; kill "$pid" 2>/dev/null; exit 1; }
-        import -window root -resize "$scale" "$out"
+        import -window root -resize "$scale%" "$out"
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     ' shoot "$out" "$scale" "$log" "$DRIVER" "$@"
@@ -39,9 +45,9 @@ shoot() {
 }
 
 EXAMPLES="$(pwd)/examples"
-shoot docs/screenshot.png 100% run "$EXAMPLES/orbit.kmx" 3000
-shoot help/images/start.png 60% start
-shoot help/images/origin.png 60% origin
-shoot help/images/scale.png 60% scale
-shoot help/images/settings.png 60% settings "$EXAMPLES/projectile.kmx"
-shoot help/images/running.png 60% run "$EXAMPLES/cyclotron.kmx" 2500
+shoot docs/screenshot.png 100 run "$EXAMPLES/orbit.kmx" 3000
+shoot help/images/start.png 60 start
+shoot help/images/origin.png 60 origin
+shoot help/images/scale.png 60 scale
+shoot help/images/settings.png 60 settings "$EXAMPLES/projectile.kmx"
+shoot help/images/running.png 60 run "$EXAMPLES/cyclotron.kmx" 2500

@@ -2,8 +2,10 @@
 // the README's screenshot and the user guide's illustrations. It runs the main
 // window exactly as motionbench does, performs the steps a user would (open an
 // example, run it, begin a new project, ...), prints "ready" once the screen
-// shows the result, and then waits to be ended.
+// shows the result, and then waits to be ended. With --shot it photographs the
+// whole screen itself instead and ends (for machines without ImageMagick).
 //
+//   motionbench_screenshot [--shot OUT.png PERCENT] MODE ...
 //   motionbench_screenshot start
 //   motionbench_screenshot origin
 //   motionbench_screenshot scale
@@ -11,9 +13,11 @@
 //   motionbench_screenshot settings FILE.kmx
 #include <QAction>
 #include <QApplication>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/main_window.h"
 #include "app/qt_prompts.h"
@@ -30,7 +34,19 @@ private:
     QString file_;
 };
 
+QString gShotFile;
+int gShotPercent = 100;
+
 void Ready() {
+    if (!gShotFile.isEmpty()) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QPixmap shot = screen ? screen->grabWindow(0) : QPixmap();
+        if (gShotPercent != 100 && !shot.isNull())
+            shot = shot.scaledToWidth(shot.width() * gShotPercent / 100, Qt::SmoothTransformation);
+        const bool ok = !shot.isNull() && shot.save(gShotFile, "PNG");
+        if (!ok) std::fprintf(stderr, "motionbench_screenshot: cannot write %s\n", qPrintable(gShotFile));
+        std::_Exit(ok ? 0 : 1);  // the window may hold a modal dialog: leave at once
+    }
     std::printf("ready\n");
     std::fflush(stdout);
 }
@@ -44,13 +60,21 @@ void Trigger(mb::MainWindow& w, const char* action) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motionbench");
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: motionbench_screenshot start|origin|scale|run FILE [ms]|settings FILE\n");
+    QStringList args = QApplication::arguments().mid(1);
+    if (args.size() >= 3 && args[0] == "--shot") {
+        gShotFile = args[1];
+        gShotPercent = qBound(10, args[2].toInt(), 100);
+        args = args.mid(3);
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr,
+                     "usage: motionbench_screenshot [--shot OUT.png PERCENT] start|origin|scale|run FILE [ms]|"
+                     "settings FILE\n");
         return 2;
     }
-    const QString mode = QString::fromLocal8Bit(argv[1]);
-    const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const int runMs = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 2500;
+    const QString mode = args[0];
+    const QString file = args.size() > 1 ? args[1] : QString();
+    const int runMs = args.size() > 2 ? args[2].toInt() : 2500;
 
     DriverPrompts prompts(file);
     mb::MainWindow::Options options;
@@ -83,7 +107,7 @@ int main(int argc, char** argv) {
             QTimer::singleShot(600, Ready);
             Trigger(window, "N8");  // shows the dialog modally
         } else {
-            std::fprintf(stderr, "motionbench_screenshot: unknown mode %s\n", argv[1]);
+            std::fprintf(stderr, "motionbench_screenshot: unknown mode %s\n", qPrintable(mode));
             QApplication::exit(2);
         }
     });
