@@ -71,7 +71,7 @@ public:
         Scene& s = scene();
         const int i = s.remarkCount();
         Remark& r = s.remarks[static_cast<std::size_t>(i)];
-        r.x = 16;
+        r.x = 48;  // clear of the gravity sign in the top left corner
         r.y = 12 + 22 * i;
         r.width = 0;  // measured when the remark is drawn
         r.height = 0;
