@@ -10,22 +10,11 @@ namespace {
 
 using mb::Scene;
 
-void AddBall(Scene& s, int i, double x, double y, double vx, double vy, double q) {
-    mb::Ball& b = s.balls[i];
-    b.M0 = 1.0 + 0.1 * i;
-    b.R = 0.4;
-    b.x0 = x;
-    b.y0 = y;
-    b.vx0 = vx;
-    b.vy0 = vy;
-    b.Q = q;
-}
-
 // 30 balls on a 6 x 5 lattice, charged alternately, drifting so that they meet.
 void FillBalls(Scene& s) {
     for (int i = 0; i < mb::kBallCapacity; ++i)
-        AddBall(s, i, (i % 6) * 3.0 - 7.5, (i / 6) * 3.0 - 6.0, std::sin(i) * 2.0, std::cos(i) * 2.0,
-                (i % 2 ? 1e-5 : -1e-5));
+        mb::AddBall(s, {(i % 6) * 3.0 - 7.5, (i / 6) * 3.0 - 6.0, std::sin(i) * 2.0, std::cos(i) * 2.0, 1.0 + 0.1 * i,
+                        0.4, (i % 2 ? 1e-5 : -1e-5)});
     s.view.MetresPerPixel = 0.05;
     s.view.OriginX = 600;
     s.view.OriginY = 450;
@@ -67,7 +56,7 @@ std::unique_ptr<Scene> LargestScene() {
 
 std::unique_ptr<Scene> SingleBallScene() {
     auto s = std::make_unique<Scene>();
-    AddBall(*s, 0, 0, 0, 3, 20, 0);
+    mb::AddBall(*s, {.vx0 = 3, .vy0 = 20});
     s->settings.GravityOn = 1;
     s->view.MetresPerPixel = 0.01;
     return s;

@@ -31,22 +31,12 @@ public:
     int ball(const std::string& name, double x0, double y0, double vx0, double vy0, double M0, double R,
              Colour c = {100, 255, 100}, double Q = 0) {
         Scene& s = scene();
-        const int i = s.balls.count();
+        const int i = AddBall(s, {x0, y0, vx0, vy0, M0, R, Q}, name);
         Ball& b = s.balls[i];
-        b.x0 = x0;
-        b.y0 = y0;
-        b.vx0 = vx0;
-        b.vy0 = vy0;
-        b.M0 = M0;
-        b.R = R;
-        b.Q = Q;
         b.red = c.red;
         b.green = c.green;
         b.blue = c.blue;
         b.colour = PackColour(c.red, c.green, c.blue);
-        b.trackFlag = 1;
-        ResetBallToInitial(b, s.view);
-        s.balls.names[static_cast<std::size_t>(i)] = name;
         s.balls.nameCounter = i + 1;
         return i;
     }

@@ -124,6 +124,28 @@ StraightTrack MakeStraightTrack(double xs, double ys, double xe, double ye) {
     return t;
 }
 
+int AddBall(Scene& scene, const BallInit& init, const std::string& name) {
+    const int i = scene.balls.firstFree();
+    if (i < 0) return -1;
+    Ball& b = scene.balls[i];
+    b = Ball{};
+    b.x0 = init.x0;
+    b.y0 = init.y0;
+    b.vx0 = init.vx0;
+    b.vy0 = init.vy0;
+    b.M0 = init.M0;
+    b.R = init.R;
+    b.Q = init.Q;
+    b.red = 100;
+    b.green = 255;
+    b.blue = 100;
+    b.colour = PackColour(b.red, b.green, b.blue);
+    b.trackFlag = 1;
+    ResetBallToInitial(b, scene.view);
+    scene.balls.names[static_cast<std::size_t>(i)] = name;
+    return i;
+}
+
 bool BallExists(const Scene& scene, int index) {
     return index >= 0 && index < kBallCapacity && scene.balls[index].inUse();
 }

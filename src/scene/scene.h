@@ -207,6 +207,21 @@ void RefreshPresenceSwitches(Scene& scene);
 // Builds a straight track from two end points (swapped so that xs <= xe).
 StraightTrack MakeStraightTrack(double xs, double ys, double xe, double ye);
 
+// What a new ball is given when it is placed from code (examples, tests, the
+// benchmarks): its initial state, as the Moving object dialog would store it.
+struct BallInit {
+    double x0 = 0, y0 = 0;
+    double vx0 = 0, vy0 = 0;
+    double M0 = 1;
+    double R = 0.1;
+    double Q = 0;
+};
+
+// Puts a ball into the first free slot of the ball table, light green with its
+// trajectory shown (a new ball's look), its screen position and pixel radius
+// derived. Returns the slot, or -1 when the table is full.
+int AddBall(Scene& scene, const BallInit& init, const std::string& name = {});
+
 // The ball of the given index exists (index in range and in use).
 bool BallExists(const Scene& scene, int index);
 

@@ -12,13 +12,7 @@ namespace {
 
 std::unique_ptr<Scene> OneBall(double x0, double y0, double vx0, double vy0) {
     auto s = std::make_unique<Scene>();
-    Ball& b = s->balls[0];
-    b.x0 = x0;
-    b.y0 = y0;
-    b.vx0 = vx0;
-    b.vy0 = vy0;
-    b.M0 = 1.0;
-    b.R = 0.1;
+    Ball& b = s->balls[AddBall(*s, {x0, y0, vx0, vy0})];
     b.curveFlag = 1;
     b.red = 100;
     b.green = 255;

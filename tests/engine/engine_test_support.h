@@ -15,16 +15,7 @@ inline std::unique_ptr<Scene> NewScene() {
 
 inline Ball& AddBall(Scene& s, double x, double y, double vx = 0, double vy = 0, double m = 1, double R = 0.1,
                      double q = 0) {
-    const int i = s.balls.firstFree();
-    Ball& b = s.balls[i];
-    b.x0 = x;
-    b.y0 = y;
-    b.vx0 = vx;
-    b.vy0 = vy;
-    b.M0 = m;
-    b.R = R;
-    b.Q = q;
-    return b;
+    return s.balls[mb::AddBall(s, {x, y, vx, vy, m, R, q})];
 }
 
 // Runs n single sub-steps (one tick of one sub-step each) and calls f after each.

@@ -1,6 +1,8 @@
 // Scenes and byte helpers shared by the project file tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -13,20 +15,7 @@ namespace mb::test {
 inline std::unique_ptr<Scene> BlankScene() { return std::make_unique<Scene>(); }
 
 inline void PutBall(Scene& s, int i, const std::string& name, double x0, double y0, double M0, double R) {
-    Ball& b = s.balls[i];
-    b.x0 = x0;
-    b.y0 = y0;
-    b.M0 = M0;
-    b.R = R;
-    b.red = 100;
-    b.green = 255;
-    b.blue = 100;
-    b.colour = PackColour(100, 255, 100);
-    b.trackFlag = 1;
-    b.screenX = s.view.ballColumn(x0);
-    b.screenY = s.view.ballRow(y0);
-    b.pixelRadius = s.view.pixelRadius(R);
-    s.balls.names[static_cast<std::size_t>(i)] = name;
+    ASSERT_EQ(mb::AddBall(s, {.x0 = x0, .y0 = y0, .M0 = M0, .R = R}, name), i);
 }
 
 // A scene with something in every table, two balls and two remarks, with values

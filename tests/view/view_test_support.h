@@ -37,12 +37,7 @@ inline QImage BlackSurface(int w = 1200, int h = 1200) {
 
 // A ball at world (x0, y0) with radius R, coloured and with its picture derived.
 inline Ball& AddBall(Scene& s, double x0, double y0, double R, int r = 100, int g = 255, int b = 100) {
-    const int j = s.balls.firstFree();
-    Ball& ball = s.balls[j];
-    ball.M0 = 1;
-    ball.x0 = x0;
-    ball.y0 = y0;
-    ball.R = R;
+    Ball& ball = s.balls[mb::AddBall(s, {.x0 = x0, .y0 = y0, .R = R})];
     ball.red = r;
     ball.green = g;
     ball.blue = b;
