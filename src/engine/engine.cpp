@@ -121,12 +121,13 @@ MutualTotals MutualForces(const Scene& scene, int j, int count) {
         const Ball& o = scene.balls[k];
         const double dx = o.x - b.x, dy = o.y - b.y;
         const double r = std::sqrt(dx * dx + dy * dy);
-        // Balls closer than 1e-24 m (the ball itself included) exert nothing.
+        // Balls closer than 1e-24 m exert nothing; ball j itself, at distance 0,
+        // drops out through the same test.
         const bool near = r < 1e-24;
         const double inv = near ? 0.0 : 1.0 / r;
         const double inv2 = inv * inv;
         if constexpr (Gravitation) {
-            const double F = (k == j) ? 0.0 : gm * o.mass * inv2;
+            const double F = gm * o.mass * inv2;
             t.gx += dx * inv * F;
             t.gy += dy * inv * F;
         }
@@ -139,8 +140,7 @@ MutualTotals MutualForces(const Scene& scene, int j, int count) {
     return t;
 }
 
-MutualTotals ComputeMutual(const Scene& scene, int j) {
-    const int n = scene.balls.count();
+MutualTotals ComputeMutual(const Scene& scene, int j, int n) {
     const bool g = scene.settings.MutualGravitationOn, c = scene.settings.MutualCoulombOn;
     if (g && c) return MutualForces<true, true>(scene, j, n);
     if (g) return MutualForces<true, false>(scene, j, n);
@@ -348,14 +348,15 @@ void PrepareLinks(Scene& scene, LinkTable& table) {
 
 // ---- public -------------------------------------------------------------------------
 
-void AddForces(Scene& scene, int j) {
+// The ball count is walked once per sub-step of a ball and handed down.
+static void AddForcesOf(Scene& scene, int j, int ballCount) {
     Ball& b = scene.balls[j];
     const PresenceSwitches& p = scene.presence;
     const ExperimentSettings& set = scene.settings;
     if (p.damping) AddDamping(scene, b);
     if (p.gravityMass) AddGravityMasses(scene, b);
     const bool mutual = set.MutualGravitationOn || set.MutualCoulombOn;
-    const MutualTotals m = mutual ? ComputeMutual(scene, j) : MutualTotals{};
+    const MutualTotals m = mutual ? ComputeMutual(scene, j, ballCount) : MutualTotals{};
     if (set.MutualGravitationOn) {
         b.Fx += m.gx;
         b.Fy += m.gy;
@@ -397,21 +398,25 @@ void ApplyTracks(Scene& scene, int j) {
     }
 }
 
-void ApplyBumps(Scene& scene, int j) {
-    const int n = scene.balls.count();
+static void ApplyBumpsOf(Scene& scene, int j, int n) {
     Ball& bj = scene.balls[j];
     for (int k = 0; k < n; ++k)
         if (k != j && Overlap(bj, scene.balls[k])) Bump(bj, scene.balls[k]);
 }
 
+void AddForces(Scene& scene, int j) { AddForcesOf(scene, j, scene.balls.count()); }
+
+void ApplyBumps(Scene& scene, int j) { ApplyBumpsOf(scene, j, scene.balls.count()); }
+
 bool AdvanceBall(Scene& scene, int j) {
     Ball& b = scene.balls[j];
     const BallState before(b);
     const double T = scene.settings.StepTime;
+    const int ballCount = scene.balls.count();
     b.Fx += b.extraFx;
     b.Fy += b.extraFy;
     if (scene.settings.GravityOn) b.Fy -= b.mass * kStandardGravity;
-    AddForces(scene, j);
+    AddForcesOf(scene, j, ballCount);
     if (scene.settings.RelativityOn) ApplyRelativity(b);
     b.ax = b.Fx / b.mass;
     b.ay = b.Fy / b.mass;
@@ -419,7 +424,7 @@ bool AdvanceBall(Scene& scene, int j) {
     b.vx += b.ax * T;
     b.vy += b.ay * T;
     ApplyTracks(scene, j);
-    if (scene.settings.BumpOn) ApplyBumps(scene, j);
+    if (scene.settings.BumpOn) ApplyBumpsOf(scene, j, ballCount);
     b.x += b.vx * T;
     b.y += b.vy * T;
     if (Finite(b)) return true;
