@@ -259,7 +259,9 @@ void Bump(Ball& bj, Ball& bk) {
     const double Rs = bj.R + bk.R;
     const double dx = bk.x - bj.x, dy = bk.y - bj.y;
     const double h = std::sqrt(dx * dx + dy * dy);
-    double lambda = h > 1e-24 ? DirectionAngle(dx, dy, h) : 0.0;
+    // Centres closer than 1e-24 m give no arcsin; the line of centres then only
+    // keeps its side: leftward when ball k lies to the left of ball j.
+    double lambda = h > 1e-24 ? DirectionAngle(dx, dy, h) : (dx < 0 ? kPi : 0.0);
     if (lambda < 0) lambda += 2 * kPi;
     double mu = lambda + kPi / 2;
     if (mu >= 2 * kPi) mu -= 2 * kPi;

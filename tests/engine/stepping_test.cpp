@@ -196,6 +196,26 @@ TEST(Bumps, TouchingBallsDoNotCollideOverlappingOnesAreSeparated) {
     EXPECT_NEAR(d, 1.0, 1e-12) << "the second ball is placed exactly Rs from the first";
 }
 
+TEST(Bumps, CoincidentCentresSeparateTowardTheSideBallKLiesOn) {
+    // Centres closer than 1e-24 m: the line of centres points right, or left when
+    // the second ball lies (however slightly) to the left of the first.
+    struct Case {
+        double dx, expectedX;
+    };
+    for (Case c : {Case{-1e-30, -1.0}, Case{1e-30, 1.0}, Case{0.0, 1.0}}) {
+        SCOPED_TRACE(c.dx);
+        auto s = NewScene();
+        AddBall(*s, 0, 0, 0, 0, 1, 0.5);
+        AddBall(*s, c.dx, 0, 0, 0, 1, 0.5);
+        s->settings.BumpOn = 1;
+        StartRun(*s);
+        s->balls[0].Fx = s->balls[0].Fy = 0;
+        ASSERT_TRUE(AdvanceBall(*s, 0));
+        EXPECT_EQ(s->balls[1].x, c.expectedX);
+        EXPECT_NEAR(s->balls[1].y, 0.0, 1e-15);
+    }
+}
+
 TEST(Forces, RegionEdgesBelongToTheField) {
     struct Case {
         double x;
