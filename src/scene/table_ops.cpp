@@ -14,17 +14,19 @@ void Renumber(double& ref, int removed) {
     if (ref >= removed) ref -= 1.0;
 }
 
+// A reference holds the ball it names once truncated toward zero, the way the
+// engine reads it: 1.5 holds ball 1, and so does -0.5 ball 0.
 bool HangingRefers(const HangingTable& table, int ball) {
     const int n = table.count();
     for (int i = 0; i < n; ++i)
-        if (table[i].ball == ball) return true;
+        if (table[i].ballIndex() == ball) return true;
     return false;
 }
 
 bool LinkRefers(const LinkTable& table, int ball) {
     const int n = table.count();
     for (int i = 0; i < n; ++i)
-        if (table[i].ball1 == ball || table[i].ball2 == ball) return true;
+        if (table[i].ball1Index() == ball || table[i].ball2Index() == ball) return true;
     return false;
 }
 

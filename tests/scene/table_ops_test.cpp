@@ -113,6 +113,33 @@ TEST(DeleteElement, BallHeldByAnyConnectorKindIsRefusedAndNothingChanges) {
     }
 }
 
+// A file may hold references that are not whole numbers; they name the ball
+// they truncate to, and deleting that ball would leave them on another one.
+TEST(DeleteElement, FractionalReferencesHoldTheBallTheyTruncateTo) {
+    struct Case {
+        double ref;
+        int removed;
+        bool refused;
+        double after;  // the reference after a removal that went ahead
+    };
+    for (Case c : {Case{1.5, 1, true, 1.5}, Case{-0.5, 0, true, -0.5}, Case{0.75, 0, true, 0.75},
+                   Case{2.5, 1, false, 1.5}, Case{0.5, 2, false, 0.5}}) {
+        for (bool link : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << "reference " << c.ref << " removing ball " << c.removed
+                                              << (link ? " (link)" : " (hanging)"));
+            auto s = SceneWithBalls(4);
+            if (link)
+                s->linkPoles[0] = {3, c.ref, 1, 1, 0};
+            else
+                s->hangingPoles[0] = {0, 0, 1, 1, 0, c.ref};
+            const DeleteResult r = DeleteElement(*s, ElementKind::Ball, c.removed);
+            EXPECT_EQ(r, c.refused ? DeleteResult::HeldByConnector : DeleteResult::Deleted);
+            EXPECT_EQ(s->balls.count(), c.refused ? 4 : 3);
+            EXPECT_EQ(link ? s->linkPoles[0].ball2 : s->hangingPoles[0].ball, c.after);
+        }
+    }
+}
+
 TEST(DeleteElement, SelectedBallFollowsItsBallOrIsCleared) {
     struct Case {
         int selected, removed, expected;
