@@ -446,6 +446,8 @@ void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) {
         projectOpen_ = false;
         projectPath_.clear();
         setProjectControls(false);
+        // No project is open again: the start folder's picture comes back, as after Close.
+        backgroundPicture_ = startPicture_;
     }
     resizeView();
 }
@@ -554,7 +556,11 @@ void MainWindow::closeProject() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    const bool wasPending = originPending_;
     if (projectOpen_ && !askToGoOn()) {
+        // The program stays as it was, a half-chosen origin included: the axes are
+        // still on the surface and the next press must still open the scale dialog.
+        originPending_ = wasPending;
         event->ignore();
         return;
     }
@@ -586,9 +592,9 @@ void MainWindow::layBackground() {
 
 void MainWindow::clearBackground() {
     backgroundShown_ = false;
-    applyBackground();
-    surface_.FullRedraw(*scene_);
-    showChanges();
+    // With the project open this is the full redraw; while a new project's origin is
+    // still chosen it keeps the black surface with the axes the pointer moves.
+    resizeView();
 }
 
 void MainWindow::runExperiment() {

@@ -217,6 +217,56 @@ TEST_F(MainWindowTest, NewFromAnOpenProjectAsksFirstAndPutsTheAxesAtTheResetOrig
     EXPECT_FALSE(button("SpeedButton2")->isEnabled());
 }
 
+TEST_F(MainWindowTest, AHalfChosenOriginSurvivesAClearedBackgroundAndACancelledQuit) {
+    startWindow();
+    openThroughMenu(writeProject(*OneBallScene()));
+    prompts.dialogs.push_back(Press("BitBtn2"));  // "&No": a new project, origin pending
+    action("N2")->trigger();
+    window->surfaceMoved(QPoint(300, 250));
+    const QRgb axis = qRgb(180, 180, 180) & 0xFFFFFF;
+
+    // "Clear &background" keeps the black surface with only the moving axes.
+    action("N32")->trigger();
+    EXPECT_TRUE(window->originPending());
+    EXPECT_EQ(pixel(310, 37), 0u);  // no grid of the reset scene
+    EXPECT_EQ(pixel(300, 40), axis);
+    EXPECT_EQ(pixel(40, 250), axis);
+
+    // The close box, answered with Cancel, leaves the origin still to be chosen.
+    prompts.dialogs.push_back(Press("BitBtn3"));
+    QCloseEvent e;
+    QCoreApplication::sendEvent(window.get(), &e);
+    EXPECT_FALSE(e.isAccepted());
+    EXPECT_TRUE(window->originPending());
+
+    window->surfaceMoved(QPoint(400, 300));
+    EXPECT_EQ(pixel(300, 40), 0u);
+    EXPECT_EQ(pixel(299, 40), 0u);
+    EXPECT_EQ(pixel(400, 40), axis);
+    prompts.dialogs.push_back(Press("BitBtn1"));
+    window->surfacePressed(Qt::LeftButton, QPoint(400, 300));
+    EXPECT_EQ(prompts.dialogsShown.back(), kScaleName);
+    EXPECT_TRUE(window->projectOpen());
+    EXPECT_EQ(window->scene().view.OriginX, 400);
+}
+
+TEST_F(MainWindowTest, AbandoningANewProjectBegunFromAnOpenOneBringsBackTheStartPicture) {
+    startWindow();
+    QImage ground(40, 20, QImage::Format_RGB32);
+    ground.fill(QColor(90, 0, 90));
+    ASSERT_TRUE(ground.save(projectDir.filePath("ground.bmp"), "BMP"));
+    openThroughMenu(writeProject(*OneBallScene()));
+    ASSERT_EQ(pixel(2, 2), qRgb(90, 0, 90) & 0xFFFFFF);
+
+    prompts.dialogs.push_back(Press("BitBtn2"));
+    action("N2")->trigger();
+    window->surfaceMoved(QPoint(300, 250));
+    prompts.dialogs.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    window->surfacePressed(Qt::LeftButton, QPoint(300, 250));
+    EXPECT_FALSE(window->projectOpen());
+    EXPECT_EQ(pixel(2, 2), qRgb(10, 200, 30) & 0xFFFFFF);
+}
+
 TEST_F(MainWindowTest, OpenShowsTheSceneWithTheProjectFoldersPicture) {
     startWindow();
     QImage ground(40, 20, QImage::Format_RGB32);
