@@ -340,20 +340,24 @@ void MainWindow::showChanges() { image1_->showChanges(); }
 
 void MainWindow::resizeView() {
     applyBackground();
+    // The passes measure the grid, the time box and the backdrop test by the main
+    // window, which reaches past the surface's visible part at the bottom: a ball
+    // half below that edge still keeps its backdrop and leaves no copies behind.
+    const int W = width(), H = height();
     if (originPending_) {
         // While the origin is chosen the surface is black with the XOR axes; a
         // repaint must leave exactly one pair of them for the next move to erase.
-        surface_.setWindowSize(image1_->width(), image1_->height());
+        surface_.setWindowSize(W, H);
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
     } else if (runActive_ && !scene_->Running) {
         // A paused or halted run keeps its balls where they stand: repaint them
         // there instead of the full redraw that would put them back to the start.
-        surface_.setWindowSize(image1_->width(), image1_->height());
+        surface_.setWindowSize(W, H);
         surface_.RunRepaint(*scene_);
         scene_->RedrawPending = 0;
     } else {
-        ResizeView(surface_, *scene_, projectOpen_, image1_->width(), image1_->height());
+        ResizeView(surface_, *scene_, projectOpen_, W, H);
     }
     showChanges();
 }

@@ -110,6 +110,25 @@ TEST_F(RunControlTest, ResizeDuringARunRepaintsAtOnceAndBringsTheBallsBackAtTheN
     EXPECT_EQ(ball().x, 100.0 + 2000.0 * 0.04);  // the balls kept their state
 }
 
+TEST_F(RunControlTest, ABallHalfBelowTheVisibleBottomEdgeLeavesNoCopiesBehind) {
+    startWindow();
+    const int h = window->findChild<SceneWidget*>("Image1")->height();
+    auto s = OneBallScene(2000.0);
+    // Origin (200, 150) at 1 m a pixel: the centre two rows below the last visible
+    // row, so the top of the 8-pixel ball shows.
+    s->balls[0].y0 = s->balls[0].y = 150.0 - (h + 2);
+    openThroughMenu(writeProject(*s));
+    ASSERT_EQ(ball().screenY, h + 2);
+    const int row = h - 1;
+    ASSERT_GT(QColor::fromRgb(pixel(300, row)).red(), 100);
+
+    button("SpeedButton1")->click();
+    for (int i = 0; i < 3; ++i) window->tick();
+    ASSERT_GT(ball().screenX, 340);
+    EXPECT_EQ(pixel(300, row), 0u);  // the start place is black again
+    EXPECT_GT(QColor::fromRgb(pixel(ball().screenX, row)).red(), 100);
+}
+
 TEST_F(RunControlTest, ResizeWhilePausedKeepsTheBallsWhereTheyStand) {
     openMovingBall(2000.0);
     window->findChild<QAction*>("N35")->trigger();
