@@ -61,17 +61,8 @@ void ResetForCurve(Scene& s) {
     p.straightTrack = s.straightTracks[0].inUse();
     p.circularTrack = s.circularTracks[0].inUse();
     const int n = s.balls.count();
-    for (int j = 0; j < n; ++j) {
-        Ball& b = s.balls[j];
-        b.x = b.x0;
-        b.y = b.y0;
-        b.vx = b.vx0;
-        b.vy = b.vy0;
-        b.mass = b.M0;
-        b.screenX = s.view.ballColumn(b.x0);
-        b.screenY = s.view.ballRow(b.y0);
-        b.pixelRadius = s.view.pixelRadius(b.R);
-    }
+    // The display-interval marks are left as they are.
+    for (int j = 0; j < n; ++j) ResetBallMotion(s.balls[j], s.view);
     p.hangingSpring = s.hangingSprings[0].inUse();
     p.linkSpring = s.linkSprings[0].inUse();
 }

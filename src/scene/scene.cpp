@@ -68,19 +68,23 @@ void ResetScene(Scene& scene) {
     for (Remark& r : scene.remarks) r.text.clear();
 }
 
-void ResetBallToInitial(Ball& b, const ViewScale& view) {
+void ResetBallMotion(Ball& b, const ViewScale& view) {
     b.x = b.x0;
     b.y = b.y0;
-    b.markX = b.x0;
-    b.markY = b.y0;
     b.vx = b.vx0;
     b.vy = b.vy0;
-    b.prevMeanVx = b.vx0;
-    b.prevMeanVy = b.vy0;
     b.mass = b.M0;
     b.screenX = view.ballColumn(b.x0);
     b.screenY = view.ballRow(b.y0);
     b.pixelRadius = view.pixelRadius(b.R);
+}
+
+void ResetBallToInitial(Ball& b, const ViewScale& view) {
+    ResetBallMotion(b, view);
+    b.markX = b.x0;
+    b.markY = b.y0;
+    b.prevMeanVx = b.vx0;
+    b.prevMeanVy = b.vy0;
 }
 
 void RefreshPresenceSwitches(Scene& s) {

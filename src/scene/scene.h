@@ -197,8 +197,12 @@ const char* DefaultNamePrefix(ElementKind kind);
 // and view scale, no selected ball. StepsPerTick and the remark fonts are kept.
 void ResetScene(Scene& scene);
 
-// Puts an in-use ball back to its initial state and recomputes its screen
-// position and pixel radius from x0, y0 and R.
+// Puts a ball's position, velocity and mass back to their initial values and
+// recomputes its screen position and pixel radius from x0, y0 and R.
+void ResetBallMotion(Ball& ball, const ViewScale& view);
+
+// ResetBallMotion, and the display-interval marks start again from the
+// initial state too (what a full redraw and a run start do).
 void ResetBallToInitial(Ball& ball, const ViewScale& view);
 
 // Refreshes all thirteen presence switches from record 0 of their tables.
