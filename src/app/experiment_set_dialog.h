@@ -25,7 +25,6 @@ public:
 
 private:
     void okClicked();
-    void warn(const QString& text, QLineEdit* focus);
 
     Prompts& prompts_;
     ExperimentSettings working_;

@@ -16,8 +16,8 @@
 
 #include "app/about_dialog.h"
 #include "app/experiment_set_dialog.h"
-#include "app/number_text.h"
-#include "app/qt_prompts.h"
+#include "ui/number_text.h"
+#include "ui/qt_prompts.h"
 #include "app/save_prompt_dialog.h"
 #include "app/scale_dialog.h"
 #include "app/scene_widget.h"
@@ -495,16 +495,11 @@ void MainWindow::openProject() {
     backgroundShown_ = picture.load(QDir(folder).filePath(kGroundFile));
     backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
 
-    const RederiveReport report = RederiveBalls(*scene_);
+    // The reader has already said what it found wrong with a ball; the pictures
+    // only need drawing.
+    RederiveBalls(*scene_);
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
-    for (int i : report.tooLarge)
-        notes << QString("The moving object %1 is too large to be drawn at this scale; its picture is drawn "
-                         "smaller.")
-                     .arg(QString::fromStdString(scene_->balls.names[static_cast<std::size_t>(i)]));
-    for (int i : report.badRadius)
-        notes << QString("The moving object %1 has a radius that is not a size.")
-                     .arg(QString::fromStdString(scene_->balls.names[static_cast<std::size_t>(i)]));
     projectOpen_ = true;
     originPending_ = false;
     resizeView();

@@ -9,16 +9,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/number_text.h"
-#include "view/prompts.h"
+#include "ui/dialog_kit.h"
 
 namespace mb {
 
 namespace {
-const char* const kCaption = "Coordinate scale set";
-const char* const kNotReal = "  is not a real number!";
 const char* const kNotPositive = "The real length must be bigger than zero.";
-const char* const kWarning = "warning";
 constexpr int kRulerPixels = 100;
 
 // A ruler exactly kRulerPixels long with a tick every 10 pixels, so the user
@@ -37,37 +33,39 @@ QPixmap RulerPicture() {
     return pm;
 }
 
-QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
+constexpr FormText kTexts[] = {
+    {"TForm3", "Coordinate scale set"},
+    {"Label1", "Please make a felicitous scale ."},
+    {"Label3", "Length in the screen:"},
+    {"Label4", "Real length:"},
+    {"Label2", "(meter)"},
+    {"BitBtn1", "&Ok"},
+};
 }  // namespace
 
 ScaleDialog::ScaleDialog(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
+    const FormBuilder f(this, kTexts);
     setObjectName("TForm3");
-    setWindowTitle(kCaption);
+    setWindowTitle(f.text("TForm3"));
     setModal(true);
 
     auto* ruler = new QLabel(this);
     ruler->setObjectName("Image1");
     ruler->setPixmap(RulerPicture());
-    lengthEdit_ = new QLineEdit(this);
-    lengthEdit_->setObjectName("Edit1");
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("BitBtn1");
+    lengthEdit_ = f.edit("Edit1");
+    QPushButton* ok = f.button("BitBtn1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &ScaleDialog::okClicked);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(NamedLabel("Label3", "Length in the screen:", this), 0, 0);
+    grid->addWidget(f.label("Label3"), 0, 0);
     grid->addWidget(ruler, 0, 1, 1, 2);
-    grid->addWidget(NamedLabel("Label4", "Real length:", this), 1, 0);
+    grid->addWidget(f.label("Label4"), 1, 0);
     grid->addWidget(lengthEdit_, 1, 1);
-    grid->addWidget(NamedLabel("Label2", "(meter)", this), 1, 2);
+    grid->addWidget(f.label("Label2"), 1, 2);
 
     auto* top = new QVBoxLayout(this);
-    top->addWidget(NamedLabel("Label1", "Please make a felicitous scale .", this));
+    top->addWidget(f.label("Label1"));
     top->addLayout(grid);
     top->addWidget(ok, 0, Qt::AlignRight);
     setFixedSize(sizeHint());
@@ -80,19 +78,13 @@ void ScaleDialog::load() {
 }
 
 void ScaleDialog::okClicked() {
-    const auto length = ParseReal(lengthEdit_->text());
-    if (!length) {
-        prompts_.message(lengthEdit_->text() + kNotReal, kWarning, Prompts::Ok | Prompts::Cancel);
-        lengthEdit_->setFocus();
-        return;
-    }
+    const auto length = ReadRealOrWarn(prompts_, lengthEdit_);
+    if (!length) return;
     // Every world-to-screen mapping divides by the scale: it must be a positive
     // normal number, or positions would become infinite.
     const double scale = *length * 0.01;  // the ruler is 100 pixels long
     if (!(*length > 0.0) || !std::isnormal(scale)) {
-        prompts_.message(kNotPositive, kWarning, Prompts::Ok | Prompts::Cancel);
-        lengthEdit_->setFocus();
-        return;
+        return WarnAt(prompts_, lengthEdit_, kNotPositive);
     }
     metresPerPixel_ = scale;
     accept();

@@ -20,7 +20,7 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 
 namespace {
 

@@ -36,7 +36,7 @@ public:
         b.red = c.red;
         b.green = c.green;
         b.blue = c.blue;
-        b.colour = PackColour(c.red, c.green, c.blue);
+        DeriveBallScreen(b, s.view);
         s.balls.nameCounter = i + 1;
         return i;
     }

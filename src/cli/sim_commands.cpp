@@ -10,7 +10,8 @@
 #include "engine/curve.h"
 #include "engine/engine.h"
 #include "io/project_file.h"
-#include "io/table_walk.h"
+#include "scene/element_kinds.h"
+#include "scene/number_parse.h"
 
 namespace mb {
 
@@ -90,17 +91,7 @@ std::optional<long long> ParseInteger(const std::string& s) {
     return v;
 }
 
-std::optional<double> ParseReal(const std::string& s) {
-    if (s.empty()) return std::nullopt;
-    for (char c : s)
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
-            return std::nullopt;  // keeps out hex, inf and nan
-    errno = 0;
-    char* end = nullptr;
-    const double v = std::strtod(s.c_str(), &end);
-    if (errno != 0 || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
+std::optional<double> ParseReal(const std::string& s) { return ParseStrictReal(s); }
 
 // Reads the project or explains why not.
 std::unique_ptr<Scene> Load(const std::string& path, std::ostream& err) {
@@ -280,9 +271,9 @@ int CommandInfo(const std::vector<std::string>& args, std::ostream& out, std::os
         << ", \"verticalStep\": " << Num(c.verticalStep) << "},\n";
     out << "  \"tables\": {\n";
     JsonTable(out, "balls", s.balls);
-    ForEachElementTable(s, [&](const auto& t, int k) {
+    ForEachElementTable(s, [&](const auto& t, const KindInfo& k) {
         out << ",\n";
-        JsonTable(out, kElementTables[k].key, t);
+        JsonTable(out, k.key, t);
     });
     const int remarks = s.remarkCount();
     out << ",\n    \"remarks\": {\"count\": " << remarks << ", \"texts\": [";

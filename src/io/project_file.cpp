@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "io/names_text.h"
-#include "io/table_walk.h"
+#include "scene/element_kinds.h"
 
 namespace mb {
 
@@ -252,21 +252,17 @@ void CheckBallReference(double ref, int ballCount, const char* label, int record
 
 void CheckConnectorRefs(const Scene& s) {
     const int balls = s.balls.count();
-    auto hanging = [&](const HangingTable& t, int k) {
-        for (int i = 0; i < t.count(); ++i) CheckBallReference(t[i].ball, balls, kElementTables[k].label, i);
-    };
-    auto link = [&](const LinkTable& t, int k) {
+    ForEachConnectorTable(s, [&](const auto& t, ElementKind kind) {
+        const char* label = KindInfoOf(kind).label;
         for (int i = 0; i < t.count(); ++i) {
-            CheckBallReference(t[i].ball1, balls, kElementTables[k].label, i);
-            CheckBallReference(t[i].ball2, balls, kElementTables[k].label, i);
+            if constexpr (std::is_same_v<std::decay_t<decltype(t)>, HangingTable>) {
+                CheckBallReference(t[i].ball, balls, label, i);
+            } else {
+                CheckBallReference(t[i].ball1, balls, label, i);
+                CheckBallReference(t[i].ball2, balls, label, i);
+            }
         }
-    };
-    hanging(s.hangingSprings, 5);
-    link(s.linkSprings, 6);
-    hanging(s.hangingCords, 9);
-    link(s.linkCords, 10);
-    hanging(s.hangingPoles, 11);
-    link(s.linkPoles, 12);
+    });
 }
 
 // A screen coordinate that an int32 cannot hold: the ball is absurdly far away.
@@ -274,17 +270,13 @@ bool OutsideInt32(double v) { return !(v > -2147483648.0 && v < 2147483647.0); }
 
 // The part of confirming a ball's properties that needs no picture: colour,
 // trajectory flag, screen position and pixel radius from the stored values and
-// the view scale just read. A ball the property dialog would refuse keeps its
-// stored screen values, and the user is told why.
+// the view scale just read. A ball the property dialog would refuse is kept, and
+// the user is told why.
 void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
     const ViewScale& v = s.view;
     const int n = s.balls.count();
     for (int i = 0; i < n; ++i) {
         Ball& b = s.balls[i];
-        b.red = std::clamp(b.red, 0, 255);
-        b.green = std::clamp(b.green, 0, 255);
-        b.blue = std::clamp(b.blue, 0, 255);
-        b.colour = PackColour(b.red, b.green, b.blue);
         b.trackFlag = b.trackFlag == 1 ? 1 : 0;
         // The pixel lists hold 4000 entries; the count must never index past them.
         b.pixelCount = std::clamp(b.pixelCount, 0, kPixelListCapacity);
@@ -298,22 +290,14 @@ void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
                  " pixels from the view's origin with a radius of " + Num(b.R / v.MetresPerPixel) +
                  " pixels, too large to be shown.");
 
-        if (b.R / v.MetresPerPixel > 30) {
+        DeriveBallScreen(b, v);
+        // The ball is kept as it is; its picture is drawn at the nearest size allowed.
+        if (b.R / v.MetresPerPixel > 30)
             warnings.push_back(BallLabel(s, i) + ": In this coordinate setting,the ball's radius must be smaller than " +
                                Num(30 * v.MetresPerPixel) + "meter");
-            continue;
-        }
-        if (b.R < 0) {
+        else if (!(b.R >= 0))
             warnings.push_back(BallLabel(s, i) + ": The ball's radius can not smaller than zero.");
-            continue;
-        }
-        if (b.M0 <= 0) {
-            warnings.push_back(BallLabel(s, i) + ": The mass must be bigger than zero.");
-            continue;
-        }
-        b.screenX = static_cast<std::int32_t>(col);
-        b.screenY = static_cast<std::int32_t>(row);
-        b.pixelRadius = v.pixelRadius(b.R);
+        if (b.M0 <= 0) warnings.push_back(BallLabel(s, i) + ": The mass must be bigger than zero.");
     }
 }
 
@@ -339,19 +323,19 @@ void AssignNames(Scene& s, int remarkCount, const std::string* names, std::vecto
     NameCursor cursor(names ? SplitNameLines(*names) : std::vector<std::string>{});
     const int balls = s.balls.count();
     for (int i = 0; i < balls; ++i) cursor.take(s.balls.names[static_cast<std::size_t>(i)]);
-    auto tableNames = [&](auto& table, int k, bool beforeRemarks) {
-        if ((k < kTablesBeforeRemarks) != beforeRemarks) return;
+    auto tableNames = [&](auto& table, const KindInfo& info, bool beforeRemarks) {
+        if (info.namesBeforeRemarks() != beforeRemarks) return;
         const int n = table.count();
         for (int i = 0; i < n; ++i) cursor.take(table.names[static_cast<std::size_t>(i)]);
     };
-    ForEachElementTable(s, [&](auto& t, int k) { tableNames(t, k, true); });
+    ForEachElementTable(s, [&](auto& t, const KindInfo& k) { tableNames(t, k, true); });
     for (int i = 0; i < remarkCount; ++i) {
         Remark& m = s.remarks[static_cast<std::size_t>(i)];
         m.text.clear();  // a remark without its line has no text, and so is not there
         cursor.take(m.text);
         cursor.take(m.fontName);
     }
-    ForEachElementTable(s, [&](auto& t, int k) { tableNames(t, k, false); });
+    ForEachElementTable(s, [&](auto& t, const KindInfo& k) { tableNames(t, k, false); });
 
     if (!names) {
         if (cursor.wanted() > 0)
@@ -403,7 +387,7 @@ std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* n
         Fail("the step time is " + Num(s.settings.StepTime) + " (it must be bigger than zero).");
 
     // The thirteen element tables.
-    ForEachElementTable(s, [&](auto& t, int k) { ReadTable(r, t, kElementTables[k].label); });
+    ForEachElementTable(s, [&](auto& t, const KindInfo& k) { ReadTable(r, t, k.label); });
 
     // Balls.
     const std::int32_t ballCount = ReadCount(r, kBallCapacity, "balls");
@@ -439,7 +423,7 @@ std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* n
         Fail("it has " + std::to_string(r.left()) + " bytes after the last remark, where the file should end.");
 
     bool dropped = false;
-    ForEachElementTable(s, [&](auto& t, int) { dropped = DropUnreachable(t) || dropped; });
+    ForEachElementTable(s, [&](auto& t, const KindInfo&) { dropped = DropUnreachable(t) || dropped; });
     dropped = DropUnreachableBalls(s.balls, ballCount) || dropped;
     if (dropped)
         warnings.push_back(
@@ -535,7 +519,7 @@ EncodedProject EncodeProject(const Scene& s) {
     w.u8(s.settings.BumpOn);
     w.i32(s.SelectedBall);
 
-    ForEachElementTable(s, [&](const auto& t, int) { WriteTable(w, t); });
+    ForEachElementTable(s, [&](const auto& t, const KindInfo&) { WriteTable(w, t); });
 
     const int balls = s.balls.count();
     w.i32(balls);
@@ -560,15 +544,15 @@ EncodedProject EncodeProject(const Scene& s) {
     EncodedProject out;
     out.project = std::move(w.bytes);
     for (int i = 0; i < balls; ++i) AppendLine(out.names, s.balls.names[static_cast<std::size_t>(i)]);
-    ForEachElementTable(s, [&](const auto& t, int k) {
-        if (k < kTablesBeforeRemarks) AppendTableNames(out.names, t);
+    ForEachElementTable(s, [&](const auto& t, const KindInfo& k) {
+        if (k.namesBeforeRemarks()) AppendTableNames(out.names, t);
     });
     for (int i = 0; i < remarks; ++i) {
         AppendLine(out.names, s.remarks[static_cast<std::size_t>(i)].text);
         AppendLine(out.names, s.remarks[static_cast<std::size_t>(i)].fontName);
     }
-    ForEachElementTable(s, [&](const auto& t, int k) {
-        if (k >= kTablesBeforeRemarks) AppendTableNames(out.names, t);
+    ForEachElementTable(s, [&](const auto& t, const KindInfo& k) {
+        if (!k.namesBeforeRemarks()) AppendTableNames(out.names, t);
     });
     return out;
 }

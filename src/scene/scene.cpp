@@ -1,5 +1,6 @@
 #include "scene/scene.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mb {
@@ -8,26 +9,6 @@ int Scene::remarkCount() const {
     int n = 0;
     while (n < kRemarkCapacity && remarks[static_cast<std::size_t>(n)].inUse()) ++n;
     return n;
-}
-
-const char* DefaultNamePrefix(ElementKind kind) {
-    switch (kind) {
-        case ElementKind::Damping: return "Damp_field";
-        case ElementKind::GravityMass: return "Mass_";
-        case ElementKind::PointCharge: return "E_dot_";
-        case ElementKind::ElectricField: return "E_field_";
-        case ElementKind::MagneticField: return "Magnetic_";
-        case ElementKind::HangingSpring: return "P_spring_";
-        case ElementKind::LinkSpring: return "L_spring_";
-        case ElementKind::StraightTrack: return "R_track_";
-        case ElementKind::CircularTrack: return "C_track_";
-        case ElementKind::HangingCord: return "P_cord_";
-        case ElementKind::LinkCord: return "Link_cord_";
-        case ElementKind::HangingPole: return "P_pole_";
-        case ElementKind::LinkPole: return "Link_pole_";
-        case ElementKind::Ball: return "Ball_";
-        default: return "";
-    }
 }
 
 void ResetScene(Scene& scene) {
@@ -66,6 +47,16 @@ void ResetScene(Scene& scene) {
     // Remarks lose their texts but keep their fonts, so a new remark starts with
     // the font the slot had.
     for (Remark& r : scene.remarks) r.text.clear();
+}
+
+void DeriveBallScreen(Ball& b, const ViewScale& view) {
+    b.red = std::clamp(b.red, 0, 255);
+    b.green = std::clamp(b.green, 0, 255);
+    b.blue = std::clamp(b.blue, 0, 255);
+    b.colour = PackColour(b.red, b.green, b.blue);
+    b.screenX = view.ballColumn(b.x0);
+    b.screenY = view.ballRow(b.y0);
+    b.pixelRadius = view.pixelRadius(b.R);
 }
 
 void ResetBallMotion(Ball& b, const ViewScale& view) {
@@ -143,8 +134,8 @@ int AddBall(Scene& scene, const BallInit& init, const std::string& name) {
     b.red = 100;
     b.green = 255;
     b.blue = 100;
-    b.colour = PackColour(b.red, b.green, b.blue);
     b.trackFlag = 1;
+    DeriveBallScreen(b, scene.view);
     ResetBallToInitial(b, scene.view);
     scene.balls.names[static_cast<std::size_t>(i)] = name;
     return i;

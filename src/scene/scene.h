@@ -190,12 +190,14 @@ struct Scene {
     int remarkCount() const;
 };
 
-// Default name prefixes of the kinds that have a name counter.
-const char* DefaultNamePrefix(ElementKind kind);
-
 // The data part of the scene reset: empty tables, zero counters, reset settings
 // and view scale, no selected ball. StepsPerTick and the remark fonts are kept.
 void ResetScene(Scene& scene);
+
+// The one derivation of a ball's screen values from its stored ones: colour
+// channels held to 0..255 and packed, the screen centre from x0, y0 and the
+// pixel radius (at least 3) from R, all at the given view scale.
+void DeriveBallScreen(Ball& ball, const ViewScale& view);
 
 // Puts a ball's position, velocity and mass back to their initial values and
 // recomputes its screen position and pixel radius from x0, y0 and R.

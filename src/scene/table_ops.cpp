@@ -1,5 +1,9 @@
 #include "scene/table_ops.h"
 
+#include "scene/element_kinds.h"
+
+#include <algorithm>
+
 namespace mb {
 
 namespace {
@@ -16,33 +20,18 @@ void Renumber(double& ref, int removed) {
 
 // A reference holds the ball it names once truncated toward zero, the way the
 // engine reads it: 1.5 holds ball 1, and so does -0.5 ball 0.
-bool HangingRefers(const HangingTable& table, int ball) {
+bool Refers(const HangingTable& table, int ball) {
     const int n = table.count();
     for (int i = 0; i < n; ++i)
         if (table[i].ballIndex() == ball) return true;
     return false;
 }
 
-bool LinkRefers(const LinkTable& table, int ball) {
+bool Refers(const LinkTable& table, int ball) {
     const int n = table.count();
     for (int i = 0; i < n; ++i)
         if (table[i].ball1Index() == ball || table[i].ball2Index() == ball) return true;
     return false;
-}
-
-template <class T>
-DeleteResult RemoveAt(T& table, int index) {
-    if (index < 0 || index >= T::kCapacity || !table[index].inUse()) return DeleteResult::NoSuchElement;
-    table[index] = {};
-    CompactTable(table);
-    return DeleteResult::Deleted;
-}
-
-template <class T>
-DeleteResult RemoveConnectorAt(T& table, const BallTable& balls, int index) {
-    const DeleteResult result = RemoveAt(table, index);
-    if (result == DeleteResult::Deleted) RenumberBallRefs(table, balls);
-    return result;
 }
 
 }  // namespace
@@ -81,43 +70,51 @@ void CompactBalls(Scene& scene) {
 }
 
 bool BallHeldByConnector(const Scene& scene, int ballIndex) {
-    return HangingRefers(scene.hangingSprings, ballIndex) || LinkRefers(scene.linkSprings, ballIndex) ||
-           HangingRefers(scene.hangingCords, ballIndex) || LinkRefers(scene.linkCords, ballIndex) ||
-           HangingRefers(scene.hangingPoles, ballIndex) || LinkRefers(scene.linkPoles, ballIndex);
+    bool held = false;
+    ForEachConnectorTable(scene, [&](const auto& table, ElementKind) { held = held || Refers(table, ballIndex); });
+    return held;
+}
+
+void CompactRemarks(Scene& scene) {
+    // Each gap is closed by moving every later record down one place; the last
+    // slot keeps the font it had, so a new remark there starts with that font.
+    auto& r = scene.remarks;
+    for (int i = 0; i < kRemarkCapacity - 1;) {
+        if (r[static_cast<std::size_t>(i)].inUse()) {
+            ++i;
+            continue;
+        }
+        const auto at = r.begin() + i;
+        if (std::none_of(at, r.end(), [](const Remark& m) { return m.inUse(); })) break;
+        std::copy(at + 1, r.end(), at);
+        r.back().text.clear();
+    }
 }
 
 DeleteResult DeleteElement(Scene& scene, ElementKind kind, int index) {
-    switch (kind) {
-        case ElementKind::Ball: {
-            if (!BallExists(scene, index)) return DeleteResult::NoSuchElement;
-            if (BallHeldByConnector(scene, index)) return DeleteResult::HeldByConnector;
-            scene.balls[index].M0 = 0.0;
-            // No connector refers to the ball, so the six tables only need their
-            // references to later balls moved down.
-            RenumberBallRefs(scene.hangingSprings, scene.balls);
-            RenumberBallRefs(scene.linkSprings, scene.balls);
-            RenumberBallRefs(scene.hangingCords, scene.balls);
-            RenumberBallRefs(scene.linkCords, scene.balls);
-            RenumberBallRefs(scene.hangingPoles, scene.balls);
-            RenumberBallRefs(scene.linkPoles, scene.balls);
-            CompactBalls(scene);
-            return DeleteResult::Deleted;
-        }
-        case ElementKind::PointCharge: return RemoveAt(scene.pointCharges, index);
-        case ElementKind::GravityMass: return RemoveAt(scene.gravityMasses, index);
-        case ElementKind::ElectricField: return RemoveAt(scene.electricFields, index);
-        case ElementKind::MagneticField: return RemoveAt(scene.magneticFields, index);
-        case ElementKind::Damping: return RemoveAt(scene.dampingFields, index);
-        case ElementKind::StraightTrack: return RemoveAt(scene.straightTracks, index);
-        case ElementKind::CircularTrack: return RemoveAt(scene.circularTracks, index);
-        case ElementKind::HangingSpring: return RemoveConnectorAt(scene.hangingSprings, scene.balls, index);
-        case ElementKind::LinkSpring: return RemoveConnectorAt(scene.linkSprings, scene.balls, index);
-        case ElementKind::HangingCord: return RemoveConnectorAt(scene.hangingCords, scene.balls, index);
-        case ElementKind::LinkCord: return RemoveConnectorAt(scene.linkCords, scene.balls, index);
-        case ElementKind::HangingPole: return RemoveConnectorAt(scene.hangingPoles, scene.balls, index);
-        case ElementKind::LinkPole: return RemoveConnectorAt(scene.linkPoles, scene.balls, index);
-        default: return DeleteResult::NoSuchElement;
+    if (kind == ElementKind::Remark) {
+        if (index < 0 || index >= kRemarkCapacity || !scene.remarks[static_cast<std::size_t>(index)].inUse())
+            return DeleteResult::NoSuchElement;
+        scene.remarks[static_cast<std::size_t>(index)].text.clear();
+        CompactRemarks(scene);
+        return DeleteResult::Deleted;
     }
+    if (!HasTable(kind) || !ElementInUse(scene, kind, index)) return DeleteResult::NoSuchElement;
+    if (kind == ElementKind::Ball) {
+        if (BallHeldByConnector(scene, index)) return DeleteResult::HeldByConnector;
+        scene.balls[index].M0 = 0.0;
+        // No connector refers to the ball, so the six tables only need their
+        // references to later balls moved down.
+        ForEachConnectorTable(scene, [&](auto& table, ElementKind) { RenumberBallRefs(table, scene.balls); });
+        CompactBalls(scene);
+        return DeleteResult::Deleted;
+    }
+    ClearElement(scene, kind, index);
+    VisitTable(scene, kind, [&](auto& table) {
+        CompactTable(table);
+        if constexpr (requires { RenumberBallRefs(table, scene.balls); }) RenumberBallRefs(table, scene.balls);
+    });
+    return DeleteResult::Deleted;
 }
 
 }  // namespace mb

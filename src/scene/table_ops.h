@@ -39,8 +39,12 @@ bool BallHeldByConnector(const Scene& scene, int ballIndex);
 
 enum class DeleteResult { Deleted, HeldByConnector, NoSuchElement };
 
-// Removes one element of a kind (the dialogs' Delete, after the user confirmed).
-// A ball that a connector holds is refused and nothing changes.
+// Remark table compaction after a remark's text was emptied: later remarks move
+// down one place with their texts, fonts and positions.
+void CompactRemarks(Scene& scene);
+
+// Removes one element of a kind, remarks included (the dialogs' Delete, after the
+// user confirmed). A ball that a connector holds is refused and nothing changes.
 DeleteResult DeleteElement(Scene& scene, ElementKind kind, int index);
 
 }  // namespace mb

@@ -96,12 +96,7 @@ int RecordBallSprite(Ball& ball, double metresPerPixel, QImage* image) {
 }
 
 void DeriveBall(Ball& ball, const ViewScale& view) {
-    ball.colour = PackColour(Channel(ball.red), Channel(ball.green), Channel(ball.blue));
-    ball.screenX = TruncPixel(view.columnOf(ball.x0) + 0.5);
-    ball.screenY = TruncPixel(view.rowOf(ball.y0) + 0.5);
-    const double pr = ball.R / view.MetresPerPixel + 0.5;
-    const int r = std::isnan(pr) ? 0 : TruncPixel(pr);
-    ball.pixelRadius = r < 3 ? 3 : r;
+    DeriveBallScreen(ball, view);
     RecordBallSprite(ball, view.MetresPerPixel);
 }
 

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 #include "io/project_file.h"
 #include "support/scripted_prompts.h"
 

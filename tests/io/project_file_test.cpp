@@ -11,7 +11,7 @@
 #include <limits>
 
 #include "io/names_text.h"
-#include "io/table_walk.h"
+#include "scene/element_kinds.h"
 #include "io_test_scenes.h"
 
 namespace mb {
@@ -122,8 +122,8 @@ TEST(ProjectRoundTrip, EveryStoredValueSurvives) {
     EXPECT_EQ(t.linkPoles.nameCounter, 9);
     // Counts of every table.
     int k = 0;
-    ForEachElementTable(t, [&](const auto& table, int index) {
-        EXPECT_EQ(table.count(), index == 2 ? 2 : 1) << kElementTables[index].label;
+    ForEachElementTable(t, [&](const auto& table, const KindInfo& info) {
+        EXPECT_EQ(table.count(), info.kind == ElementKind::PointCharge ? 2 : 1) << info.label;
         ++k;
     });
     EXPECT_EQ(k, 13);
@@ -181,7 +181,7 @@ TEST(ProjectRoundTrip, ReadRederivesBallScreenValuesFromTheStoredScale) {
     EXPECT_EQ(b.trackFlag, 0);
 }
 
-TEST(ProjectRoundTrip, BallTheDialogWouldRefuseIsKeptWithItsReason) {
+TEST(ProjectRoundTrip, BallTheDialogWouldRefuseIsKeptWithItsReasonAndPlaced) {
     auto s = test::BlankScene();
     s->view.MetresPerPixel = 0.5;
     test::PutBall(*s, 0, "big", 0, 0, 1.0, 15.5);
@@ -193,7 +193,9 @@ TEST(ProjectRoundTrip, BallTheDialogWouldRefuseIsKeptWithItsReason) {
               std::string::npos)
         << r.warnings[0];
     EXPECT_EQ(r.scene->balls[0].R, 15.5);
-    EXPECT_EQ(r.scene->balls[0].screenX, 42);
+    // Placed on the screen by the one derivation every ball gets, not left at a stale pixel.
+    EXPECT_EQ(r.scene->balls[0].screenX, s->view.OriginX);
+    EXPECT_EQ(r.scene->balls[0].pixelRadius, 31);
 }
 
 TEST(ProjectRoundTrip, ReadKeepsBaseFontsInSlotsTheFileDoesNotUse) {
@@ -437,7 +439,7 @@ TEST_F(ProjectFiles, FailedSaveLeavesTheOldFiles) {
 TEST_F(ProjectFiles, FullTablesReadBackAndOversizedFilesAreRefused) {
     auto s = test::BlankScene();
     for (int i = 0; i < kBallCapacity; ++i) test::PutBall(*s, i, "b" + std::to_string(i), i, -i, 1, 0.1);
-    ForEachElementTable(*s, [&](auto& t, int) {
+    ForEachElementTable(*s, [&](auto& t, const KindInfo&) {
         // Every field 1: every marker set, and every connector holds ball 1.
         using Record = std::remove_reference_t<decltype(t[0])>;
         for (int i = 0; i < kTableCapacity; ++i) {

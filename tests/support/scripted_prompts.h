@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "view/prompts.h"
+#include "ui/prompts.h"
 
 namespace mb::test {
 

@@ -2,7 +2,7 @@
 // dialogs, shown with Qt's own boxes over the main window.
 #pragma once
 
-#include "view/prompts.h"
+#include "ui/prompts.h"
 
 class QWidget;
 

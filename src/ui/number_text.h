@@ -1,7 +1,5 @@
-// Numbers typed into edits and shown in them. A real is a strict decimal: blanks
-// around it, an optional sign, digits with an optional point, an optional
-// exponent. Empty text, nan, inf, hex, a decimal comma or trailing junk are not
-// numbers, and the locale plays no part.
+// Numbers typed into edits and shown in them. Reading is the strict decimal
+// reading of scene/number_parse.h.
 #pragma once
 
 #include <QString>
@@ -14,5 +12,7 @@ std::optional<int> ParseInteger(const QString& text);
 
 // Shortest general form up to 15 significant digits, as the edits show reals.
 QString FormatReal(double value);
+// Five significant digits, as the data window shows its values.
+QString FormatData(double value);
 
 }  // namespace mb

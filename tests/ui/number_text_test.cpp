@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/number_text.h"
+#include "ui/number_text.h"
 
 namespace mb {
 namespace {

@@ -1,0 +1,59 @@
+#include "editor/property_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "scene/element_kinds.h"
+#include "scene/table_ops.h"
+
+namespace mb {
+
+PropertyDialog::PropertyDialog(ElementKind kind, FormTexts texts, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), kind_(kind), form_(this, texts), prompts_(prompts) {
+    setModal(true);
+}
+
+void PropertyDialog::connectButtons(QPushButton* ok, QPushButton* cancel, QPushButton* del) {
+    if (ok) connect(ok, &QPushButton::clicked, this, &PropertyDialog::okClicked);
+    if (cancel) connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    if (del) connect(del, &QPushButton::clicked, this, &PropertyDialog::deleteClicked);
+}
+
+DialogOutcome PropertyDialog::edit(Scene& scene, int index, bool isNew) {
+    scene_ = &scene;
+    index_ = index;
+    isNew_ = isNew;
+    outcome_ = DialogOutcome::Cancelled;
+    const bool named = HasTable(kind_);
+    if (nameEdit_ && named)
+        nameEdit_->setText(QString::fromStdString(isNew ? TakeDefaultName(scene, kind_)
+                                                        : ElementName(scene, kind_, index)));
+    load(scene, index, isNew);
+    prompts_.exec(*this);
+    // Cancel and the close box end here alike: a just-placed element takes its
+    // name number back and its record is freed, so nothing half-made stays.
+    if (outcome_ == DialogOutcome::Cancelled && isNew && named) {
+        GiveBackName(scene, kind_);
+        ClearElement(scene, kind_, index);
+    }
+    scene_ = nullptr;
+    return outcome_;
+}
+
+void PropertyDialog::okClicked() {
+    if (!scene_ || !store(*scene_, index_)) return;
+    if (nameEdit_ && HasTable(kind_)) ElementName(*scene_, kind_, index_) = nameEdit_->text().toStdString();
+    outcome_ = DialogOutcome::Accepted;
+    accept();
+}
+
+void PropertyDialog::deleteClicked() {
+    if (!scene_ || !mayDelete(*scene_, index_)) return;
+    if (prompts_.message(deleteQuestion(), deleteCaption(), Prompts::Ok | Prompts::Cancel) != Prompts::Ok) return;
+    if (isNew_ && HasTable(kind_)) ClearElement(*scene_, kind_, index_);  // never in use: nothing to close up
+    else DeleteElement(*scene_, kind_, index_);
+    outcome_ = DialogOutcome::Deleted;
+    accept();
+}
+
+}  // namespace mb

@@ -1,0 +1,90 @@
+#include "scene/element_kinds.h"
+
+namespace mb {
+
+namespace {
+constexpr KindInfo kKinds[] = {
+    {ElementKind::Ball, "Ball_", "moving objects", "balls", kBallCapacity, -1},
+    {ElementKind::PointCharge, "E_dot_", "point charges", "pointCharges", kTableCapacity, 2},
+    {ElementKind::ElectricField, "E_field_", "uniform electric fields", "electricFields", kTableCapacity, 3},
+    {ElementKind::MagneticField, "Magnetic_", "uniform magnetic fields", "magneticFields", kTableCapacity, 4},
+    {ElementKind::GravityMass, "Mass_", "gravity masses", "gravityMasses", kTableCapacity, 1},
+    {ElementKind::Damping, "Damp_field", "damping fields", "dampingFields", kTableCapacity, 0},
+    {ElementKind::HangingSpring, "P_spring_", "hanging springs", "hangingSprings", kTableCapacity, 5},
+    {ElementKind::LinkSpring, "L_spring_", "link springs", "linkSprings", kTableCapacity, 6},
+    {ElementKind::StraightTrack, "R_track_", "straight tracks", "straightTracks", kTableCapacity, 7},
+    {ElementKind::CircularTrack, "C_track_", "circular tracks", "circularTracks", kTableCapacity, 8},
+    {ElementKind::HangingCord, "P_cord_", "hanging cords", "hangingCords", kTableCapacity, 9},
+    {ElementKind::LinkCord, "Link_cord_", "link cords", "linkCords", kTableCapacity, 10},
+    {ElementKind::HangingPole, "P_pole_", "hanging poles", "hangingPoles", kTableCapacity, 11},
+    {ElementKind::LinkPole, "Link_pole_", "link poles", "linkPoles", kTableCapacity, 12},
+};
+
+const std::string kNoName;
+}  // namespace
+
+const KindInfo* FindKindInfo(ElementKind kind) {
+    for (const KindInfo& k : kKinds)
+        if (k.kind == kind) return &k;
+    return nullptr;
+}
+
+bool IsHangingKind(ElementKind k) {
+    return k == ElementKind::HangingSpring || k == ElementKind::HangingCord || k == ElementKind::HangingPole;
+}
+bool IsLinkKind(ElementKind k) {
+    return k == ElementKind::LinkSpring || k == ElementKind::LinkCord || k == ElementKind::LinkPole;
+}
+bool IsRectangleKind(ElementKind k) {
+    return k == ElementKind::ElectricField || k == ElementKind::MagneticField || k == ElementKind::Damping;
+}
+
+int ElementCount(const Scene& scene, ElementKind kind) {
+    return VisitTable(scene, kind, [](const auto& t) { return t.count(); });
+}
+
+int FirstFreeSlot(const Scene& scene, ElementKind kind) {
+    return VisitTable(scene, kind, [](const auto& t) { return t.firstFree(); });
+}
+
+bool ElementInUse(const Scene& scene, ElementKind kind, int index) {
+    if (!HasTable(kind)) return false;
+    return VisitTable(scene, kind, [index](const auto& t) {
+        return index >= 0 && index < t.kCapacity && t[index].inUse();
+    });
+}
+
+std::string& ElementName(Scene& scene, ElementKind kind, int index) {
+    return VisitTable(scene, kind, [index](auto& t) -> std::string& {
+        return t.names[static_cast<std::size_t>(index)];
+    });
+}
+
+const std::string& ElementName(const Scene& scene, ElementKind kind, int index) {
+    if (!HasTable(kind)) return kNoName;
+    return VisitTable(scene, kind, [index](const auto& t) -> const std::string& {
+        return index >= 0 && index < t.kCapacity ? t.names[static_cast<std::size_t>(index)] : kNoName;
+    });
+}
+
+std::int32_t& NameCounterOf(Scene& scene, ElementKind kind) {
+    return VisitTable(scene, kind, [](auto& t) -> std::int32_t& { return t.nameCounter; });
+}
+
+void ClearElement(Scene& scene, ElementKind kind, int index) {
+    VisitTable(scene, kind, [index](auto& t) {
+        if (index < 0 || index >= t.kCapacity) return;
+        t[index] = {};
+        t.names[static_cast<std::size_t>(index)].clear();
+    });
+}
+
+std::string TakeDefaultName(Scene& scene, ElementKind kind) {
+    std::int32_t& counter = NameCounterOf(scene, kind);
+    ++counter;
+    return KindInfoOf(kind).prefix + std::to_string(counter);
+}
+
+void GiveBackName(Scene& scene, ElementKind kind) { --NameCounterOf(scene, kind); }
+
+}  // namespace mb
