@@ -24,8 +24,9 @@ constexpr const char* kUsage =
     "  run FILE.kmx [--ticks K | --until SECONDS] [--every M]\n"
     "      Start the experiment as the Run command does and step it K timer ticks\n"
     "      (default 100), or until the run time reaches SECONDS. Prints CSV\n"
-    "      t,index,name,x,y,vx,vy,ax,ay,mass: one row per ball after every M-th\n"
-    "      tick (default 1). Exit status 2 when a ball leaves the controllable area.\n"
+    "      t,index,name,x,y,vx,vy,ax,ay,mass: one row per ball for the start\n"
+    "      (t = 0) and after every M-th tick (default 1). Exit status 2 when a\n"
+    "      ball leaves the controllable area.\n"
     "  curve FILE.kmx\n"
     "      Compute the experiment curve of the file's curve settings for the balls\n"
     "      chosen as curve objects. Prints CSV\n"
@@ -93,14 +94,23 @@ std::optional<long long> ParseInteger(const std::string& s) {
 
 std::optional<double> ParseReal(const std::string& s) { return ParseStrictReal(s); }
 
+// One complaint on standard error: prefixed with the program's name and ending
+// with exactly one line break, whatever the text carried, so that scripts reading
+// it line by line never see two messages run together.
+void Complain(std::ostream& err, const std::string& text) {
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r')) --end;
+    err << "motionbench-sim: " << text.substr(0, end) << '\n';
+}
+
 // Reads the project or explains why not.
 std::unique_ptr<Scene> Load(const std::string& path, std::ostream& err) {
     ReadResult r = ReadProject(path);
     if (!r.ok) {
-        err << "motionbench-sim: " << r.error << "\n";
+        Complain(err, r.error);
         return nullptr;
     }
-    for (const std::string& w : r.warnings) err << "motionbench-sim: warning: " << w << "\n";
+    for (const std::string& w : r.warnings) Complain(err, "warning: " + w);
     return std::move(r.scene);
 }
 
@@ -115,7 +125,8 @@ void PrintBallRows(const Scene& s, std::ostream& out) {
 }
 
 int Usage(std::ostream& err, const std::string& complaint) {
-    err << "motionbench-sim: " << complaint << "\nTry 'motionbench-sim --help'.\n";
+    Complain(err, complaint);
+    err << "Try 'motionbench-sim --help'.\n";
     return kSimFailed;
 }
 
@@ -168,6 +179,8 @@ int CommandRun(const std::vector<std::string>& args, std::ostream& out, std::ost
         return tick >= (ticks ? *ticks : 100);
     };
     out << "t,index,name,x,y,vx,vy,ax,ay,mass\n";
+    // The start, as the surface shows it before the first tick.
+    PrintBallRows(s, out);
     for (long long tick = 0; !done(tick);) {
         if (StepScene(s, nullptr) == kStepOverflow) {
             PrintBallRows(s, out);
@@ -197,13 +210,13 @@ int CommandCurve(const std::vector<std::string>& args, std::ostream& out, std::o
     else if (c.horizontalStep == 0 || c.verticalStep == 0)
         refusal = "The scale of coordinate can not be zero.";
     if (refusal) {
-        err << "motionbench-sim: " << refusal << "\n";
+        Complain(err, refusal);
         return kSimFailed;
     }
     bool anyFlag = false;
     for (int j = 0; j < kBallCapacity && s.balls[j].inUse(); ++j) anyFlag = anyFlag || s.balls[j].curveFlag == 1;
     if (!anyFlag) {
-        err << "motionbench-sim: Please set the curve object first.\n";
+        Complain(err, "Please set the curve object first.");
         return kSimFailed;
     }
     // Opening the file redraws the scene, which puts the balls back and refreshes
@@ -233,7 +246,7 @@ int CommandResave(const std::vector<std::string>& args, std::ostream& err) {
     if (!scene) return kSimFailed;
     const WriteResult w = WriteProject(*scene, args[2]);
     if (!w.ok) {
-        err << "motionbench-sim: " << w.error << "\n";
+        Complain(err, w.error);
         return kSimFailed;
     }
     return kSimOk;

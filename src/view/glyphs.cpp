@@ -255,8 +255,16 @@ std::vector<HatchLine> HatchLines(int L, int T, double angleDegrees, int B, int 
     const double theta = angleDegrees * kPi / 180.0;
     if (!std::isfinite(theta)) return lines;
     const int W = R - L, H = B - T;
-    if (theta == 0.0 || std::fabs(theta - kPi) < 0.001) {
-        const bool atRight = theta == 0.0;
+    // How far the direction is from pointing right, in (-pi, pi]: -180 degrees (what
+    // the dialog stores for "180") and 180 both point left. Within a hair of the
+    // horizontal the oblique spacing along the top edge grows beyond any number the
+    // lines can be built from, so those directions draw the horizontal family.
+    constexpr double kHorizontalTolerance = 1e-6;
+    const double fromRight = std::remainder(theta, 2 * kPi);
+    const bool pointsRight = std::fabs(fromRight) < kHorizontalTolerance;
+    const bool pointsLeft = std::fabs(theta - kPi) < 0.001 || kPi - std::fabs(fromRight) < kHorizontalTolerance;
+    if (pointsRight || pointsLeft) {
+        const bool atRight = pointsRight;
         for (long long y = T + 15; y < B; y += 15) {
             const int yi = static_cast<int>(y);
             lines.push_back({QPoint(R, yi), QPoint(L, yi), atRight ? QPoint(R, yi) : QPoint(L, yi)});

@@ -126,7 +126,21 @@ void SceneSurface::ClearToBackground() {
     QPainter p(&image_);
     PreparePainter(p);
     clearWith(p);
-    if (backgroundShown_) p.drawImage(QPoint(0, 0), background_);
+    if (backgroundShown_) {
+        // The welcome picture fills the whole window, whatever its size: scaled
+        // without distortion until it covers both sides, centred, the overhang cut.
+        const QSize window(windowWidth_, windowHeight_);
+        if (!window.isEmpty() && !background_.isNull()) {
+            if (coverFor_ != window || coverKey_ != background_.cacheKey()) {
+                coverPicture_ = background_.scaled(window, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+                coverFor_ = window;
+                coverKey_ = background_.cacheKey();
+            }
+            const QPoint at((window.width() - coverPicture_.width()) / 2, (window.height() - coverPicture_.height()) / 2);
+            p.setClipRect(QRect(QPoint(0, 0), window));
+            p.drawImage(at, coverPicture_);
+        }
+    }
     markAllDirty();
 }
 
@@ -284,11 +298,16 @@ int PixelListReach(const PixelList& list, int count) {
     return r;
 }
 
-void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
+bool SceneSurface::stampAccepted(int x, int y) const {
     // Stamps are accepted up to 400 pixels beyond the surface's far edges (1600 for
-    // the 1200-pixel surface), so a ball half off the surface still shows its part.
+    // the 1200-pixel surface) and 199 before its near edges, so a ball half off the
+    // surface still shows its part.
     const int maxX = std::max(1600, image_.width() + 400), maxY = std::max(1600, image_.height() + 400);
-    if (x < -199 || x >= maxX || y < -199 || y >= maxY) return;
+    return x >= -199 && x < maxX && y >= -199 && y < maxY;
+}
+
+void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
+    if (!stampAccepted(x, y)) return;
     count = std::clamp(count, 0, kPixelListCapacity);
     const int w = image_.width(), h = image_.height();
     uchar* bits = image_.bits();
@@ -312,7 +331,11 @@ void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
 }
 
 void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count) {
-    if (!(0 < x && x < windowWidth_ && 0 < y && y < windowHeight_)) return;
+    // The backdrop is saved wherever the picture will be stamped. Saving only while
+    // the centre was inside the window left the backdrop of an earlier place in the
+    // list when a ball crossed the left or top edge, and lifting the picture then put
+    // those old pixels down at the new place: grey smears, and a bite out of the axis.
+    if (!stampAccepted(x, y)) return;
     count = std::clamp(count, 0, kPixelListCapacity);
     const int w = image_.width(), h = image_.height();
     const uchar* bits = image_.constBits();

@@ -80,13 +80,15 @@ public:
     void ToggleAxes(int originX, int originY);
     // Clears the whole surface black (all of it, also beyond 1200 pixels).
     void Clear();
-    // The picture a surface shows while no project is open: black and the background.
+    // The picture a surface shows while no project is open: the background scaled,
+    // without distortion, to cover the whole window.
     void ClearToBackground();
 
     // Pixel lists. PutPixels writes the first `count` entries of `list` centred on
     // (x, y) when -199 <= x, y < 1600 (or 400 beyond a larger surface's edge);
-    // SavePixels reads the screen under `pattern` into `dest` when 0 < x < W and
-    // 0 < y < H. Pixels that fall off the surface are never touched.
+    // SavePixels reads the screen under `pattern` into `dest` for the same centres,
+    // black standing in for pixels off the surface, so lifting a picture always puts
+    // back what its stamp covered. Pixels that fall off the surface are never touched.
     void PutPixels(int x, int y, const PixelList& list, int count);
     void SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count);
 
@@ -99,6 +101,8 @@ public:
     std::minstd_rand& dotGenerator() { return dots_; }
 
 private:
+    // The centres at which PutPixels stamps and SavePixels saves.
+    bool stampAccepted(int x, int y) const;
     void clearWith(QPainter& p);
     void drawStaticPart(QPainter& p, const Scene& scene, QPoint backgroundAt);
     void drawGrid(QPainter& p, const Scene& scene);
@@ -108,6 +112,10 @@ private:
     QImage image_;
     QImage background_;
     bool backgroundShown_ = false;
+    // The background scaled to cover the window, for the picture with no project open.
+    QImage coverPicture_;
+    QSize coverFor_;
+    qint64 coverKey_ = 0;
     int windowWidth_ = kMinimumSide;
     int windowHeight_ = kMinimumSide;
     SurfaceFonts fonts_;

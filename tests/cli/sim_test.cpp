@@ -154,11 +154,15 @@ TEST_F(SimProcess, EveryExampleRunsAThousandTicksAndDoesWhatItsRemarkSays) {
              for (const Row& row : r.at(0)) d = std::max(d, std::hypot(row.x, row.y));
              return d;
          }},
-        {"bumping_row.kmx", "last ball's final speed, the others' summed (m/s)", 2.0, 0.001,
+        {"bumping_row.kmx", "last ball's speed at 1 s, the others at rest; at 2.5 s the striker's, going back", 2.0, 0.001,
          [](const Rows& r) {
-             double others = 0;
-             for (int k = 0; k < 4; ++k) others += Speed(r.at(k).back());
-             return others < 1e-6 ? r.at(4).back().vx : kNaN;
+             // Rows are 10 ms apart: row 100 is 1 s. By 2.5 s the wall has sent the
+             // last ball back, and the motion has passed along the row to the striker.
+             double others = 0, back = 0;
+             for (int k = 0; k < 4; ++k) others += Speed(r.at(k)[100]);
+             for (int k = 1; k < 5; ++k) back += Speed(r.at(k)[250]);
+             const bool returned = back < 1e-6 && std::fabs(r.at(0)[250].vx + 2.0) < 1e-9;
+             return others < 1e-6 && returned ? r.at(4)[100].vx : kNaN;
          }},
         {"like_charges.kmx", "kinetic energy against k q^2 (1/r0 - 1/r) (J)", 1.0, 0.01,
          [](const Rows& r) {
@@ -188,6 +192,38 @@ TEST_F(SimProcess, EveryExampleRunsAThousandTicksAndDoesWhatItsRemarkSays) {
              }
              return turned / (2 * std::numbers::pi);
          }},
+        {"velocity_selector.kmx", "index of the only ball through the slit in 10 s (the matched one)", 1.0, 0,
+         [](const Rows& r) {
+             int through = -1, count = 0;
+             for (const auto& [i, rows] : r)
+                 for (const Row& row : rows)
+                     if (row.x > 3.0) {
+                         through = i;
+                         ++count;
+                         break;
+                     }
+             return count == 1 ? double(through) : kNaN;
+         }},
+        {"pole_pendulum.kmx", "pole ball's speed over the top, sqrt(v0^2 - 4gL) (m/s)", std::sqrt(6.5 * 6.5 - 4 * 9.8), 0.01,
+         [](const Rows& r) {
+             double slowest = kNaN;
+             for (const Row& row : r.at(0))
+                 if (row.y > -0.01 && !(Speed(row) >= slowest)) slowest = Speed(row);
+             // The cord's ball, with the same start, falls inside its circle.
+             for (const Row& row : r.at(1))
+                 if (std::hypot(row.x - 1.2, row.y) < 0.5) return slowest;
+             return kNaN;
+         }},
+        {"ring_in_field.kmx", "slowest speed, at the right of the ring, sqrt(v0^2 - 2aR) (m/s)", std::sqrt(64 - 2 * 10 * 1.85),
+         0.01,
+         [](const Rows& r) {
+             double slowest = kNaN;
+             for (const Row& row : r.at(0)) {
+                 if (std::hypot(row.x, row.y) < 1.8) return kNaN;  // it must keep to the ring
+                 if (!(Speed(row) >= slowest)) slowest = Speed(row);
+             }
+             return slowest;
+         }},
     };
     EXPECT_EQ(cases.size(), BuildExampleScenes().size());
     for (const Case& c : cases) {
@@ -196,10 +232,40 @@ TEST_F(SimProcess, EveryExampleRunsAThousandTicksAndDoesWhatItsRemarkSays) {
         EXPECT_EQ(r.err, "") << c.file;
         const Rows rows = ParseRun(r.out);
         ASSERT_FALSE(rows.empty()) << c.file;
-        EXPECT_EQ(rows.begin()->second.size(), 1000u) << c.file;
+        EXPECT_EQ(rows.begin()->second.size(), 1001u) << c.file;  // the start and 1000 ticks
         const double got = c.measure(rows);
         EXPECT_NEAR(got, c.expected, c.tolerance * std::fabs(c.expected)) << c.file << ": " << c.figure;
         std::printf("  %-24s %-60s %.6g (expected %.6g)\n", c.file, c.figure, got, c.expected);
+    }
+}
+
+TEST_F(SimProcess, EveryExampleRunsTenMinutesOnAProjectorScreen) {
+    // A class may leave an example running: for 600 s of simulated time no ball
+    // may leave the controllable area, nor the part of the surface a 1024 x 768
+    // projector shows below the menu, tool bar and status bar; and every ball is
+    // drawn at least 8 pixels in radius.
+    const double kColumns = 1024, kRows = 690;
+    for (const ExampleScene& e : BuildExampleScenes()) {
+        const Scene& s = *e.scene;
+        for (int j = 0; j < s.balls.count(); ++j) EXPECT_GE(s.view.pixelRadius(s.balls[j].R), 8) << e.file << " ball " << j;
+        const ProcessResult r = Sim("run " + Example(e.file) + " --until 600");
+        ASSERT_EQ(r.status, 0) << e.file << ": " << r.err;
+        EXPECT_EQ(r.err, "") << e.file;
+        const auto rows = ParseRun(r.out);
+        ASSERT_EQ(static_cast<int>(rows.size()), s.balls.count()) << e.file;
+        for (const auto& [j, path] : rows) {
+            EXPECT_NEAR(path.back().t, 600.0, 1e-6) << e.file;
+            const double rho = s.view.pixelRadius(s.balls[j].R);
+            double left = 1e300, right = -1e300, top = 1e300, bottom = -1e300;
+            for (const Row& row : path) {
+                left = std::min(left, s.view.columnOf(row.x) - rho);
+                right = std::max(right, s.view.columnOf(row.x) + rho);
+                top = std::min(top, s.view.rowOf(row.y) - rho);
+                bottom = std::max(bottom, s.view.rowOf(row.y) + rho);
+            }
+            EXPECT_TRUE(left >= 0 && right < kColumns && top >= 0 && bottom < kRows)
+                << e.file << " ball " << j << ": columns " << left << ".." << right << ", rows " << top << ".." << bottom;
+        }
     }
 }
 
@@ -265,13 +331,14 @@ TEST_F(SimProcess, RunSamplingOptions) {
         std::size_t rows;
         double lastT;  // RunTime of the last row
     };
-    // orbit: 50 sub-steps of 1 ms per tick.
+    // orbit: 50 sub-steps of 1 ms per tick; the start is always the first row.
     const std::vector<Case> cases = {
-        {"", 100, 5.0},
-        {"--ticks 10 --every 3", 3, 0.45},
-        {"--until 2", 40, 2.0},
-        {"--until 2 --every 7", 5, 1.75},
-        {"--ticks 0", 0, 0},
+        {"", 101, 5.0},
+        {"--ticks 10 --every 3", 4, 0.45},
+        {"--until 2", 41, 2.0},
+        {"--until 2 --every 7", 6, 1.75},
+        {"--ticks 0", 1, 0},
+        {"--until 0", 1, 0},
     };
     for (const Case& c : cases) {
         const ProcessResult r = Sim("run " + file + " " + c.args);
@@ -281,6 +348,12 @@ TEST_F(SimProcess, RunSamplingOptions) {
         EXPECT_EQ(n, c.rows) << c.args;
         if (n) {
             EXPECT_NEAR(rows.at(0).back().t, c.lastT, 1e-9) << c.args;
+            // The t = 0 row is the moon where the file puts it: 10 m out, moving up.
+            const Row& start = rows.at(0).front();
+            EXPECT_EQ(start.t, 0.0) << c.args;
+            EXPECT_EQ(start.x, 10.0) << c.args;
+            EXPECT_EQ(start.y, 0.0) << c.args;
+            EXPECT_GT(start.vy, 2.5) << c.args;
         }
     }
 }
@@ -293,16 +366,17 @@ TEST_F(SimProcess, OverflowPrintsTheAbandonedTickAndExits2) {
     s->balls.names[0] = "runaway, fast";
     const ProcessResult r = Sim("run " + Quote(Write(*s, "away.kmx")) + " --ticks 1000 --every 1000");
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find(kOverflowMessage), std::string::npos);
+    EXPECT_EQ(r.err, std::string(kOverflowMessage) + "\n");
     const auto rows = ParseRun(r.out);
     ASSERT_EQ(rows.size(), 0u);  // the quoted name has a comma, so count lines instead
     std::istringstream in(r.out);
     std::string line;
     std::vector<std::string> lines;
     while (std::getline(in, line)) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[1].find(",0,\"runaway, fast\","), std::string::npos) << lines[1];
-    const double x = std::stod(lines[1].substr(lines[1].find("fast\",") + 6));
+    ASSERT_EQ(lines.size(), 3u);  // header, the start, the abandoned tick
+    EXPECT_EQ(lines[1].substr(0, 24), "0,0,\"runaway, fast\",0,0,");
+    EXPECT_NE(lines[2].find(",0,\"runaway, fast\","), std::string::npos) << lines[2];
+    const double x = std::stod(lines[2].substr(lines[2].find("fast\",") + 6));
     EXPECT_GT(x / s->view.MetresPerPixel + s->view.OriginX, 36000 - 1);
 }
 
@@ -337,6 +411,10 @@ TEST_F(SimProcess, BadCommandLinesAndFilesExitWith1) {
         const ProcessResult r = Sim(c.args);
         EXPECT_EQ(r.status, 1) << c.args;
         EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args << " -> " << r.err;
+        // Every message is a whole line: no text left hanging without its line break.
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.back(), '\n') << c.args;
+        EXPECT_EQ(r.err.find("\n\n"), std::string::npos) << c.args;
         EXPECT_EQ(r.out, "") << c.args;
     }
     EXPECT_FALSE(fs::exists(dir_ / "out.kmx"));

@@ -72,6 +72,36 @@ TEST(HatchRegion, FieldLinesOfTheWorkedCases) {
     }
 }
 
+TEST(HatchRegion, DirectionsWithinAHairOfHorizontalDrawHorizontalLines) {
+    // The dialog stores "180" as -pi; a direction a hair off the horizontal once
+    // fanned its lines out of one corner.
+    const int L = 100, T = 200, R = 200, B = 300;
+    struct Case {
+        double radians, E;
+        bool tipsAtRight;
+    } cases[] = {
+        {-M_PI, 1, false},        {M_PI, 1, false},           {-M_PI + 9e-7, 1, false}, {M_PI - 9e-7, 1, false},
+        {2 * M_PI, 1, true},      {-2 * M_PI + 1e-9, 1, true}, {5e-7, 1, true},         {-5e-7, 1, true},
+        {1e-300, 1, true},        {-M_PI, -1, true},           {1e-9, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.radians << " rad, E " << c.E);
+        const auto lines = HatchLines(L, T, FieldArrowDegrees(c.radians, c.E), B, R);
+        ASSERT_EQ(lines.size(), 6u);
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            const int row = T + 15 * static_cast<int>(k + 1);
+            EXPECT_EQ(lines[k].from, QPoint(R, row));
+            EXPECT_EQ(lines[k].to, QPoint(L, row));
+            EXPECT_EQ(lines[k].tip, QPoint(c.tipsAtRight ? R : L, row));
+        }
+    }
+    // Just beyond the tolerance the oblique rule still gives parallel lines that
+    // cross the whole region, not a fan.
+    const auto slight = HatchLines(L, T, 2e-6 * 180 / M_PI, B, R);
+    ASSERT_FALSE(slight.empty());
+    for (const HatchLine& l : slight) EXPECT_LE(std::abs(l.from.y() - l.to.y()), 1);
+}
+
 TEST(HatchRegion, ObliqueLinesCrossOverToTheFarEdges) {
     const auto lines = HatchLines(100, 200, 30, 300, 200);
     // Line 5 passes the top-right corner (5 * 24 > 100) and meets the right edge at

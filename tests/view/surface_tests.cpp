@@ -151,13 +151,16 @@ TEST(PixelLists, BoundsOfPutAndSave) {
         surface.PutPixels(p.x, p.y, square, n);
         EXPECT_EQ(CountColour(surface.image(), surface.image().rect(), red), p.visible) << p.x << "," << p.y;
     }
-    // Saving reads only when the centre is strictly inside the main window.
+    // Saving reads wherever a stamp would be put, also with the centre on or
+    // beyond the window's edges, so a lifted picture always restores its place.
     surface.Clear();
     surface.image().setPixel(500, 400, qRgb(1, 2, 3));
     struct Save {
         int x, y;
         bool saved;
-    } saves[] = {{0, 400, false}, {1000, 400, false}, {500, 0, false}, {500, 800, false}, {500, 400, true}, {999, 799, true}};
+    } saves[] = {{0, 400, true},     {1000, 400, true},  {500, 0, true},     {500, 800, true},
+                 {500, 400, true},   {-199, -199, true}, {1599, 1599, true}, {-200, 400, false},
+                 {500, -200, false}, {1600, 400, false}, {500, 1600, false}};
     for (const Save& sv : saves) {
         PixelList dest{};
         dest[0].red = 77;
@@ -325,11 +328,11 @@ TEST(ResizeView, FollowsTheProjectAndRunState) {
     picture.fill(QColor(9, 9, 9));
     surface.setBackground(picture);
     s->balls[0].x = 12345;
-    // No project: black with the background only.
+    // No project: the background only, covering the window.
     ResizeView(surface, *s, false, 1500, 1300);
     EXPECT_GE(surface.image().width(), 1500);
     EXPECT_EQ(Rgb(surface.image(), 5, 5), Colour(9, 9, 9));
-    EXPECT_EQ(Rgb(surface.image(), 200, 500), 0u);
+    EXPECT_EQ(Rgb(surface.image(), 200, 500), Colour(9, 9, 9));
     // Running: the static scene at once (no balls), the balls at the next tick.
     s->Running = 1;
     ResizeView(surface, *s, true, 1500, 1300);
@@ -343,6 +346,60 @@ TEST(ResizeView, FollowsTheProjectAndRunState) {
     EXPECT_EQ(s->RedrawPending, 0);
     EXPECT_EQ(s->balls[0].x, 0);
     EXPECT_NE(Rgb(surface.image(), s->balls[2].screenX, s->balls[2].screenY), Colour(130, 130, 130));
+}
+
+TEST(ResizeView, TheStartPictureCoversTheWholeWindow) {
+    // A 100 x 64 picture, its left half red and its right half blue, as the
+    // welcome picture is wider than tall.
+    QImage picture(100, 64, QImage::Format_RGB32);
+    picture.fill(QColor(200, 0, 0));
+    for (int y = 0; y < 64; ++y)
+        for (int x = 50; x < 100; ++x) picture.setPixel(x, y, qRgb(0, 0, 200));
+    auto s = EmptyScene();
+    struct Case {
+        int w, h;
+    } windows[] = {{1000, 640}, {1600, 900}, {1400, 1300}, {700, 1100}};
+    for (const Case& c : windows) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h);
+        SceneSurface surface;
+        surface.setBackground(picture);
+        ResizeView(surface, *s, false, c.w, c.h);
+        const QImage& im = surface.image();
+        // Every corner of the window shows the picture, undistorted and centred:
+        // red on the left, blue on the right, the halves meeting in the middle.
+        for (int y : {0, c.h / 2, c.h - 1}) {
+            EXPECT_EQ(Rgb(im, 0, y), Colour(200, 0, 0)) << y;
+            EXPECT_EQ(Rgb(im, c.w / 2 - 30, y), Colour(200, 0, 0)) << y;  // clear of the smoothed seam
+            EXPECT_EQ(Rgb(im, c.w / 2 + 30, y), Colour(0, 0, 200)) << y;
+            EXPECT_EQ(Rgb(im, c.w - 1, y), Colour(0, 0, 200)) << y;
+        }
+        if (im.width() > c.w) EXPECT_EQ(Rgb(im, c.w, 0), 0u);  // nothing beyond the window
+    }
+}
+
+TEST(TickDisplay, ABallCrossingTheLeftAndTopEdgesLeavesNothingBehind) {
+    // A ball rolled out across the left edge, down over the x axis, and one out
+    // across the top: once both pictures are wholly off the surface, the surface
+    // must be what it is with no ball at all.
+    auto s = EmptyScene(true);  // grid and axes; origin (200, 150), 10 m per pixel
+    s->view.OriginX = 20;
+    s->view.OriginY = 40;
+    AddBall(*s, 200, 100, 100, 230, 230, 230).trackFlag = 0;  // (40, 30), 10 pixels across
+    AddBall(*s, 1000, 50, 100, 230, 230, 230).trackFlag = 0;  // (120, 35)
+    auto bare = EmptyScene(true);
+    bare->view = s->view;
+    SceneSurface surface, reference;
+    surface.setWindowSize(1000, 800);
+    reference.setWindowSize(1000, 800);
+    s->Running = 1;
+    surface.FullRedraw(*s);
+    reference.FullRedraw(*bare);
+    SurfaceTickDisplay display(surface);
+    for (int k = 1; k <= 60; ++k) {
+        display.moveBall(*s, 0, 40 - 3 * k, 30 + k / 2);  // crosses x = 0 and the axis at row 40
+        display.moveBall(*s, 1, 120 - k, 35 - 3 * k);     // crosses y = 0
+    }
+    EXPECT_EQ(surface.image(), reference.image());
 }
 
 }  // namespace
