@@ -4,63 +4,15 @@
 #include <cmath>
 #include <memory>
 
+#include "bench/engine_scenes.h"
 #include "engine/engine.h"
 
 namespace {
 
 using mb::Scene;
-
-// 30 balls on a 6 x 5 lattice, charged alternately, drifting so that they meet.
-void FillBalls(Scene& s) {
-    for (int i = 0; i < mb::kBallCapacity; ++i)
-        mb::AddBall(s, {(i % 6) * 3.0 - 7.5, (i / 6) * 3.0 - 6.0, std::sin(i) * 2.0, std::cos(i) * 2.0, 1.0 + 0.1 * i,
-                        0.4, (i % 2 ? 1e-5 : -1e-5)});
-    s.view.MetresPerPixel = 0.05;
-    s.view.OriginX = 600;
-    s.view.OriginY = 450;
-}
-
-std::unique_ptr<Scene> MutualScene() {
-    auto s = std::make_unique<Scene>();
-    FillBalls(*s);
-    s->settings.MutualGravitationOn = 1;
-    s->settings.MutualCoulombOn = 1;
-    s->settings.BumpOn = 1;
-    return s;
-}
-
-// Every table full and every switch on: the most work one tick can ask for.
-std::unique_ptr<Scene> LargestScene() {
-    auto s = MutualScene();
-    Scene& sc = *s;
-    sc.settings.GravityOn = 1;
-    sc.settings.RelativityOn = 1;
-    for (int i = 0; i < mb::kTableCapacity; ++i) {
-        const double o = i * 0.5;
-        sc.dampingFields[i] = {-20 + o, -20, -10 + o, 20, 0.01, 1, static_cast<double>(i % 3)};
-        sc.gravityMasses[i] = {-30 + o, 25, 1e6};
-        sc.pointCharges[i] = {30 - o, -25, (i % 2 ? 1e-6 : -1e-6)};
-        sc.electricFields[i] = {-5, -5, 5 + o, 5, 0.3 * i, 100};
-        sc.magneticFields[i] = {-8, -8, 8, 8 + o, (i % 2 ? 1.0 : -1.0), 0.01};
-        sc.hangingSprings[i] = {o, 30, 5, 10, static_cast<double>(i % 3), static_cast<double>(i)};
-        sc.linkSprings[i] = {static_cast<double>(i), static_cast<double>(i + 1), 3, 5, 0};
-        sc.straightTracks[i] = mb::MakeStraightTrack(-30 + o, -28, 30 - o, -27);
-        sc.circularTracks[i] = {0, 0, -1.0, 2.0 + 0.1 * i, 25 + o, 0, 0};
-        sc.hangingCords[i] = {o, -30, 1, 1, 1, static_cast<double>(i + 5)};
-        sc.linkCords[i] = {static_cast<double>(i + 2), static_cast<double>(i + 9), 1, 1, 1};
-        sc.hangingPoles[i] = {-o, 30, 1, 1, 0, static_cast<double>(i + 10)};
-        sc.linkPoles[i] = {static_cast<double>(i + 3), static_cast<double>(i + 7), 1, 1, 0};
-    }
-    return s;
-}
-
-std::unique_ptr<Scene> SingleBallScene() {
-    auto s = std::make_unique<Scene>();
-    mb::AddBall(*s, {.vx0 = 3, .vy0 = 20});
-    s->settings.GravityOn = 1;
-    s->view.MetresPerPixel = 0.01;
-    return s;
-}
+using mb::bench::LargestScene;
+using mb::bench::MutualScene;
+using mb::bench::SingleBallScene;
 
 void RunTicks(benchmark::State& state, std::unique_ptr<Scene> scene) {
     mb::StartRun(*scene);

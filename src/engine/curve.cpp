@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "engine/step_context.h"
 
 namespace mb {
 
@@ -67,7 +68,11 @@ void ResetForCurve(Scene& s) {
     p.linkSpring = s.linkSprings[0].inUse();
 }
 
-void CurveAdvance(Scene& s, int j, bool lastSubStep, std::vector<CurveSegment>& out) {
+namespace {
+
+// One sub-step of ball j on the stepping loop's compact copy of the scene.
+void AdvanceForCurve(detail::StepContext& context, int j, bool lastSubStep, std::vector<CurveSegment>& out) {
+    Scene& s = context.scene();
     Ball& b = s.balls[j];
     const double T = s.settings.StepTime;
     const CurveSettings& c = s.curve;
@@ -85,7 +90,7 @@ void CurveAdvance(Scene& s, int j, bool lastSubStep, std::vector<CurveSegment>& 
         b.screenY = static_cast<int>(row);
     }
     if (s.settings.GravityOn) b.Fy = -b.mass * kStandardGravity;
-    AddForces(s, j);
+    context.addForces(j);
     if (s.settings.RelativityOn) ApplyRelativity(b);
 
     if (sampling) {
@@ -104,8 +109,8 @@ void CurveAdvance(Scene& s, int j, bool lastSubStep, std::vector<CurveSegment>& 
     }
     b.vx = b.vx + b.ax * T;
     b.vy = b.vy + b.ay * T;
-    ApplyTracks(s, j);
-    if (s.settings.BumpOn) ApplyBumps(s, j);
+    context.applyTracks(j);
+    if (s.settings.BumpOn) context.applyBumps(j);
     if (sampling) {
         const double x1 = b.x + b.vx * T, y1 = b.y + b.vy * T;
         double bef[3] = {b.x, b.y, std::sqrt(b.x * b.x + b.y * b.y)};
@@ -125,8 +130,10 @@ void CurveAdvance(Scene& s, int j, bool lastSubStep, std::vector<CurveSegment>& 
     if (!BallFinite(b)) {
         b.x = x0, b.y = y0, b.vx = vx0, b.vy = vy0, b.ax = ax0, b.ay = ay0, b.mass = m0;
         b.Fx = 0, b.Fy = 0;
+        context.syncBall(j);
         return;
     }
+    context.syncBall(j);
     if (!sampling || s.RunTime < c.startTime) return;
     CurveSegment seg;
     seg.ball = j;
@@ -141,18 +148,46 @@ void CurveAdvance(Scene& s, int j, bool lastSubStep, std::vector<CurveSegment>& 
     out.push_back(seg);
 }
 
-int CurveTick(Scene& s, std::vector<CurveSegment>& out) {
-    const int N = s.settings.StepsPerTick;
+}  // namespace
+
+void CurveAdvance(Scene& s, int j, bool lastSubStep, std::vector<CurveSegment>& out) {
+    detail::StepContext context(s);
+    AdvanceForCurve(context, j, lastSubStep, out);
+}
+
+int CurveTickPart(Scene& s, std::vector<CurveSegment>& out, TickProgress& progress, long long maxSubSteps) {
+    if (!progress.resumes(s)) {
+        progress = TickProgress{};
+        progress.stepsPerTick = s.settings.StepsPerTick;
+    }
+    if (maxSubSteps == 0) maxSubSteps = 1;
+    const int N = progress.stepsPerTick;
     const double T = s.settings.StepTime;
-    for (int i = 0; i < N; ++i) {
-        for (int j = 0; j < kBallCapacity && s.balls[j].inUse(); ++j) CurveAdvance(s, j, i == N - 1, out);
+    detail::StepContext context(s);
+    const int n = context.ballCount();
+    long long done = 0;
+    for (int i = progress.subStep; i < N; ++i) {
+        if (done == maxSubSteps) {
+            progress.subStep = i;
+            progress.runTimeMark = s.RunTime;
+            return kCurveGoesOn;
+        }
+        for (int j = 0; j < n; ++j) AdvanceForCurve(context, j, i == N - 1, out);
         s.RunTime += T;
+        ++done;
         if (s.RunTime > s.curve.endTime) {
             s.RunTime = 0;
+            progress = TickProgress{};
             return kCurveEnded;
         }
     }
+    progress = TickProgress{};
     return kCurveGoesOn;
+}
+
+int CurveTick(Scene& s, std::vector<CurveSegment>& out) {
+    TickProgress progress;
+    return CurveTickPart(s, out, progress, -1);
 }
 
 }  // namespace mb

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/engine.h"
 #include "scene/scene.h"
 
 namespace mb {
@@ -71,5 +72,11 @@ enum CurveTickResult : int { kCurveGoesOn = 0, kCurveEnded = 1 };
 // One timer tick: StepsPerTick sub-steps of every ball. Returns kCurveEnded (and
 // sets RunTime back to 0) in the sub-step in which RunTime first exceeds the end time.
 int CurveTick(Scene& scene, std::vector<CurveSegment>& out);
+
+// The same tick in parts of at most maxSubSteps sub-steps (any number when
+// negative), so that a curve window can spread a long tick over several timer
+// events; `progress` tells whether the tick is complete. The segments of the last
+// sub-step come with the part that reaches it.
+int CurveTickPart(Scene& scene, std::vector<CurveSegment>& out, TickProgress& progress, long long maxSubSteps);
 
 }  // namespace mb

@@ -1,6 +1,9 @@
 #include "engine/engine.h"
 
+#include "engine/step_context.h"
+
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <numbers>
 
@@ -9,6 +12,9 @@ namespace mb {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// The direction angle pi taken apart: (cos pi, sin pi) as the library gives them.
+const double kCosPi = std::cos(kPi);
+const double kSinPi = std::sin(kPi);
 
 // Direction angle of the vector (a, b) of length len the way the laboratory has
 // always measured it: arcsin of the vertical part, mirrored for a leftward vector.
@@ -19,182 +25,8 @@ double DirectionAngle(double a, double b, double len) {
     return angle;
 }
 
-bool Inside(double x, double y, double x1, double y1, double x2, double y2) {
-    return x1 <= x && x <= x2 && y1 <= y && y <= y2;
-}
 
 bool ValidBallRef(int index) { return index >= 0 && index < kBallCapacity; }
-
-// ---- field forces -------------------------------------------------------------
-
-void AddDamping(Scene& scene, Ball& b) {
-    const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
-    const int n = scene.dampingFields.count();
-    for (int i = 0; i < n; ++i) {
-        const DampingField& f = scene.dampingFields[i];
-        if (!Inside(b.x, b.y, f.x1, f.y1, f.x2, f.y2)) continue;
-        // A ball at rest has no direction of motion to brake along.
-        if (s < 1e-16) return;
-        double F;
-        if (f.formula == 0)
-            F = -f.N * std::pow(s, f.K);
-        else if (f.formula == 1)
-            F = -f.N * std::pow(s, f.K) * b.mass;
-        else if (f.formula == 2)
-            F = -f.N * std::pow(s, f.K) * 4 * (1.0 / 3.0) * kPi * std::pow(b.R, 3);
-        else
-            continue;  // an unknown force law brakes nothing
-        const double theta = s < 1e-28 ? 0.0 : DirectionAngle(b.vx, b.vy, s);
-        b.Fx += F * std::cos(theta);
-        b.Fy += F * std::sin(theta);
-    }
-}
-
-void AddGravityMasses(Scene& scene, Ball& b) {
-    const int n = scene.gravityMasses.count();
-    for (int i = 0; i < n; ++i) {
-        const GravityMass& p = scene.gravityMasses[i];
-        const double dx = p.x - b.x, dy = p.y - b.y;
-        const double r = std::sqrt(dx * dx + dy * dy);
-        if (r < 1e-80) continue;
-        const double F = kGravityG * b.mass * p.M / (r * r);
-        b.Fx += dx / r * F;
-        b.Fy += dy / r * F;
-    }
-}
-
-void AddPointCharges(Scene& scene, Ball& b) {
-    const int n = scene.pointCharges.count();
-    for (int i = 0; i < n; ++i) {
-        const PointChargeField& p = scene.pointCharges[i];
-        const double dx = p.x - b.x, dy = p.y - b.y;
-        const double r = std::sqrt(dx * dx + dy * dy);
-        if (r < 1e-80) continue;
-        const double F = kCoulombK * b.Q * p.Q / (r * r) / kPermittivity;
-        b.Fx -= dx / r * F;
-        b.Fy -= dy / r * F;
-    }
-}
-
-void AddElectricFields(Scene& scene, Ball& b) {
-    const int n = scene.electricFields.count();
-    for (int i = 0; i < n; ++i) {
-        const UniformElectricField& f = scene.electricFields[i];
-        if (!Inside(b.x, b.y, f.x1, f.y1, f.x2, f.y2)) continue;
-        b.Fx += std::cos(f.direction) * b.Q * f.E;
-        b.Fy += std::sin(f.direction) * b.Q * f.E;
-    }
-}
-
-void AddMagneticFields(Scene& scene, Ball& b) {
-    const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
-    if (s < 1e-80) return;
-    double S = 0.0;
-    const int n = scene.magneticFields.count();
-    for (int i = 0; i < n; ++i) {
-        const UniformMagneticField& f = scene.magneticFields[i];
-        if (Inside(b.x, b.y, f.x1, f.y1, f.x2, f.y2)) S += -(b.Q * f.sign * f.B * s);
-    }
-    // q v x B for a field along +z: perpendicular to the velocity, so it turns
-    // the ball without changing its speed.
-    b.Fx -= S * b.vy / s;
-    b.Fy += S * b.vx / s;
-}
-
-// Mutual gravitation and mutual Coulomb force of every other ball on ball j.
-// This is the hot loop of a crowded scene: 1/r is computed once per pair and the
-// near-coincidence test is a select rather than a branch. Each law's terms are
-// summed in table order into their own total; the gravitation total joins the
-// force before the point charges and the Coulomb total after the uniform
-// electric fields, as the force order requires.
-struct MutualTotals {
-    double gx = 0, gy = 0, cx = 0, cy = 0;
-};
-
-template <bool Gravitation, bool Coulomb>
-MutualTotals MutualForces(const Scene& scene, int j, int count) {
-    const Ball& b = scene.balls[j];
-    MutualTotals t;
-    const double gm = kGravityG * b.mass;
-    const double kq = kCoulombK * b.Q / kPermittivity;
-    for (int k = 0; k < count; ++k) {
-        const Ball& o = scene.balls[k];
-        const double dx = o.x - b.x, dy = o.y - b.y;
-        const double r = std::sqrt(dx * dx + dy * dy);
-        // Balls closer than 1e-24 m exert nothing; ball j itself, at distance 0,
-        // drops out through the same test.
-        const bool near = r < 1e-24;
-        const double inv = near ? 0.0 : 1.0 / r;
-        const double inv2 = inv * inv;
-        if constexpr (Gravitation) {
-            const double F = gm * o.mass * inv2;
-            t.gx += dx * inv * F;
-            t.gy += dy * inv * F;
-        }
-        if constexpr (Coulomb) {
-            const double F = kq * o.Q * inv2;
-            t.cx -= dx * inv * F;
-            t.cy -= dy * inv * F;
-        }
-    }
-    return t;
-}
-
-MutualTotals ComputeMutual(const Scene& scene, int j, int n) {
-    const bool g = scene.settings.MutualGravitationOn, c = scene.settings.MutualCoulombOn;
-    if (g && c) return MutualForces<true, true>(scene, j, n);
-    if (g) return MutualForces<true, false>(scene, j, n);
-    if (c) return MutualForces<false, true>(scene, j, n);
-    return {};
-}
-
-// ---- springs, cords and poles -------------------------------------------------
-
-// A linear spring of natural length L and stiffness K along (dx, dy), the vector
-// from the other end to the ball. The mode decides whether it pushes, pulls or both.
-void AddSpringForce(Ball& b, double dx, double dy, double L, double K, double mode, bool radiusTest,
-                    double directionThreshold) {
-    if (dx > 1e70) dx = 0;
-    if (dy > 1e70) dy = 0;
-    const double d = std::sqrt(dx * dx + dy * dy);
-    if (radiusTest && d <= b.R) return;  // the ball sits on its anchor
-    const double e = L - d;
-    if (std::fabs(e) < 1e-24) return;  // at its natural length
-    if (e <= 0 && mode == kModePushOnly) return;
-    if (e >= 0 && mode == kModePullOnly) return;
-    const double theta = d >= directionThreshold ? DirectionAngle(dx, dy, d) : (dx < 0 ? kPi : 0.0);
-    const double F = K * e;
-    b.Fx += F * std::cos(theta);
-    b.Fy += F * std::sin(theta);
-}
-
-void AddHanging(const HangingTable& table, Ball& b, int j) {
-    const int n = table.count();
-    for (int i = 0; i < n; ++i) {
-        const HangingConnector& c = table[i];
-        if (c.ballIndex() != j) continue;
-        AddSpringForce(b, b.x - c.anchorX, b.y - c.anchorY, c.L, c.K, c.mode, true, 1e-24);
-    }
-}
-
-// Each ball of a link feels its own half in its own sub-step, computed from the
-// other ball's position at that moment; no reaction is applied to the other ball.
-void AddLinks(const Scene& scene, const LinkTable& table, Ball& b, int j) {
-    const int n = table.count();
-    for (int i = 0; i < n; ++i) {
-        const LinkConnector& c = table[i];
-        int other;
-        if (c.ball1Index() == j)
-            other = c.ball2Index();
-        else if (c.ball2Index() == j)
-            other = c.ball1Index();
-        else
-            continue;
-        if (!ValidBallRef(other)) continue;
-        const Ball& o = scene.balls[other];
-        AddSpringForce(b, b.x - o.x, b.y - o.y, c.L, c.K, c.mode, false, 1e-18);
-    }
-}
 
 // ---- tracks and bumps -----------------------------------------------------------
 
@@ -348,35 +180,371 @@ void PrepareLinks(Scene& scene, LinkTable& table) {
 
 }  // namespace
 
-// ---- public -------------------------------------------------------------------------
+// ---- the compact copy ----------------------------------------------------------
 
-// The ball count is walked once per sub-step of a ball and handed down.
-static void AddForcesOf(Scene& scene, int j, int ballCount) {
-    Ball& b = scene.balls[j];
+namespace detail {
+
+namespace {
+
+// Appends the connectors of one kind to the lists of the balls they hold, in
+// table order. A link lands in both balls' lists; a reference that names no slot
+// of the ball table is skipped, as the force routine skips it.
+template <class Add>
+void CollectHanging(const HangingTable& table, Add&& add) {
+    const int n = table.count();
+    for (int i = 0; i < n; ++i) {
+        const HangingConnector& c = table[i];
+        const int j = c.ballIndex();
+        if (j >= 0) add(j, HeldBy{c.anchorX, c.anchorY, c.L, c.K, c.mode, -1});
+    }
+}
+
+template <class Add>
+void CollectLinks(const LinkTable& table, Add&& add) {
+    const int n = table.count();
+    for (int i = 0; i < n; ++i) {
+        const LinkConnector& c = table[i];
+        const int a = c.ball1Index(), b = c.ball2Index();
+        // Ball j takes ball 2 as the other end when it is ball 1, else ball 1.
+        if (a >= 0 && b >= 0) add(a, HeldBy{0, 0, c.L, c.K, c.mode, b});
+        if (b >= 0 && b != a && a >= 0) add(b, HeldBy{0, 0, c.L, c.K, c.mode, a});
+    }
+}
+
+template <class Record>
+void FillCentral(const Table<Record, kTableCapacity>& table, CentralArrays& e, double Record::* strength) {
+    e.count = table.count();
+    e.slots = WholeLanes(e.count);
+    for (int i = 0; i < kElementSlots; ++i) {
+        // Padding elements have no strength and add nothing.
+        const bool used = i < e.count;
+        e.x[i] = used ? table[i].x : 1.0;
+        e.y[i] = used ? table[i].y : 1.0;
+        e.strength[i] = used ? table[i].*strength : 0.0;
+    }
+}
+
+template <class Record>
+void FillRegions(const Table<Record, kTableCapacity>& table, RegionArrays& g) {
+    g.count = table.count();
+    g.slots = WholeLanes(g.count);
+    for (int i = 0; i < kElementSlots; ++i) {
+        const bool used = i < g.count;
+        g.x1[i] = used ? table[i].x1 : 0.0;
+        g.y1[i] = used ? table[i].y1 : 0.0;
+        g.x2[i] = used ? table[i].x2 : 0.0;
+        g.y2[i] = used ? table[i].y2 : 0.0;
+    }
+}
+
+#if defined(MB_HAVE_AVX2_KERNELS)
+const bool kCpuHasAvx2 = __builtin_cpu_supports("avx2");
+bool wideAllowed = true;
+#endif
+
+// Bits 0 .. n - 1.
+std::uint32_t FirstBits(int n) { return n >= 32 ? ~0u : (1u << n) - 1; }
+
+}  // namespace
+
+const Kernels& ActiveKernels() {
+#if defined(MB_HAVE_AVX2_KERNELS)
+    if (kCpuHasAvx2 && wideAllowed) return Avx2Kernels();
+#endif
+    return BaselineKernels();
+}
+
+void AllowWideVectors(bool allowed) {
+#if defined(MB_HAVE_AVX2_KERNELS)
+    wideAllowed = allowed;
+#else
+    (void)allowed;
+#endif
+}
+
+bool UsingWideVectors() { return &ActiveKernels() != &BaselineKernels(); }
+
+StepContext::StepContext(Scene& scene) : scene_(scene), kernels_(ActiveKernels()) {
+    ballCount_ = scene.balls.count();
+    ballSlots_ = WholeLanes(ballCount_);
+    for (int k = 0; k < kBallSlots; ++k) {
+        // Slots past the table hold nothing: no mass, no charge, no reach.
+        balls_.x[k] = balls_.y[k] = balls_.mass[k] = balls_.Q[k] = balls_.R[k] = 0.0;
+    }
+    for (int k = 0; k < ballCount_; ++k) syncBall(k);
+    for (int k = ballCount_; k < kBallCapacity; ++k) {
+        linkedX_[k] = scene.balls[k].x;
+        linkedY_[k] = scene.balls[k].y;
+    }
+
     const PresenceSwitches& p = scene.presence;
-    const ExperimentSettings& set = scene.settings;
-    if (p.damping) AddDamping(scene, b);
-    if (p.gravityMass) AddGravityMasses(scene, b);
-    const bool mutual = set.MutualGravitationOn || set.MutualCoulombOn;
-    const MutualTotals m = mutual ? ComputeMutual(scene, j, ballCount) : MutualTotals{};
-    if (set.MutualGravitationOn) {
+    if (p.damping) FillRegions(scene.dampingFields, damping_);
+    if (p.gravityMass) FillCentral(scene.gravityMasses, gravityMasses_, &GravityMass::M);
+    if (p.pointCharge) FillCentral(scene.pointCharges, pointCharges_, &PointChargeField::Q);
+    if (p.electricField) {
+        FillRegions(scene.electricFields, electric_);
+        for (int i = 0; i < electric_.count; ++i) {
+            electricCos_[i] = std::cos(scene.electricFields[i].direction);
+            electricSin_[i] = std::sin(scene.electricFields[i].direction);
+        }
+    }
+    if (p.magneticField) FillRegions(scene.magneticFields, magnetic_);
+    if (p.straightTrack) {
+        const StraightTrackTable& t = scene.straightTracks;
+        straight_.count = t.count();
+        straight_.slots = WholeLanes(straight_.count);
+        for (int i = 0; i < kElementSlots; ++i) {
+            const bool used = i < straight_.count;
+            straight_.A[i] = used ? t[i].A : 0.0;
+            straight_.B[i] = used ? t[i].B : 0.0;
+            straight_.C[i] = used ? t[i].C : 0.0;
+            straight_.norm[i] = used ? t[i].norm : 1.0;
+            straight_.xs[i] = used ? t[i].xs : 0.0;
+            straight_.ys[i] = used ? t[i].ys : 0.0;
+            straight_.xe[i] = used ? t[i].xe : 0.0;
+            straight_.ye[i] = used ? t[i].ye : 0.0;
+        }
+    }
+    if (p.circularTrack) {
+        const CircularTrackTable& t = scene.circularTracks;
+        circular_.count = t.count();
+        circular_.slots = WholeLanes(circular_.count);
+        for (int i = 0; i < kElementSlots; ++i) {
+            const bool used = i < circular_.count;
+            circular_.cx[i] = used ? t[i].cx : 0.0;
+            circular_.cy[i] = used ? t[i].cy : 0.0;
+            circular_.radius[i] = used ? t[i].radius : 0.0;
+        }
+    }
+
+    // Each ball's connectors in the order the force routines take them: count,
+    // then place, so that every ball's list keeps that order.
+    int counts[kBallCapacity] = {};
+    auto collect = [&](auto&& add) {
+        if (p.linkSpring) CollectLinks(scene.linkSprings, add);
+        if (p.hangingSpring) CollectHanging(scene.hangingSprings, add);
+        if (p.linkCord) CollectLinks(scene.linkCords, add);
+        if (p.hangingCord) CollectHanging(scene.hangingCords, add);
+        if (p.linkPole) CollectLinks(scene.linkPoles, add);
+        if (p.hangingPole) CollectHanging(scene.hangingPoles, add);
+    };
+    collect([&](int j, const HeldBy&) { ++counts[j]; });
+    for (int j = 0; j < kBallCapacity; ++j) heldStart_[j + 1] = static_cast<std::int16_t>(heldStart_[j] + counts[j]);
+    int next[kBallCapacity];
+    for (int j = 0; j < kBallCapacity; ++j) next[j] = heldStart_[j];
+    collect([&](int j, const HeldBy& h) { held_[next[j]++] = h; });
+}
+
+void StepContext::syncBall(int j) {
+    const Ball& b = scene_.balls[j];
+    balls_.x[j] = b.x;
+    balls_.y[j] = b.y;
+    balls_.mass[j] = b.mass;
+    balls_.Q[j] = b.Q;
+    balls_.R[j] = b.R;
+}
+
+void StepContext::addDamping(Ball& b) {
+    std::uint32_t inside = kernels_.inside(damping_, b.x, b.y) & FirstBits(damping_.count);
+    if (!inside) return;
+    const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
+    // A ball at rest has no direction of motion to brake along.
+    if (s < 1e-16) return;
+    // The power of the speed for the exponent met last; regions usually share one.
+    double lastK = 0, powerOfSpeed = 1, volume = -1;
+    bool havePower = false;
+    while (inside) {
+        const DampingField& f = scene_.dampingFields[std::countr_zero(inside)];
+        inside &= inside - 1;
+        if (!havePower || f.K != lastK) {
+            powerOfSpeed = std::pow(s, f.K);
+            lastK = f.K;
+            havePower = true;
+        }
+        double F;
+        if (f.formula == 0)
+            F = -f.N * powerOfSpeed;
+        else if (f.formula == 1)
+            F = -f.N * powerOfSpeed * b.mass;
+        else if (f.formula == 2) {
+            if (volume < 0) volume = std::pow(b.R, 3);
+            F = -f.N * powerOfSpeed * 4 * (1.0 / 3.0) * kPi * volume;
+        } else {
+            continue;  // an unknown force law brakes nothing
+        }
+        // Along the motion: the cosine and sine of the velocity's direction angle
+        // are its components over the speed.
+        b.Fx += F * (b.vx / s);
+        b.Fy += F * (b.vy / s);
+    }
+}
+
+void StepContext::addElectric(Ball& b) {
+    std::uint32_t inside = kernels_.inside(electric_, b.x, b.y) & FirstBits(electric_.count);
+    while (inside) {
+        const int i = std::countr_zero(inside);
+        inside &= inside - 1;
+        const double E = scene_.electricFields[i].E;
+        b.Fx += electricCos_[i] * b.Q * E;
+        b.Fy += electricSin_[i] * b.Q * E;
+    }
+}
+
+void StepContext::addMagnetic(Ball& b) {
+    const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
+    if (s < 1e-80) return;
+    double S = 0.0;
+    std::uint32_t inside = kernels_.inside(magnetic_, b.x, b.y) & FirstBits(magnetic_.count);
+    while (inside) {
+        const UniformMagneticField& f = scene_.magneticFields[std::countr_zero(inside)];
+        inside &= inside - 1;
+        S += -(b.Q * f.sign * f.B * s);
+    }
+    // q v x B for a field along +z: perpendicular to the velocity, so it turns
+    // the ball without changing its speed.
+    b.Fx -= S * b.vy / s;
+    b.Fy += S * b.vx / s;
+}
+
+// A linear spring of natural length L and stiffness K along (dx, dy), the vector
+// from the other end to the ball. The mode decides whether it pushes, pulls or
+// both. Each ball of a link feels its own half in its own sub-step, computed from
+// the other ball's position at that moment; no reaction is applied to the other.
+void StepContext::addHeld(Ball& b, int j) {
+    for (int i = heldStart_[j]; i < heldStart_[j + 1]; ++i) {
+        const HeldBy& h = held_[i];
+        const bool hanging = h.other < 0;
+        double ox = h.anchorX, oy = h.anchorY;
+        if (!hanging) {
+            ox = h.other < ballCount_ ? balls_.x[h.other] : linkedX_[h.other];
+            oy = h.other < ballCount_ ? balls_.y[h.other] : linkedY_[h.other];
+        }
+        double dx = b.x - ox;
+        double dy = b.y - oy;
+        if (dx > 1e70) dx = 0;
+        if (dy > 1e70) dy = 0;
+        const double d = std::sqrt(dx * dx + dy * dy);
+        if (hanging && d <= b.R) continue;  // the ball sits on its anchor
+        const double e = h.L - d;
+        if (std::fabs(e) < 1e-24) continue;  // at its natural length
+        if (e <= 0 && h.mode == kModePushOnly) continue;
+        if (e >= 0 && h.mode == kModePullOnly) continue;
+        const double F = h.K * e;
+        // The cosine and sine of the direction angle from the other end to the
+        // ball are the components of that vector over its length. Below the
+        // threshold the angle is 0, or pi for a leftward vector.
+        const double threshold = hanging ? 1e-24 : 1e-18;
+        if (d >= threshold) {
+            const double perLength = F / d;
+            b.Fx += perLength * dx;
+            b.Fy += perLength * dy;
+        } else {
+            b.Fx += F * (dx < 0 ? kCosPi : 1.0);
+            b.Fy += F * (dx < 0 ? kSinPi : 0.0);
+        }
+    }
+}
+
+void StepContext::addForces(int j) {
+    Ball& b = scene_.balls[j];
+    const ExperimentSettings& set = scene_.settings;
+    if (damping_.count > 0) addDamping(b);
+    if (gravityMasses_.count > 0) {
+        // Gravity masses attract.
+        const CentralSums t = kernels_.central(gravityMasses_, b.x, b.y, kGravityG * b.mass);
+        b.Fx += t.x;
+        b.Fy += t.y;
+    }
+    const bool g = set.MutualGravitationOn, c = set.MutualCoulombOn;
+    // Both mutual laws come from one pass over the other balls; the gravitation
+    // joins the force before the point charges and the Coulomb force after the
+    // uniform electric fields, as the force order requires.
+    MutualSums m;
+    if (g || c) m = kernels_.mutual(balls_, ballSlots_, b.x, b.y, kGravityG * b.mass, kCoulombK * b.Q / kPermittivity, g, c);
+    if (g) {
         b.Fx += m.gx;
         b.Fy += m.gy;
     }
-    if (p.pointCharge) AddPointCharges(scene, b);
-    if (p.electricField) AddElectricFields(scene, b);
-    if (set.MutualCoulombOn) {
+    if (pointCharges_.count > 0) {
+        // Charges of the same sign repel.
+        const CentralSums t = kernels_.central(pointCharges_, b.x, b.y, kCoulombK * b.Q / kPermittivity);
+        b.Fx -= t.x;
+        b.Fy -= t.y;
+    }
+    if (electric_.count > 0) addElectric(b);
+    if (c) {
         b.Fx += m.cx;
         b.Fy += m.cy;
     }
-    if (p.magneticField) AddMagneticFields(scene, b);
-    if (p.linkSpring) AddLinks(scene, scene.linkSprings, b, j);
-    if (p.hangingSpring) AddHanging(scene.hangingSprings, b, j);
-    if (p.linkCord) AddLinks(scene, scene.linkCords, b, j);
-    if (p.hangingCord) AddHanging(scene.hangingCords, b, j);
-    if (p.linkPole) AddLinks(scene, scene.linkPoles, b, j);
-    if (p.hangingPole) AddHanging(scene.hangingPoles, b, j);
+    if (magnetic_.count > 0) addMagnetic(b);
+    if (heldStart_[j + 1] > heldStart_[j]) addHeld(b, j);
 }
+
+// Which tracks a ball touches depends on its position alone, and a reflection
+// changes only its velocity: the contacts are found first, all at once, and the
+// reflections then applied in table order.
+void StepContext::applyTracks(int j) {
+    Ball& b = scene_.balls[j];
+    if (straight_.count > 0) {
+        std::uint32_t hits = kernels_.straightContacts(straight_, b.x, b.y, b.R) & FirstBits(straight_.count);
+        while (hits) {
+            const int i = std::countr_zero(hits);
+            hits &= hits - 1;
+            if (ReflectStraight(scene_.straightTracks[i], b)) break;
+        }
+    }
+    if (circular_.count > 0) {
+        std::uint32_t hits = kernels_.circleContacts(circular_, b.x, b.y, b.R) & FirstBits(circular_.count);
+        while (hits) {
+            const int i = std::countr_zero(hits);
+            hits &= hits - 1;
+            ReflectCircular(scene_.circularTracks[i], b);
+        }
+    }
+}
+
+void StepContext::applyBumps(int j) {
+    Ball& bj = scene_.balls[j];
+    // Which balls overlap ball j is settled before any bump: a bump changes ball
+    // j's velocity and moves the other ball only, so the later tests find what
+    // they would find now.
+    std::uint32_t hits = kernels_.overlaps(balls_, ballSlots_, bj.x, bj.y, bj.R) & FirstBits(ballCount_) & ~(1u << j);
+    while (hits) {
+        const int k = std::countr_zero(hits);
+        hits &= hits - 1;
+        Bump(bj, scene_.balls[k]);
+        syncBall(k);
+    }
+}
+
+bool StepContext::advanceBall(int j) {
+    Ball& b = scene_.balls[j];
+    const BallState before(b);
+    const ExperimentSettings& set = scene_.settings;
+    const double T = set.StepTime;
+    b.Fx += b.extraFx;
+    b.Fy += b.extraFy;
+    if (set.GravityOn) b.Fy -= b.mass * kStandardGravity;
+    addForces(j);
+    if (set.RelativityOn) ApplyRelativity(b);
+    b.ax = b.Fx / b.mass;
+    b.ay = b.Fy / b.mass;
+    // Semi-implicit Euler: the new velocity moves the ball.
+    b.vx += b.ax * T;
+    b.vy += b.ay * T;
+    applyTracks(j);
+    if (set.BumpOn) applyBumps(j);
+    b.x += b.vx * T;
+    b.y += b.vy * T;
+    const bool finite = Finite(b);
+    if (!finite) before.restore(b);
+    syncBall(j);
+    return finite;
+}
+
+}  // namespace detail
+
+// ---- public -------------------------------------------------------------------------
 
 void ApplyRelativity(Ball& b) {
     const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
@@ -387,52 +555,13 @@ void ApplyRelativity(Ball& b) {
     b.mass = b.M0 / std::sqrt(1.0 - beta2);
 }
 
-void ApplyTracks(Scene& scene, int j) {
-    Ball& b = scene.balls[j];
-    if (scene.presence.straightTrack) {
-        const int n = scene.straightTracks.count();
-        for (int i = 0; i < n; ++i)
-            if (ReflectStraight(scene.straightTracks[i], b)) break;
-    }
-    if (scene.presence.circularTrack) {
-        const int n = scene.circularTracks.count();
-        for (int i = 0; i < n; ++i) ReflectCircular(scene.circularTracks[i], b);
-    }
-}
+void AddForces(Scene& scene, int j) { detail::StepContext(scene).addForces(j); }
 
-static void ApplyBumpsOf(Scene& scene, int j, int n) {
-    Ball& bj = scene.balls[j];
-    for (int k = 0; k < n; ++k)
-        if (k != j && Overlap(bj, scene.balls[k])) Bump(bj, scene.balls[k]);
-}
+void ApplyTracks(Scene& scene, int j) { detail::StepContext(scene).applyTracks(j); }
 
-void AddForces(Scene& scene, int j) { AddForcesOf(scene, j, scene.balls.count()); }
+void ApplyBumps(Scene& scene, int j) { detail::StepContext(scene).applyBumps(j); }
 
-void ApplyBumps(Scene& scene, int j) { ApplyBumpsOf(scene, j, scene.balls.count()); }
-
-bool AdvanceBall(Scene& scene, int j) {
-    Ball& b = scene.balls[j];
-    const BallState before(b);
-    const double T = scene.settings.StepTime;
-    const int ballCount = scene.balls.count();
-    b.Fx += b.extraFx;
-    b.Fy += b.extraFy;
-    if (scene.settings.GravityOn) b.Fy -= b.mass * kStandardGravity;
-    AddForcesOf(scene, j, ballCount);
-    if (scene.settings.RelativityOn) ApplyRelativity(b);
-    b.ax = b.Fx / b.mass;
-    b.ay = b.Fy / b.mass;
-    // Semi-implicit Euler: the new velocity moves the ball.
-    b.vx += b.ax * T;
-    b.vy += b.ay * T;
-    ApplyTracks(scene, j);
-    if (scene.settings.BumpOn) ApplyBumpsOf(scene, j, ballCount);
-    b.x += b.vx * T;
-    b.y += b.vy * T;
-    if (Finite(b)) return true;
-    before.restore(b);
-    return false;
-}
+bool AdvanceBall(Scene& scene, int j) { return detail::StepContext(scene).advanceBall(j); }
 
 void ResetBallsToInitial(Scene& scene) {
     const int n = scene.balls.count();
@@ -459,25 +588,74 @@ void StopRun(Scene& scene) {
     ResetBallsToInitial(scene);
 }
 
-int StepScene(Scene& scene, TickDisplay* display) {
-    if (scene.SelectedBall == -1 && display) display->drawTimeBox(scene);
-    const int N = scene.settings.StepsPerTick;
+namespace {
+
+// World distances from the origin within which a ball is surely inside the
+// controllable area: half a pixel and a relative margin short of its edge, far
+// more than the rounding of the exact test can move it.
+struct SafeArea {
+    double x = 0, y = 0;
+};
+
+SafeArea SafeAreaOf(const ViewScale& view) {
+    const double m = view.MetresPerPixel;
+    SafeArea a;
+    if (!(m > 0) || !std::isfinite(m)) return a;  // every ball takes the exact test
+    const double px = kControllableArea - std::fabs(static_cast<double>(view.OriginX)) - 1.0;
+    const double py = kControllableArea - std::fabs(static_cast<double>(view.OriginY)) - 1.0;
+    a.x = px > 0 ? px * m * (1 - 1e-9) : 0;
+    a.y = py > 0 ? py * m * (1 - 1e-9) : 0;
+    return a;
+}
+
+}  // namespace
+
+bool TickProgress::resumes(const Scene& scene) const {
+    return subStep > 0 && subStep < stepsPerTick && stepsPerTick == scene.settings.StepsPerTick &&
+           runTimeMark == scene.RunTime;
+}
+
+int StepScenePart(Scene& scene, TickDisplay* display, TickProgress& progress, long long maxSubSteps) {
+    if (!progress.resumes(scene)) {
+        progress = TickProgress{};
+        progress.stepsPerTick = scene.settings.StepsPerTick;
+        if (scene.SelectedBall == -1 && display) display->drawTimeBox(scene);
+    }
+    if (maxSubSteps == 0) maxSubSteps = 1;
+    const int N = progress.stepsPerTick;
     const double T = scene.settings.StepTime;
     const ViewScale& view = scene.view;
     const double interval = N * T;
-    for (int i = 0; i < N; ++i) {
+    detail::StepContext context(scene);
+    const int n = context.ballCount();
+    const SafeArea safe = SafeAreaOf(view);
+    long long done = 0;
+    for (int i = progress.subStep; i < N; ++i) {
+        if (done == maxSubSteps) {
+            // The tick goes on at sub-step i on the next call.
+            progress.subStep = i;
+            progress.runTimeMark = scene.RunTime;
+            return kStepNormal;
+        }
         const bool last = i == N - 1;
-        for (int j = 0; j < kBallCapacity && scene.balls[j].inUse(); ++j) {
+        for (int j = 0; j < n; ++j) {
             Ball& b = scene.balls[j];
             b.Fx = 0;
             b.Fy = 0;
             // A ball beyond the controllable area (or whose position is no longer
-            // a number) ends the tick where it stands.
-            const double cx = view.columnOf(b.x) + 0.5;
-            const double cy = view.rowOf(b.y) + 0.5;
-            if (!(std::fabs(cx) <= kControllableArea) || !(std::fabs(cy) <= kControllableArea)) return kStepOverflow;
-            const int sx = static_cast<int>(cx), sy = static_cast<int>(cy);
+            // a number) ends the tick where it stands. The exact test is needed
+            // only near the edge of the area.
+            if (!(std::fabs(b.x) < safe.x && std::fabs(b.y) < safe.y)) {
+                const double cx = view.columnOf(b.x) + 0.5;
+                const double cy = view.rowOf(b.y) + 0.5;
+                if (!(std::fabs(cx) <= kControllableArea) || !(std::fabs(cy) <= kControllableArea)) {
+                    progress = TickProgress{};
+                    return kStepOverflow;
+                }
+            }
             if (last) {
+                const int sx = static_cast<int>(view.columnOf(b.x) + 0.5);
+                const int sy = static_cast<int>(view.rowOf(b.y) + 0.5);
                 b.meanVx = (b.x - b.markX) / interval;
                 b.meanVy = (b.y - b.markY) / interval;
                 b.meanAx = (b.meanVx - b.prevMeanVx) / interval;
@@ -491,11 +669,21 @@ int StepScene(Scene& scene, TickDisplay* display) {
                 b.screenX = sx;
                 b.screenY = sy;
             }
-            if (!AdvanceBall(scene, j)) return kStepOverflow;
+            if (!context.advanceBall(j)) {
+                progress = TickProgress{};
+                return kStepOverflow;
+            }
         }
         scene.RunTime += T;
+        ++done;
     }
+    progress = TickProgress{};
     return kStepNormal;
+}
+
+int StepScene(Scene& scene, TickDisplay* display) {
+    TickProgress progress;
+    return StepScenePart(scene, display, progress, -1);
 }
 
 }  // namespace mb

@@ -57,6 +57,26 @@ void PrepareRun(Scene& scene);
 // number); the tick is then abandoned where it stood.
 int StepScene(Scene& scene, TickDisplay* display);
 
+// Where a tick that was split over several calls stands. A tick of many sub-steps
+// can take longer than the program may stay deaf to the user; it is then done in
+// parts, each of at most a given number of sub-steps, and the display work still
+// happens once, at the tick's last sub-step.
+struct TickProgress {
+    int subStep = 0;         // the next sub-step of the tick under way; 0 when none is
+    int stepsPerTick = 0;    // StepsPerTick when the tick began
+    double runTimeMark = 0;  // RunTime when the last part ended
+    // The tick is finished (or was abandoned): the next call begins a new one.
+    bool tickComplete() const { return subStep == 0; }
+    // A tick under way goes on only while the scene is where its last part left it:
+    // a run start (RunTime back to 0) or a new StepsPerTick begins a new tick.
+    bool resumes(const Scene& scene) const;
+};
+
+// At most maxSubSteps sub-steps (any number when negative) of the tick under way,
+// or of a new tick when none is. The time box is drawn when a tick begins. Returns
+// as StepScene does; `progress` tells whether the tick is complete.
+int StepScenePart(Scene& scene, TickDisplay* display, TickProgress& progress, long long maxSubSteps);
+
 // One sub-step of ball j. Fx and Fy must have been cleared by the caller.
 // Returns false when the step would have produced a value that is not finite;
 // the ball then keeps the state it had before the step.

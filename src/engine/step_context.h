@@ -1,0 +1,81 @@
+// What the stepping loop reads over and over, gathered once per call into a
+// compact form: a structure-of-arrays copy of the balls' positions, masses,
+// charges and radii (a Ball record carries its sprite and is some 20 KB, so a
+// loop over the records strides through memory), the element tables as arrays,
+// the constant terms of the fields, and each ball's list of the springs, cords
+// and poles that hold it. The copy is kept in step with the records within the
+// sub-step: a ball's slot is refreshed as soon as its own sub-step ends or a bump
+// moves it.
+//
+// Internal to the engine (the stepping loop and the curve computation).
+#pragma once
+
+#include <cstdint>
+
+#include "engine/engine.h"
+#include "engine/kernel_types.h"
+
+namespace mb::detail {
+
+static_assert(kMaxBalls == kBallCapacity && kMaxElements == kTableCapacity);
+
+// One spring, cord or pole as seen from one of the balls it holds.
+struct HeldBy {
+    double anchorX, anchorY;  // the fixed end of a hanging kind
+    double L, K, mode;
+    int other;  // the other ball of a link, -1 for a hanging kind
+};
+
+class StepContext {
+public:
+    explicit StepContext(Scene& scene);
+
+    Scene& scene() { return scene_; }
+    int ballCount() const { return ballCount_; }
+
+    // One sub-step of ball j (Fx and Fy cleared by the caller), as AdvanceBall.
+    bool advanceBall(int j);
+    // The pieces the curve computation repeats on its own.
+    void addForces(int j);
+    void applyTracks(int j);
+    void applyBumps(int j);
+    // Ball j's record changed outside the steps above: bring its slot up to date.
+    void syncBall(int j);
+
+private:
+    void addDamping(Ball& b);
+    void addElectric(Ball& b);
+    void addMagnetic(Ball& b);
+    void addHeld(Ball& b, int j);
+
+    Scene& scene_;
+    const Kernels& kernels_;
+    int ballCount_ = 0;
+    int ballSlots_ = 0;
+    BallArrays balls_;
+    // Positions of the slots past the ball table, which a link may name.
+    double linkedX_[kBallCapacity] = {};
+    double linkedY_[kBallCapacity] = {};
+    CentralArrays gravityMasses_;
+    CentralArrays pointCharges_;
+    RegionArrays damping_;
+    RegionArrays electric_;
+    RegionArrays magnetic_;
+    double electricCos_[kTableCapacity] = {};
+    double electricSin_[kTableCapacity] = {};
+    LineArrays straight_;
+    CircleArrays circular_;
+    // Ball j's connectors are held_[heldStart_[j]] up to held_[heldStart_[j + 1]],
+    // in the order of the force routines and, within a kind, in table order.
+    HeldBy held_[6 * kTableCapacity * 2];
+    std::int16_t heldStart_[kBallCapacity + 1] = {};
+};
+
+// The kernels the stepping loop uses: the AVX2 build when the processor has it
+// and it is allowed, else the baseline. Both give the same bits; tests switch the
+// AVX2 build off to check that.
+const Kernels& ActiveKernels();
+void AllowWideVectors(bool allowed);
+bool UsingWideVectors();
+
+}  // namespace mb::detail
