@@ -254,6 +254,7 @@ ExampleScene RingRider() {
 ExampleScene VelocitySelector() {
     Builder e("velocity_selector.kmx", 250, 380, 0.01, 20, 0.0005);
     Scene& s = e.scene();
+    s.settings.ShowCoordinate = 0;  // the two fields' markings are enough to read
     // The fields fill the whole box: a ball that could leave a uniform electric
     // field at one height and come back at another would gain energy each time.
     e.add(s.electricFields, "E 1 N/C upward", UniformElectricField{-2.1, -2.6, 6.1, 2.6, kPi / 2, 1.0});
