@@ -207,7 +207,7 @@ ExampleScene BumpingRow() {
 }
 
 ExampleScene LikeCharges() {
-    Builder e("like_charges.kmx", 500, 380, 0.01, 10, 0.001);
+    Builder e("like_charges.kmx", 500, 380, 0.01, 50, 0.0002);
     e.scene().settings.MutualCoulombOn = 1;
     e.ball("Charge A", -0.5, 0, 0, 0, 0.1, 0.15, {255, 140, 60}, 1e-5);
     e.ball("Charge B", 0.5, 0, 0, 0, 0.1, 0.15, {255, 140, 60}, 1e-5);
@@ -215,7 +215,7 @@ ExampleScene LikeCharges() {
     e.track("Right wall", 3, -0.8, 3, 0.8);
     e.remark("Two balls of 0.1 kg, each carrying +10 uC, start at rest 1 m apart between two walls.");
     e.remark("Watch them push each other away: the force k*q*q/r2 is 0.9 N at first and fades as they part.");
-    e.remark("The walls send them back; climbing the same energy hill, they stop again nearly 1 m apart.");
+    e.remark("The walls send them back; climbing the same energy hill, they stop again about 1 m apart.");
     return e.done();
 }
 
