@@ -79,7 +79,7 @@ public:
         r.height = 0;
         r.charset = 1;
         r.fontColour = 0xFFFFFF;
-        r.fontHeight = 15;
+        r.fontHeight = 16;
         r.pitch = 0;
         r.fontSize = 12;  // 16 pixels: readable from the back of a classroom
         r.style = 0;
@@ -112,6 +112,11 @@ private:
 
     ExampleScene example_;
 };
+
+// The step times below are chosen for ten minutes of running. A bounce reverses
+// the velocity after the sub-step's gravity was added, so each bounce climbs a
+// little (the less the shorter the step); a magnetic field turns the velocity by
+// a small step along its tangent, which lengthens it a little each time.
 
 ExampleScene Projectile() {
     Builder e("projectile.kmx", 80, 560, 0.025, 50, 0.0002);
