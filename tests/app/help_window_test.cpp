@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "app/help_window.h"
 #include "app_fixture.h"
@@ -117,6 +118,40 @@ TEST_F(HelpTest, WithoutAMailProgramOrBrowserTheAddressCanBeCopied) {
         EXPECT_EQ(QGuiApplication::clipboard()->text(), c.shown);
     }
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(HelpTest, InstalledTheProgramTakesItsGuideAndBackgroundFromShare) {
+    // <prefix>/bin/motionbench with its files in <prefix>/share/motionbench.
+    QDir prefix(programDir.path());
+    ASSERT_TRUE(prefix.mkpath("bin") && prefix.mkpath("share/motionbench/help"));
+    QImage ground(8, 8, QImage::Format_RGB32);
+    ground.fill(QColor(0, 0, 250));
+    ASSERT_TRUE(ground.save(prefix.filePath("share/motionbench/ground.bmp"), "BMP"));
+    const QString guide = prefix.filePath("share/motionbench/help/index.htm");
+    QFile page(guide);
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><p>The installed guide</p></body></html>");
+    page.close();
+
+    MainWindow::Options o;
+    o.startDirectory = startDir.path();  // no ground.bmp there
+    o.programDirectory = prefix.filePath("bin");
+    o.prompts = &prompts;
+    o.shell = &shell;
+    window = std::make_unique<MainWindow>(o);
+    window->findChild<QTimer*>("Timer1")->stop();
+    window->resize(1000, 800);
+    window->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.texts().join("|").toStdString();
+    EXPECT_EQ(pixel(1, 1), 250u);
+
+    shell.opens = false;
+    action("N51")->trigger();
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_EQ(QUrl(shell.opened[0]).toLocalFile(), guide);
+    ASSERT_NE(browser(), nullptr);
+    EXPECT_TRUE(browser()->document()->toPlainText().contains("The installed guide"));
 }
 
 }  // namespace
