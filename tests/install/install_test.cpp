@@ -105,11 +105,13 @@ TEST_F(Installed, DesktopEntryAndProjectFileTypeAreValid) {
 
     // Where the desktop's own tools are present, the install ran them: the type
     // database took the package, and the entry is the handler of the type.
-    if (!QStandardPaths::findExecutable("update-mime-database").isEmpty())
+    if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
         EXPECT_TRUE(QFileInfo(at("share/mime/application/x-motionbench-project.xml")).isFile());
-    if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty())
+    }
+    if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty()) {
         EXPECT_TRUE(Slurp(at("share/applications/mimeinfo.cache"))
                         .contains("application/x-motionbench-project=motionbench.desktop;"));
+    }
 }
 
 TEST_F(Installed, TheInstalledProgramsFindTheirFiles) {
