@@ -5,13 +5,14 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
+PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 
 PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev
+           xvfb xauth fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test sanitize bench fuzz examples screenshot format clean
+.PHONY: all deps configure build run test install sanitize bench fuzz examples screenshot format clean
 
 all: build
 
@@ -39,6 +40,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The programs, the guide, the examples, the desktop entry, the icon and the
+# project file type, under PREFIX (use sudo for a system folder).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DMB_SANITIZE=ON -DMB_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug

@@ -1,12 +1,40 @@
 #include <QApplication>
 #include <QScreen>
+#include <QStringList>
+#include <cstdio>
 
 #include "app/main_window.h"
+#include "app/resource_paths.h"
+
+namespace {
+
+// motionbench --print-paths: says where the program finds its own files (one
+// "what: path" line each, "not found" when missing) and ends, with status 0 when
+// all were found. It checks an installation without opening a window.
+int PrintPaths() {
+    const QString program = QCoreApplication::applicationDirPath();
+    const struct {
+        const char* what;
+        QString path;
+    } found[] = {{"guide", mb::FindDataPath(program, "help/index.htm")},
+                 {"examples", mb::ExamplesFolder(program)},
+                 {"ground", mb::FindDataPath(program, "ground.bmp")}};
+    bool all = true;
+    for (const auto& f : found) {
+        std::printf("%s: %s\n", f.what, f.path.isEmpty() ? "not found" : qPrintable(f.path));
+        all = all && !f.path.isEmpty();
+    }
+    return all ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motionbench");
     QApplication::setApplicationVersion("1.0");
+    QGuiApplication::setDesktopFileName("motionbench");
+    if (QCoreApplication::arguments().contains("--print-paths")) return PrintPaths();
     mb::MainWindow window;
     // Without a window manager (a bare X server) maximising does nothing: start
     // with the screen's whole working area, centred, and ask to be maximised too.

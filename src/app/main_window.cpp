@@ -18,6 +18,8 @@
 #include "app/experiment_set_dialog.h"
 #include "ui/number_text.h"
 #include "ui/qt_prompts.h"
+#include "app/help_window.h"
+#include "app/resource_paths.h"
 #include "app/save_prompt_dialog.h"
 #include "app/scale_dialog.h"
 #include "app/scene_widget.h"
@@ -147,7 +149,7 @@ void MainWindow::loadStartBackground() {
     // The start folder's picture wins; the copy beside the program is the fallback,
     // so a program started from anywhere still has its default background.
     QImage picture;
-    for (const QString& folder : {startDirectory_, programDirectory_}) {
+    for (const QString& folder : QStringList{startDirectory_} + DataFolders(programDirectory_)) {
         if (picture.load(QDir(folder).filePath(kGroundFile))) break;
     }
     if (picture.isNull()) prompts_->message(kNoGround, kWarning, Prompts::Ok | Prompts::Cancel);
@@ -217,7 +219,7 @@ void MainWindow::createActions() {
 
     mailAct_ = NamedAction(this, "N48", "&Mail to us");
     connect(mailAct_, &QAction::triggered, this, &MainWindow::mailToUs);
-    websiteAct_ = NamedAction(this, "N49", "Visit our website");
+    websiteAct_ = NamedAction(this, "N49", "Visit our &website");
     connect(websiteAct_, &QAction::triggered, this, &MainWindow::visitWebsite);
 
     howToUseAct_ = NamedAction(this, "N51", "&How to use");
@@ -633,8 +635,23 @@ void MainWindow::tick() {
 }
 
 void MainWindow::howToUse() {
-    const QString guide = QDir(programDirectory_).filePath("help/index.htm");
-    shell_->openUrl(QUrl::fromLocalFile(guide).toString());
+    const QString guide = UserGuidePath(programDirectory_);
+    if (shell_->openUrl(QUrl::fromLocalFile(guide).toString())) return;
+    // No program of the desktop took the guide: show it in our own window, offline.
+    if (!helpWindow_) {
+        helpWindow_ = new HelpWindow(this);
+        connect(helpWindow_, &HelpWindow::externalLinkRequested, this,
+                [this](const QUrl& url) { openAddress(url.toString()); });
+    }
+    helpWindow_->showGuide(guide);
+}
+
+void MainWindow::openAddress(const QString& address) {
+    if (shell_->openUrl(address)) return;
+    // Without a mail program or browser the address is still worth having.
+    if (!addressBox_) addressBox_ = new AddressDialog(this);
+    addressBox_->setAddress(address);
+    prompts_->exec(*addressBox_);
 }
 
 void MainWindow::startCalculator() {
@@ -646,9 +663,9 @@ void MainWindow::startCalculator() {
     }
 }
 
-void MainWindow::mailToUs() { shell_->openUrl(kMailAddress); }
+void MainWindow::mailToUs() { openAddress(kMailAddress); }
 
-void MainWindow::visitWebsite() { shell_->openUrl(kWebAddress); }
+void MainWindow::visitWebsite() { openAddress(kWebAddress); }
 
 void MainWindow::aboutSoftware() { prompts_->exec(*aboutBox_); }
 

@@ -19,8 +19,10 @@ class QToolBar;
 namespace mb {
 
 class AboutDialog;
+class AddressDialog;
 class DesktopShell;
 class ExperimentSetDialog;
+class HelpWindow;
 class Prompts;
 class SavePromptDialog;
 class ScaleDialog;
@@ -33,7 +35,8 @@ public:
     struct Options {
         // Where "ground.bmp" is looked for first; the working directory when empty.
         QString startDirectory;
-        // The program's folder: the help and the spare "ground.bmp" live there.
+        // The program's folder: the guide, the examples and the spare "ground.bmp"
+        // are found there, or in ../share/motionbench once installed.
         // QCoreApplication::applicationDirPath() when empty.
         QString programDirectory;
         // Message boxes, choosers and modal dialogs; Qt's own when null.
@@ -109,6 +112,8 @@ private:
     // Hands the background to the surface as the current state shows it.
     void applyBackground();
     bool writeProjectTo(const QString& path);
+    // Hands a mail or web address to the desktop, or shows it to be copied.
+    void openAddress(const QString& address);
     void showChanges();
     void loadStartBackground();
 
@@ -144,6 +149,8 @@ private:
     ScaleDialog* form3_ = nullptr;
     ExperimentSetDialog* form6_ = nullptr;
     AboutDialog* aboutBox_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;     // made when the desktop first fails to show the guide
+    AddressDialog* addressBox_ = nullptr;  // made when the desktop first fails to open an address
 
     // Menus and commands.
     QMenu* fileMenu_ = nullptr;

@@ -79,7 +79,7 @@ public:
         r.height = 0;
         r.charset = 1;
         r.fontColour = 0xFFFFFF;
-        r.fontHeight = 15;
+        r.fontHeight = 16;
         r.pitch = 0;
         r.fontSize = 12;  // 16 pixels: readable from the back of a classroom
         r.style = 0;
@@ -112,6 +112,11 @@ private:
 
     ExampleScene example_;
 };
+
+// The step times below are chosen for ten minutes of running. A bounce reverses
+// the velocity after the sub-step's gravity was added, so each bounce climbs a
+// little (the less the shorter the step); a magnetic field turns the velocity by
+// a small step along its tangent, which lengthens it a little each time.
 
 ExampleScene Projectile() {
     Builder e("projectile.kmx", 80, 560, 0.025, 50, 0.0002);
@@ -207,7 +212,7 @@ ExampleScene BumpingRow() {
 }
 
 ExampleScene LikeCharges() {
-    Builder e("like_charges.kmx", 500, 380, 0.01, 10, 0.001);
+    Builder e("like_charges.kmx", 500, 380, 0.01, 50, 0.0002);
     e.scene().settings.MutualCoulombOn = 1;
     e.ball("Charge A", -0.5, 0, 0, 0, 0.1, 0.15, {255, 140, 60}, 1e-5);
     e.ball("Charge B", 0.5, 0, 0, 0, 0.1, 0.15, {255, 140, 60}, 1e-5);
@@ -215,7 +220,7 @@ ExampleScene LikeCharges() {
     e.track("Right wall", 3, -0.8, 3, 0.8);
     e.remark("Two balls of 0.1 kg, each carrying +10 uC, start at rest 1 m apart between two walls.");
     e.remark("Watch them push each other away: the force k*q*q/r2 is 0.9 N at first and fades as they part.");
-    e.remark("The walls send them back; climbing the same energy hill, they stop again nearly 1 m apart.");
+    e.remark("The walls send them back; climbing the same energy hill, they stop again about 1 m apart.");
     return e.done();
 }
 
@@ -254,6 +259,7 @@ ExampleScene RingRider() {
 ExampleScene VelocitySelector() {
     Builder e("velocity_selector.kmx", 250, 380, 0.01, 20, 0.0005);
     Scene& s = e.scene();
+    s.settings.ShowCoordinate = 0;  // the two fields' markings are enough to read
     // The fields fill the whole box: a ball that could leave a uniform electric
     // field at one height and come back at another would gain energy each time.
     e.add(s.electricFields, "E 1 N/C upward", UniformElectricField{-2.1, -2.6, 6.1, 2.6, kPi / 2, 1.0});

@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -64,7 +66,32 @@ bool QtPrompts::chooseFont(QFont& font, const QString& title) {
 
 int QtPrompts::exec(QDialog& dialog) { return dialog.exec(); }
 
-bool QtDesktopShell::openUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+namespace {
+// xdg-open reports success as soon as it has started, also when no program then
+// takes the address, and the user sees nothing. Asking xdg-mime for the default
+// handler first tells a desktop without a browser or mail program from one with.
+// Where that cannot be asked (no xdg-mime, or $BROWSER chosen by hand) Qt decides.
+bool DesktopHasHandler(const QUrl& url) {
+    const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+    if (xdgMime.isEmpty() || qEnvironmentVariableIsSet("BROWSER")) return true;
+    const QString type = url.isLocalFile() ? QMimeDatabase().mimeTypeForFile(url.toLocalFile()).name()
+                                           : "x-scheme-handler/" + url.scheme();
+    QProcess query;
+    query.start(xdgMime, {"query", "default", type});
+    if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+}  // namespace
+
+bool QtDesktopShell::openUrl(const QString& url) {
+    const QUrl target(url);
+    // The offscreen and minimal platforms have no desktop to hand anything to.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return false;
+    if (!DesktopHasHandler(target)) return false;
+    return QDesktopServices::openUrl(target);
+}
 
 bool QtDesktopShell::startProgram(const QString& program) { return QProcess::startDetached(program, {}); }
 

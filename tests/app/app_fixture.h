@@ -27,9 +27,10 @@ public:
     QStringList opened;
     QStringList started;
     QStringList installed;  // programs findProgram knows, as full paths under /usr/bin
+    bool opens = true;      // false: a desktop with no browser or mail program
     bool openUrl(const QString& url) override {
         opened << url;
-        return true;
+        return opens;
     }
     bool startProgram(const QString& program) override {
         started << program;

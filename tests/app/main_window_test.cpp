@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QSet>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,11 +63,13 @@ TEST_F(MainWindowTest, StartsWithNoProjectAndTheStartFolderPicture) {
     EXPECT_FALSE(button("SpeedButton2")->isEnabled());
     EXPECT_FALSE(button("SpeedButton3")->isEnabled());
     EXPECT_EQ(statusText("StatusPanel0"), "Coordinate:");
-    // The start folder's ground.bmp is drawn at the top left, black beyond it.
-    EXPECT_EQ(pixel(0, 0), qRgb(10, 200, 30) & 0xFFFFFF);
-    EXPECT_EQ(pixel(63, 31), qRgb(10, 200, 30) & 0xFFFFFF);
-    EXPECT_EQ(pixel(64, 31), 0u);
+    // The start folder's ground.bmp covers the whole drawing surface of the
+    // window, however small the picture.
+    const QWidget* surface = window->centralWidget();
+    for (const QPoint& p : {QPoint(0, 0), QPoint(64, 32), QPoint(surface->width() - 1, surface->height() - 1)})
+        EXPECT_EQ(pixel(p.x(), p.y()), qRgb(10, 200, 30) & 0xFFFFFF) << p.x() << "," << p.y();
     EXPECT_GE(window->surface().image().width(), 1200);
+    EXPECT_EQ(pixel(surface->width() + 5, 5), 0u);
 }
 
 TEST_F(MainWindowTest, MissingGroundPictureIsReportedOnceAndTheProgramGoesOn) {
@@ -94,7 +97,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
         {"N5", "Save project &As ..."}, {"N10", "&Close"},               {"N6", "&Quit"},
         {"N8", "&Experiment set...  "}, {"N31", "&Lay background..."},   {"N32", "Clear &background"},
         {"N35", "&Run experiment"},     {"N46", "&Calculator"},          {"N48", "&Mail to us"},
-        {"N49", "Visit our website"},   {"N51", "&How to use"},          {"N52", "A&bout the software"}};
+        {"N49", "Visit our &website"},  {"N51", "&How to use"},          {"N52", "A&bout the software"}};
     for (const auto& [name, text] : entries) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->text(), text) << name;
@@ -102,6 +105,20 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     QStringList titles;
     for (QAction* m : window->menuBar()->actions()) titles << m->text();
     EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&Run", "&Tools", "&Net", "&Help"}));
+    // Every entry of every menu can be reached from the keyboard by a letter of
+    // its own within its menu.
+    for (QAction* m : window->menuBar()->actions()) {
+        QSet<QChar> letters;
+        for (QAction* a : m->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            const QString t = a->text();
+            const qsizetype amp = t.indexOf('&');
+            ASSERT_TRUE(amp >= 0 && amp + 1 < t.size()) << t.toStdString();
+            const QChar letter = t.at(amp + 1).toLower();
+            EXPECT_FALSE(letters.contains(letter)) << m->text().toStdString() << ": " << t.toStdString();
+            letters.insert(letter);
+        }
+    }
 
     EXPECT_EQ(action("N2")->shortcut(), QKeySequence(QKeySequence::New));
     EXPECT_EQ(action("N3")->shortcut(), QKeySequence(QKeySequence::Open));

@@ -1,0 +1,134 @@
+#include "app/help_window.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace mb {
+
+namespace {
+const char* const kHelpTitle = "How to use - Motionbench";
+const char* const kAddressTitle = "Motionbench";
+const char* const kAddressText =
+    "The desktop could not open this address.\nCopy it into your mail program or web browser:";
+
+QToolButton* NavigationButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon, const QString& text) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(parent->style()->standardIcon(icon));
+    b->setText(text);
+    b->setToolTip(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return b;
+}
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("HelpWindow");
+    setWindowTitle(kHelpTitle);
+    back_ = NavigationButton(this, "HelpBack", QStyle::SP_ArrowBack, "Back");
+    forward_ = NavigationButton(this, "HelpForward", QStyle::SP_ArrowForward, "Forward");
+    home_ = NavigationButton(this, "HelpHome", QStyle::SP_DirHomeIcon, "Contents");
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("HelpBrowser");
+    // Links are followed here: those within the guide in this window, the others
+    // handed to the desktop. Left to itself the browser would try to show a web
+    // page as a local file and go blank.
+    browser_->setOpenLinks(false);
+    browser_->setOpenExternalLinks(false);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(back_);
+    bar->addWidget(forward_);
+    bar->addWidget(home_);
+    bar->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(browser_, 1);
+
+    connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    connect(home_, &QToolButton::clicked, this, [this] { followLink(homeUrl_); });
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+    connect(browser_, &QTextBrowser::historyChanged, this, &HelpWindow::updateButtons);
+    resize(820, 700);
+    updateButtons();
+}
+
+void HelpWindow::showGuide(const QString& path) {
+    const QFileInfo page(path);
+    if (page.isFile()) {
+        homeUrl_ = QUrl::fromLocalFile(page.absoluteFilePath());
+        browser_->setSource(homeUrl_);
+    } else {
+        homeUrl_ = QUrl();
+        browser_->setHtml(QStringLiteral("<h2>The user guide is missing</h2><p>It should be at <code>%1</code>. "
+                                         "Reinstalling Motionbench puts it back.</p>")
+                              .arg(path.toHtmlEscaped()));
+    }
+    updateButtons();
+    show();
+    raise();
+    activateWindow();
+}
+
+QUrl HelpWindow::source() const { return browser_->source(); }
+
+void HelpWindow::followLink(const QUrl& link) {
+    if (link.isEmpty()) return;
+    const QUrl target = browser_->source().resolved(link);
+    if (target.isLocalFile())
+        browser_->setSource(target);
+    else
+        emit externalLinkRequested(target);
+}
+
+void HelpWindow::updateButtons() {
+    back_->setEnabled(browser_->isBackwardAvailable());
+    forward_->setEnabled(browser_->isForwardAvailable());
+    home_->setEnabled(homeUrl_.isValid());
+}
+
+AddressDialog::AddressDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("AddressBox");
+    setWindowTitle(kAddressTitle);
+    auto* label = new QLabel(kAddressText, this);
+    edit_ = new QLineEdit(this);
+    edit_->setObjectName("AddressEdit");
+    edit_->setReadOnly(true);
+    edit_->setMinimumWidth(320);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
+    copy->setObjectName("CopyButton");
+    QPushButton* close = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    close->setObjectName("CloseButton");
+    connect(copy, &QPushButton::clicked, this, [this] {
+        if (QClipboard* c = QGuiApplication::clipboard()) c->setText(edit_->text());
+        edit_->selectAll();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(edit_);
+    layout->addWidget(buttons);
+}
+
+void AddressDialog::setAddress(const QString& address) {
+    const QUrl url(address);
+    edit_->setText(url.scheme() == QLatin1String("mailto") ? url.path() : address);
+    edit_->selectAll();
+    edit_->setFocus();
+}
+
+QString AddressDialog::address() const { return edit_->text(); }
+
+}  // namespace mb
