@@ -73,78 +73,84 @@ RecordDialog::RecordDialog(const RecordForm& form, Prompts& prompts, QWidget* pa
     // Ball lists inside a group come first (the linked balls), a lone one after
     // the numbers (the hung ball).
     combos_.assign(form.ballPicks.size(), nullptr);
-    auto addPick = [&](std::size_t i) {
-        const BallPick& p = form.ballPicks[i];
-        QGridLayout* grid = gridFor(p.group, top);
-        const int row = grid->rowCount();
-        auto* combo = new QComboBox(this);
-        combo->setObjectName(QString::fromLatin1(p.combo));
-        combo->setMinimumContentsLength(12);
-        grid->addWidget(f.label(p.label), row, 0);
-        grid->addWidget(combo, row, 1, 1, 2);
-        combos_[i] = combo;
-    };
     for (std::size_t i = 0; i < form.ballPicks.size(); ++i)
-        if (form.ballPicks[i].group) addPick(i);
+        if (form.ballPicks[i].group) addBallPick(i, top);
     for (const NumberRow& n : form.numbers) {
         QGridLayout* grid = gridFor(n.group, top);
         edits_.push_back(f.editRow(grid, grid->rowCount(), n.label, n.edit, n.unit));
     }
     for (std::size_t i = 0; i < form.ballPicks.size(); ++i)
-        if (!form.ballPicks[i].group) addPick(i);
+        if (!form.ballPicks[i].group) addBallPick(i, top);
+    if (form.ballLabelCaption) addBallNames(top);
+    for (const Choice& c : form.choices) addChoice(c, top);
+    addButtons(top);
+}
 
-    if (form.ballLabelCaption) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(f.label(form.ballLabelCaption));
-        for (const BallNameLabel& b : form.ballNames) {
-            auto* l = new QLabel(this);
-            l->setObjectName(QString::fromLatin1(b.label));
-            l->setFrameShape(QFrame::StyledPanel);
-            l->setMinimumWidth(90);
-            row->addWidget(l);
-            ballLabels_.push_back(l);
-        }
-        row->addStretch();
-        top->addLayout(row);
+void RecordDialog::addBallPick(std::size_t i, QVBoxLayout* top) {
+    const BallPick& p = form_.ballPicks[i];
+    QGridLayout* grid = gridFor(p.group, top);
+    const int row = grid->rowCount();
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QString::fromLatin1(p.combo));
+    combo->setMinimumContentsLength(12);
+    grid->addWidget(form().label(p.label), row, 0);
+    grid->addWidget(combo, row, 1, 1, 2);
+    combos_[i] = combo;
+}
+
+void RecordDialog::addBallNames(QVBoxLayout* top) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(form().label(form_.ballLabelCaption));
+    for (const BallNameLabel& b : form_.ballNames) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(b.label));
+        l->setFrameShape(QFrame::StyledPanel);
+        l->setMinimumWidth(90);
+        row->addWidget(l);
+        ballLabels_.push_back(l);
     }
+    row->addStretch();
+    top->addLayout(row);
+}
 
-    for (const Choice& c : form.choices) {
-        auto* column = new QVBoxLayout(groupFor(c.group, top));
-        std::vector<QRadioButton*> radios;
-        for (const ChoiceButton& b : c.buttons) {
-            QRadioButton* r = f.radio(b.radio);
-            radios.push_back(r);
-            if (!b.note) {
-                column->addWidget(r);
-                continue;
-            }
-            // The exponent of the law, written small and raised after it.
-            auto* line = new QHBoxLayout;
-            line->setSpacing(0);
-            QLabel* note = f.label(b.note);
-            QFont small = note->font();
-            small.setPointSizeF(small.pointSizeF() * 0.7);
-            note->setFont(small);
-            line->addWidget(r);
-            line->addWidget(note, 0, Qt::AlignTop);
-            line->addStretch();
-            column->addLayout(line);
+void RecordDialog::addChoice(const Choice& c, QVBoxLayout* top) {
+    auto* column = new QVBoxLayout(groupFor(c.group, top));
+    std::vector<QRadioButton*> radios;
+    for (const ChoiceButton& b : c.buttons) {
+        QRadioButton* r = form().radio(b.radio);
+        radios.push_back(r);
+        if (!b.note) {
+            column->addWidget(r);
+            continue;
         }
-        if (!radios.empty()) radios.front()->setChecked(true);
-        radios_.push_back(std::move(radios));
+        // The exponent of the law, written small and raised after it.
+        auto* line = new QHBoxLayout;
+        line->setSpacing(0);
+        QLabel* note = form().label(b.note);
+        QFont small = note->font();
+        small.setPointSizeF(small.pointSizeF() * 0.7);
+        note->setFont(small);
+        line->addWidget(r);
+        line->addWidget(note, 0, Qt::AlignTop);
+        line->addStretch();
+        column->addLayout(line);
     }
+    if (!radios.empty()) radios.front()->setChecked(true);
+    radios_.push_back(std::move(radios));
+}
 
+void RecordDialog::addButtons(QVBoxLayout* top) {
     QPushButton* buttons[3];
-    for (int i = 0; i < 3; ++i) buttons[i] = f.button(("BitBtn" + std::to_string(i + 1)).c_str());
+    for (int i = 0; i < 3; ++i) buttons[i] = form().button(("BitBtn" + std::to_string(i + 1)).c_str());
     auto named = [&](const char* name) {
         for (QPushButton* b : buttons)
             if (b->objectName() == QLatin1String(name)) return b;
         return static_cast<QPushButton*>(nullptr);
     };
-    top->addLayout(f.buttonRow({buttons[0], buttons[1], buttons[2]}));
+    top->addLayout(form().buttonRow({buttons[0], buttons[1], buttons[2]}));
     for (QPushButton* b : buttons) b->setDefault(false);
-    named(form.okButton)->setDefault(true);
-    connectButtons(named(form.okButton), named(form.cancelButton), named(form.deleteButton));
+    named(form_.okButton)->setDefault(true);
+    connectButtons(named(form_.okButton), named(form_.cancelButton), named(form_.deleteButton));
 }
 
 QGroupBox* RecordDialog::groupFor(const char* name, QVBoxLayout* top) {

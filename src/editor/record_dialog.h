@@ -164,6 +164,10 @@ protected:
     QLineEdit* numberEdit(const char* name) const;
 
 private:
+    void addBallPick(std::size_t i, QVBoxLayout* top);
+    void addBallNames(QVBoxLayout* top);
+    void addChoice(const Choice& choice, QVBoxLayout* top);
+    void addButtons(QVBoxLayout* top);
     QGroupBox* groupFor(const char* name, QVBoxLayout* top);
     QGridLayout* gridFor(const char* group, QVBoxLayout* top);
     bool readNumbers(RecordValues& values);
