@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <numbers>
