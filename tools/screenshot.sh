@@ -51,3 +51,13 @@ shoot help/images/origin.png 60 origin
 shoot help/images/scale.png 60 scale
 shoot help/images/settings.png 60 settings "$EXAMPLES/projectile.kmx"
 shoot help/images/running.png 60 run "$EXAMPLES/cyclotron.kmx" 2500
+# The property dialogs of the examples' elements (kind codes) and Parameter adjust.
+shoot help/images/dialog_magnetic.png 60 dialog "$EXAMPLES/cyclotron.kmx" 5
+shoot help/images/dialog_mass.png 60 dialog "$EXAMPLES/orbit.kmx" 6
+shoot help/images/dialog_damping.png 60 dialog "$EXAMPLES/damping.kmx" 7
+shoot help/images/dialog_hanging_spring.png 60 dialog "$EXAMPLES/spring_oscillator.kmx" 12
+shoot help/images/dialog_link_spring.png 60 dialog "$EXAMPLES/link_spring.kmx" 13
+shoot help/images/dialog_hanging_cord.png 60 dialog "$EXAMPLES/cord_pendulum.kmx" 16
+shoot help/images/dialog_straight_track.png 60 dialog "$EXAMPLES/box_bounce.kmx" 14
+shoot help/images/dialog_circular_track.png 60 dialog "$EXAMPLES/circular_track.kmx" 15
+shoot help/images/adjust.png 60 adjust "$EXAMPLES/box_bounce.kmx" 12

@@ -11,8 +11,11 @@
 //   motionbench_screenshot scale
 //   motionbench_screenshot run FILE.kmx [milliseconds]
 //   motionbench_screenshot settings FILE.kmx
+//   motionbench_screenshot dialog FILE.kmx KIND   (the dialog of the first element of kind code KIND)
+//   motionbench_screenshot adjust FILE.kmx ROW    (Parameter adjust with kind ROW and its first element chosen)
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +23,9 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "editor/element_dialogs.h"
+#include "editor/element_property_dialogs.h"
+#include "editor/parameter_adjust_dialog.h"
 #include "ui/qt_prompts.h"
 
 namespace {
@@ -69,18 +75,22 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         std::fprintf(stderr,
                      "usage: motionbench_screenshot [--shot OUT.png PERCENT] start|origin|scale|run FILE [ms]|"
-                     "settings FILE\n");
+                     "settings FILE|dialog FILE KIND|adjust FILE ROW\n");
         return 2;
     }
     const QString mode = args[0];
     const QString file = args.size() > 1 ? args[1] : QString();
     const int runMs = args.size() > 2 ? args[2].toInt() : 2500;
+    const int number = args.size() > 2 ? args[2].toInt() : 0;
 
     DriverPrompts prompts(file);
     mb::MainWindow::Options options;
     options.prompts = &prompts;
     mb::MainWindow window(options);
     prompts.setParent(&window);
+    mb::ElementDialogs dialogs;
+    mb::AddFieldConnectorTrackDialogs(dialogs, prompts, &window);
+    mb::ParameterAdjustDialog adjust(dialogs, prompts, &window);
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
 
@@ -106,6 +116,18 @@ int main(int argc, char** argv) {
             Trigger(window, "N3");
             QTimer::singleShot(600, Ready);
             Trigger(window, "N8");  // shows the dialog modally
+        } else if (mode == "dialog") {
+            Trigger(window, "N3");
+            QTimer::singleShot(600, Ready);
+            dialogs.open(static_cast<mb::ElementKind>(number), window.scene(), 0, false);  // modal
+        } else if (mode == "adjust") {
+            Trigger(window, "N3");
+            QTimer::singleShot(300, &adjust, [&] {
+                adjust.findChild<QListWidget*>("ListBox1")->setCurrentRow(number);
+                adjust.findChild<QListWidget*>("ListBox2")->setCurrentRow(0);
+            });
+            QTimer::singleShot(600, Ready);
+            adjust.run(window.scene());  // modal
         } else {
             std::fprintf(stderr, "motionbench_screenshot: unknown mode %s\n", qPrintable(mode));
             QApplication::exit(2);

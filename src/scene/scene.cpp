@@ -109,7 +109,7 @@ StraightTrack MakeStraightTrack(double xs, double ys, double xe, double ye) {
     StraightTrack t{};
     t.A = 1.0;
     t.B = -dx / dy;
-    t.C = ((ys - ye) / dx * xs - ys) * t.B;
+    t.C = (dy / dx * xs - ys) * t.B;
     t.norm = std::sqrt(t.A * t.A + t.B * t.B);
     t.theta = std::atan(-t.A / t.B);
     t.xs = xs;

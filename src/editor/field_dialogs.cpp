@@ -1,0 +1,164 @@
+// The five field dialogs: the point charge and the gravitation mass at a point,
+// and the three rectangular fields (uniform electric, uniform magnetic, damping).
+#include <QLineEdit>
+#include <utility>
+
+#include "editor/element_dialogs.h"
+#include "editor/element_property_dialogs.h"
+#include "editor/record_dialog.h"
+#include "ui/number_text.h"
+#include "ui/prompts.h"
+
+namespace mb {
+
+namespace {
+
+// ---- point charge and gravitation mass ------------------------------------------
+
+// Both are a place and one quantity. Record: x, y, the quantity.
+constexpr auto kPointTexts = std::to_array<FormText>({
+    {"Label2", "X:"}, {"Label5", "m"}, {"Label3", "Y:"}, {"Label6", "m"},
+    {"BitBtn1", "&Delete"}, {"BitBtn2", "&Ok"}, {"BitBtn3", "&Cancel"},
+});
+template <const char* XSuffix>
+constexpr auto kPointRows = Join(PlaceRows({"Edit2", "Label2", "Label5", "Edit3", "Label3", "Label6"}, "GroupBox1", 0,
+                                           XSuffix, kNotRealBang),
+                                 std::to_array<NumberRow>({{"Edit4", "Label4", "Label7", nullptr, 2, kNotRealBang}}));
+
+constexpr auto kPointChargeTexts = Join(kPointTexts, std::to_array<FormText>({
+    {"TForm7", "Dot electric field set"}, {"Label1", "name："}, {"GroupBox1", "Place："},
+    {"Label4", "Coulomb :"}, {"Label7", "C"},
+}));
+constexpr Check kPointChargeChecks[] = {{2, Rule::NonZero, -1, "The dot's Coulomb can not be zero.", "Edit4"}};
+constexpr RecordForm kPointChargeForm{
+    "TForm7", ElementKind::PointCharge, kPointChargeTexts, "Label1", kPointRows<kNotRealBang>, {}, {}, nullptr, {},
+    kPointChargeChecks, "BitBtn2", "BitBtn3", "BitBtn1", "Do you want to delete this electric dot?", kWarningCaption};
+
+constexpr auto kGravityMassTexts = Join(kPointTexts, std::to_array<FormText>({
+    {"TForm9", "Universal gravitation mass set"}, {"Label1", "name:"}, {"GroupBox1", "Place:"},
+    {"Label4", "mass M:"}, {"Label7", "kg"},
+}));
+constexpr Check kGravityMassChecks[] = {{2, Rule::Positive, -1, "The mass of it must be biger than zero.", "Edit4"}};
+constexpr RecordForm kGravityMassForm{
+    "TForm9", ElementKind::GravityMass, kGravityMassTexts, "Label1", kPointRows<kNotRealShortBang>, {}, {}, nullptr,
+    {}, kGravityMassChecks, "BitBtn2", "BitBtn3", "BitBtn1", "Do you want to delete this mass dot?", kWarningCaption};
+
+// The place of a gravitation mass is read as it is typed: a text that is not a
+// number is reported at once, the way the program reports any failed conversion.
+class GravityMassDialog : public RecordDialog {
+public:
+    GravityMassDialog(Prompts& prompts, QWidget* parent) : RecordDialog(kGravityMassForm, prompts, parent) {
+        for (const char* name : {"Edit2", "Edit3"}) {
+            QLineEdit* edit = numberEdit(name);
+            connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+                if (!ParseReal(text))
+                    this->prompts().message("'" + text + "' is not a valid floating point value", "Motionbench",
+                                            Prompts::Ok);
+            });
+        }
+    }
+};
+
+// ---- the rectangles -------------------------------------------------------------
+
+// Every rectangle record starts with left, bottom, right, top; the form shows
+// top, bottom, left, right.
+template <const char* Suffix>
+constexpr std::array<NumberRow, 4> kRectangleRows = {{
+    {"Edit2", "Label2", "Label8", "GroupBox1", 3, Suffix},
+    {"Edit3", "Label3", "Label9", "GroupBox1", 1, Suffix},
+    {"Edit4", "Label4", "Label10", "GroupBox1", 0, Suffix},
+    {"Edit5", "Label5", "Label11", "GroupBox1", 2, Suffix},
+}};
+constexpr auto kRectangleTexts = std::to_array<FormText>({
+    {"Label1", "name:"}, {"Label2", "Top:"}, {"Label3", "Bottom:"}, {"Label4", "Left:"}, {"Label5", "Right:"},
+    {"Label8", "m"}, {"Label9", "m"}, {"Label10", "m"}, {"Label11", "m"},
+    {"BitBtn1", "&Ok"}, {"BitBtn2", "&Cancel"}, {"BitBtn3", "&Delete"},
+});
+
+// A rectangle typed with its sides the wrong way round is kept in order.
+class RectangleFieldDialog : public RecordDialog {
+public:
+    using RecordDialog::RecordDialog;
+
+protected:
+    void derive(RecordValues& v, const Scene&) override {
+        if (v[0] > v[2]) std::swap(v[0], v[2]);
+        if (v[1] > v[3]) std::swap(v[1], v[3]);
+    }
+};
+
+// Uniform electric field. Record: left, bottom, right, top, direction (radians), E.
+constexpr auto kElectricTexts = Join(kRectangleTexts, std::to_array<FormText>({
+    {"TForm11", "Uniformity electric field set"}, {"GroupBox1", "Field set:"},
+    {"GroupBox2", "The intensity of the electric field:"}, {"Label6", "E:"}, {"Label12", "N/C"},
+    {"Label7", "Direction:"}, {"Label13", "degree"},
+}));
+constexpr auto kElectricNumbers = Join(kRectangleRows<kNotRealBang>, std::to_array<NumberRow>({
+    {"Edit6", "Label6", "Label12", "GroupBox2", 5, kNotRealBang},
+    {"Edit7", "Label7", "Label13", "GroupBox2", 4, kNotRealBang, true},
+}));
+constexpr Check kElectricChecks[] = {
+    {5, Rule::NonZero, -1, "The intensity of the electric field can not be zero.", "Edit6"},
+    {4, Rule::InsideOpenTurn, -1, "The direction must be in (-360,+360).", "Edit7"},
+};
+constexpr RecordForm kElectricForm{
+    "TForm11", ElementKind::ElectricField, kElectricTexts, "Label1", kElectricNumbers, {}, {}, nullptr, {},
+    kElectricChecks, "BitBtn1", "BitBtn2", "BitBtn3",
+    "Do you want to delete this electric field?", kWarningCaption};
+
+// Uniform magnetic field. Record: left, bottom, right, top, direction sign, B.
+constexpr auto kMagneticTexts = Join(kRectangleTexts, std::to_array<FormText>({
+    {"TForm13", "Uniformity magnetic field set"}, {"GroupBox1", "Field set"},
+    {"GroupBox2", "The intensity of the magnetic field:"}, {"Label6", "B:"}, {"Label12", "t"},
+    {"GroupBox3", "Direction:"}, {"RadioButton1", "Out of the screen"}, {"RadioButton2", "In to the screen"},
+}));
+constexpr auto kMagneticNumbers = Join(kRectangleRows<kNotRealBang>, std::to_array<NumberRow>({
+    {"Edit6", "Label6", "Label12", "GroupBox2", 5, kNotRealBang},
+}));
+constexpr ChoiceButton kMagneticSigns[] = {{"RadioButton1", 1.0}, {"RadioButton2", -1.0}};
+// Any stored sign but exactly +1 reads as "into the screen".
+constexpr Choice kMagneticChoices[] = {{"GroupBox3", 4, kMagneticSigns, 0, true, 1}};
+constexpr Check kMagneticChecks[] = {
+    {5, Rule::NonZero, -1, "The intensity of the magnetic field can not be zero.", "Edit6"}};
+constexpr RecordForm kMagneticForm{
+    "TForm13", ElementKind::MagneticField, kMagneticTexts, "Label1", kMagneticNumbers, kMagneticChoices, {},
+    nullptr, {}, kMagneticChecks, "BitBtn1", "BitBtn2", "BitBtn3",
+    "Do you want to delete this magnetic field?", kWarningCaption};
+
+// Damping field. Record: left, bottom, right, top, N, K, law.
+constexpr auto kDampingTexts = Join(kRectangleTexts, std::to_array<FormText>({
+    {"TForm23", "Damp field set"}, {"GroupBox1", "Field set:"},
+    {"GroupBox2", "Parameter:"}, {"Label6", "N:"}, {"Label7", "K:"},
+    {"GroupBox3", "Compute choices"}, {"RadioButton1", "Force= N * Velocity"},
+    {"RadioButton2", "Force= N * Mass * Velocity "}, {"RadioButton3", "Force= N * Cubage * Velocity"},
+    {"Label14", "K"}, {"Label15", "K"}, {"Label16", "K"},
+}));
+constexpr auto kDampingNumbers = Join(kRectangleRows<kNotRealShortBang>, std::to_array<NumberRow>({
+    {"Edit6", "Label6", nullptr, "GroupBox2", 4, kNotRealShortBang},
+    {"Edit7", "Label7", nullptr, "GroupBox2", 5, kNotRealShortBang},
+}));
+constexpr ChoiceButton kDampingLaws[] = {
+    {"RadioButton1", 0.0, "Label14"}, {"RadioButton2", 1.0, "Label15"}, {"RadioButton3", 2.0, "Label16"}};
+constexpr Choice kDampingChoices[] = {{"GroupBox3", 6, kDampingLaws, 0, false, -1}};
+// A negative exponent would make the braking force of a ball nearly at rest
+// grow without bound, so it is refused here.
+constexpr Check kDampingChecks[] = {
+    {4, Rule::Positive, -1, "The parameter 'N' must be biger than zero.", "Edit6"},
+    {5, Rule::NotNegative, -1, "The parameter 'K' can not be smaller than zero.", "Edit7"},
+};
+constexpr RecordForm kDampingForm{
+    "TForm23", ElementKind::Damping, kDampingTexts, "Label1", kDampingNumbers, kDampingChoices, {}, nullptr, {},
+    kDampingChecks, "BitBtn1", "BitBtn2", "BitBtn3",
+    "Do you want to delete this damp field ?", kWarningCaption};
+
+}  // namespace
+
+void AddFieldDialogs(ElementDialogs& dialogs, Prompts& prompts, QWidget* parent) {
+    dialogs.add(new RecordDialog(kPointChargeForm, prompts, parent));
+    dialogs.add(new GravityMassDialog(prompts, parent));
+    for (const RecordForm* form : {&kElectricForm, &kMagneticForm, &kDampingForm})
+        dialogs.add(new RectangleFieldDialog(*form, prompts, parent));
+}
+
+}  // namespace mb

@@ -1,0 +1,135 @@
+#include "editor/parameter_adjust_dialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/element_dialogs.h"
+#include "scene/element_kinds.h"
+#include "ui/dialog_kit.h"
+
+namespace mb {
+
+namespace {
+constexpr FormText kTexts[] = {
+    {"TForm32", "Parameter adjust"},
+    {"Label1", "Please choose the object to adjust:"},
+    {"Label2", "Object type:"},
+    {"Label3", "Correlative object:"},
+    {"BitBtn1", "&Adjust"},
+    {"BitBtn2", "&Cancel"},
+};
+
+// The kind list: its text and the kind it lists. The list shows the ampersand
+// of the gravitation mass as it is.
+struct KindEntry {
+    const char* text;
+    ElementKind kind;
+};
+constexpr KindEntry kKindList[] = {
+    {"Moving object", ElementKind::Ball},
+    {"Dot electric field", ElementKind::PointCharge},
+    {"Uniformity electric field", ElementKind::ElectricField},
+    {"Uniformity magnetic field", ElementKind::MagneticField},
+    {"Universal &gravitation mass", ElementKind::GravityMass},
+    {"Damp field", ElementKind::Damping},
+    {"Pensile cord", ElementKind::HangingCord},
+    {"Link cord", ElementKind::LinkCord},
+    {"Pensile pole", ElementKind::HangingPole},
+    {"Link pole", ElementKind::LinkPole},
+    {"Pensile spring", ElementKind::HangingSpring},
+    {"Link spring", ElementKind::LinkSpring},
+    {"Rectilineal track", ElementKind::StraightTrack},
+    {"Circular track", ElementKind::CircularTrack},
+};
+constexpr int kKindCount = static_cast<int>(std::size(kKindList));
+}  // namespace
+
+ElementKind ParameterAdjustDialog::kindAt(int row) {
+    return row >= 0 && row < kKindCount ? kKindList[row].kind : ElementKind::None;
+}
+
+ParameterAdjustDialog::ParameterAdjustDialog(const ElementDialogs& dialogs, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), prompts_(prompts) {
+    const FormBuilder f(this, kTexts);
+    setObjectName("TForm32");
+    setWindowTitle(f.text("TForm32"));
+    setModal(true);
+
+    kinds_ = new QListWidget(this);
+    kinds_->setObjectName("ListBox1");
+    for (const KindEntry& k : kKindList) kinds_->addItem(QString::fromLatin1(k.text));
+    elements_ = new QListWidget(this);
+    elements_->setObjectName("ListBox2");
+    choice_ = new QLabel(this);
+    choice_->setObjectName("Label4");
+    adjust_ = f.button("BitBtn1");
+    QPushButton* cancel = f.button("BitBtn2");
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(f.label("Label2"), 0, 0);
+    lists->addWidget(f.label("Label3"), 0, 1);
+    lists->addWidget(kinds_, 1, 0);
+    lists->addWidget(elements_, 1, 1);
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(f.label("Label1"));
+    top->addLayout(lists);
+    top->addWidget(choice_);
+    top->addLayout(f.buttonRow({adjust_, cancel}));
+
+    connect(kinds_, &QListWidget::currentRowChanged, this, &ParameterAdjustDialog::kindChosen);
+    connect(elements_, &QListWidget::currentRowChanged, this, &ParameterAdjustDialog::elementChosen);
+    connect(elements_, &QListWidget::itemDoubleClicked, this, [this] {
+        elementChosen();
+        if (adjust_->isEnabled()) adjust();
+    });
+    connect(adjust_, &QPushButton::clicked, this, &ParameterAdjustDialog::adjust);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ParameterAdjustDialog::run(Scene& scene) {
+    scene_ = &scene;
+    activate();
+    prompts_.exec(*this);
+    scene_ = nullptr;
+}
+
+void ParameterAdjustDialog::activate() {
+    choice_->clear();
+    const QSignalBlocker quiet(kinds_);
+    kinds_->setCurrentRow(0);
+    kindChosen();
+}
+
+void ParameterAdjustDialog::kindChosen() {
+    // The position of a name in the element list is the element's index in its table.
+    elements_->clear();
+    const ElementKind kind = kindAt(kinds_->currentRow());
+    if (scene_ && HasTable(kind)) {
+        const int n = ElementCount(*scene_, kind);
+        for (int i = 0; i < n; ++i) elements_->addItem(QString::fromStdString(ElementName(*scene_, kind, i)));
+    }
+    adjust_->setEnabled(false);
+}
+
+void ParameterAdjustDialog::elementChosen() {
+    QListWidgetItem* item = elements_->currentItem();
+    QListWidgetItem* kind = kinds_->currentItem();
+    if (!item || !kind) {
+        adjust_->setEnabled(false);
+        return;
+    }
+    choice_->setText("Choose:" + item->text() + " from " + kind->text());
+    adjust_->setEnabled(true);
+}
+
+void ParameterAdjustDialog::adjust() {
+    const int index = elements_->currentRow();
+    if (!scene_ || index < 0) return;
+    dialogs_.open(kindAt(kinds_->currentRow()), *scene_, index, false);
+    activate();
+}
+
+}  // namespace mb
