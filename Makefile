@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
 
 PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev
+           xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test sanitize bench fuzz examples screenshot format clean

@@ -51,3 +51,6 @@ shoot help/images/origin.png 60 origin
 shoot help/images/scale.png 60 scale
 shoot help/images/settings.png 60 settings "$EXAMPLES/projectile.kmx"
 shoot help/images/running.png 60 run "$EXAMPLES/cyclotron.kmx" 2500
+shoot help/images/place.png 60 place
+shoot help/images/band.png 60 band "$EXAMPLES/projectile.kmx"
+shoot help/images/fall.png 60 fall 1500

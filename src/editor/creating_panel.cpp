@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -117,11 +119,19 @@ void CreatingPanel::SyncCreatingPanel(int mode) {
 
 void CreatingPanel::showByCommand(const QRect& mainFrame) {
     shownWanted_ = true;
-    if (!placed_) {
-        move(mainFrame.left() + mainFrame.width() - 112, mainFrame.top() + 76);
-        placed_ = true;
-    }
     show();
+    if (placed_) return;
+    placed_ = true;
+    QPoint at(mainFrame.left() + mainFrame.width() - 112, mainFrame.top() + 76);
+    // Over a maximised main window that corner hangs off the screen's edge: keep
+    // the whole palette, with its frame, on the screen.
+    if (const QScreen* s = screen()) {
+        const QRect room = s->availableGeometry();
+        const QSize frame = frameGeometry().size();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+    }
+    move(at);
 }
 
 void CreatingPanel::hideByCommand() {

@@ -60,6 +60,12 @@ MouseEditor::MouseEditor(EditorHost& host, const ElementDialogs& dialogs, QObjec
     : QObject(parent), host_(host), dialogs_(dialogs) {}
 
 void MouseEditor::chooseTool(int mode, const QString* prompt) {
+    // A half-done placement stays half done, but its band is drawn for the old
+    // tool: take it away rather than let the new tool's band XOR over it.
+    if (state_.FeedbackShown) {
+        state_.FeedbackShown = false;
+        host_.redrawScene();
+    }
     state_.CreationMode = mode;
     state_.SelectedKind = ElementKind::None;
     if (prompt) host_.setPromptText(*prompt);
@@ -207,8 +213,13 @@ void MouseEditor::complete(ElementKind kind, int index) {
     host_.setPromptText(QString());
     state_.CreationMode = 0;
     host_.syncCreatingPanel(0);
-    if (dialogs_.open(kind, scene(), index, true) == DialogOutcome::Deleted)
+    if (kind != ElementKind::Remark && !dialogs_.has(kind)) {
+        // No dialog can complete this kind: leave no half-made record (a circular
+        // track's radius alone would make it count as placed).
+        ClearElement(scene(), kind, index);
+    } else if (dialogs_.open(kind, scene(), index, true) == DialogOutcome::Deleted) {
         state_.SelectedKind = ElementKind::None;
+    }
     state_.MouseIsDown = false;
     host_.redrawScene();
 }
