@@ -47,6 +47,41 @@ QString Singular(const char* label) {
     return s;
 }
 
+// Puts an element's reference point at world point w: the place of a ball, point
+// charge or mass, a circle's centre, a hung connector's anchor, a straight
+// track's start (its end keeps its offset and the line form follows), a region's
+// (x1, y1) corner with its size kept. Links follow their balls and stay.
+template <class R>
+void MoveReference(R& r, WorldPoint w) {
+    if constexpr (std::is_same_v<R, Ball>) {
+        r.x0 = w.x;
+        r.y0 = w.y;
+    } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
+        r.x = w.x;
+        r.y = w.y;
+    } else if constexpr (std::is_same_v<R, CircularTrack>) {
+        r.cx = w.x;
+        r.cy = w.y;
+    } else if constexpr (std::is_same_v<R, HangingConnector>) {
+        r.anchorX = w.x;
+        r.anchorY = w.y;
+    } else if constexpr (std::is_same_v<R, StraightTrack>) {
+        const double dx = r.xe - r.xs, dy = r.ye - r.ys;
+        StraightTrack moved = MakeStraightTrack(w.x, w.y, w.x + dx, w.y + dy);
+        moved.spare1 = r.spare1;
+        moved.spare2 = r.spare2;
+        r = moved;
+    } else if constexpr (std::is_same_v<R, LinkConnector>) {
+        // nothing of their own to move
+    } else {
+        const double width = r.x2 - r.x1, height = r.y2 - r.y1;
+        r.x1 = w.x;
+        r.y1 = w.y;
+        r.x2 = w.x + width;
+        r.y2 = w.y + height;
+    }
+}
+
 }  // namespace
 
 QString NoRoomText(ElementKind kind) {
@@ -228,17 +263,8 @@ void MouseEditor::placeAtPoint(ElementKind kind, QPoint at) {
     const int slot = freeSlot(kind);
     if (slot < 0) return;
     const WorldPoint w = worldOf(at);
-    VisitTable(scene(), kind, [&](auto& table) {
-        auto& r = table[slot];
-        using R = std::decay_t<decltype(r)>;
-        if constexpr (std::is_same_v<R, Ball>) {
-            r.x0 = w.x;
-            r.y0 = w.y;
-        } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
-            r.x = w.x;
-            r.y = w.y;
-        }
-    });
+    // Only the place is written; the element's dialog completes the rest.
+    VisitTable(scene(), kind, [&](auto& table) { MoveReference(table[slot], w); });
     complete(kind, slot);
 }
 
@@ -268,13 +294,16 @@ void MouseEditor::beginSecondClick(QPoint at, const QString& prompt) {
     if (!prompt.isEmpty()) host_.setPromptText(prompt);
 }
 
+bool MouseEditor::takeFirstPoint(QPoint at, const QString& prompt) {
+    if (state_.SecondClickPending) return false;
+    state_.FirstPoint = worldOf(at);
+    beginSecondClick(at, prompt);
+    return true;
+}
+
 void MouseEditor::placeRectangle(ElementKind kind, QPoint at) {
     if (freeSlot(kind) < 0) return;
-    if (!state_.SecondClickPending) {
-        state_.FirstPoint = worldOf(at);
-        beginSecondClick(at, QString());
-        return;
-    }
+    if (takeFirstPoint(at, QString())) return;
     state_.SecondPoint = worldOf(at);
     const double x1 = std::min(state_.FirstPoint.x, state_.SecondPoint.x);
     const double x2 = std::max(state_.FirstPoint.x, state_.SecondPoint.x);
@@ -357,11 +386,7 @@ void MouseEditor::placeLink(ElementKind kind, QPoint at) {
 void MouseEditor::placeStraightTrack(QPoint at) {
     const ElementKind kind = ElementKind::StraightTrack;
     if (freeSlot(kind) < 0) return;
-    if (!state_.SecondClickPending) {
-        state_.FirstPoint = worldOf(at);
-        beginSecondClick(at, SecondPrompt(14));
-        return;
-    }
+    if (takeFirstPoint(at, SecondPrompt(14))) return;
     state_.SecondPoint = worldOf(at);
     state_.SecondClickPending = false;
     WorldPoint s = state_.FirstPoint, e = state_.SecondPoint;
@@ -385,11 +410,7 @@ void MouseEditor::placeStraightTrack(QPoint at) {
 void MouseEditor::placeCircularTrack(QPoint at) {
     const ElementKind kind = ElementKind::CircularTrack;
     if (freeSlot(kind) < 0) return;
-    if (!state_.SecondClickPending) {
-        state_.FirstPoint = worldOf(at);
-        beginSecondClick(at, QString());
-        return;
-    }
+    if (takeFirstPoint(at, QString())) return;
     state_.SecondPoint = worldOf(at);
     state_.SecondClickPending = false;
     const WorldPoint c = state_.FirstPoint, p = state_.SecondPoint;
@@ -479,37 +500,7 @@ void MouseEditor::drop(QPoint at) {
         s.remarks[static_cast<std::size_t>(e.index)].x = target.x();
         s.remarks[static_cast<std::size_t>(e.index)].y = target.y();
     } else {
-        VisitTable(s, e.kind, [&](auto& table) {
-            auto& r = table[e.index];
-            using R = std::decay_t<decltype(r)>;
-            if constexpr (std::is_same_v<R, Ball>) {
-                r.x0 = w.x;
-                r.y0 = w.y;
-            } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
-                r.x = w.x;
-                r.y = w.y;
-            } else if constexpr (std::is_same_v<R, CircularTrack>) {
-                r.cx = w.x;
-                r.cy = w.y;
-            } else if constexpr (std::is_same_v<R, HangingConnector>) {
-                r.anchorX = w.x;
-                r.anchorY = w.y;
-            } else if constexpr (std::is_same_v<R, StraightTrack>) {
-                const double dx = r.xe - r.xs, dy = r.ye - r.ys;
-                StraightTrack moved = MakeStraightTrack(w.x, w.y, w.x + dx, w.y + dy);
-                moved.spare1 = r.spare1;
-                moved.spare2 = r.spare2;
-                r = moved;
-            } else if constexpr (std::is_same_v<R, LinkConnector>) {
-                // links follow their balls
-            } else {
-                const double width = r.x2 - r.x1, height = r.y2 - r.y1;
-                r.x1 = w.x;
-                r.y1 = w.y;
-                r.x2 = w.x + width;
-                r.y2 = w.y + height;
-            }
-        });
+        VisitTable(s, e.kind, [&](auto& table) { MoveReference(table[e.index], w); });
     }
     state_.FeedbackShown = false;
     host_.redrawScene();

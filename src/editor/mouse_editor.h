@@ -105,6 +105,8 @@ private:
     void placeStraightTrack(QPoint at);
     void placeCircularTrack(QPoint at);
     void beginSecondClick(QPoint at, const QString& prompt);
+    // The first click of a placement by two points: true when this press was it.
+    bool takeFirstPoint(QPoint at, const QString& prompt);
     void complete(ElementKind kind, int index);
     void clearPoints();
     void drawRubberBand(QPoint to);

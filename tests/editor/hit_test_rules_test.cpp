@@ -34,6 +34,17 @@ int Ball(Scene& s, double x, double y, double R) {
     return AddBall(s, b);
 }
 
+// A remark whose box the redraw measured as 40 x 20 pixels at (100, 100).
+ElementRef Note(Scene& s) {
+    Remark& r = s.remarks[0];
+    r.text = "note";
+    r.x = 100;
+    r.y = 100;
+    r.width = 40;
+    r.height = 20;
+    return ElementRef{ElementKind::Remark, 0};
+}
+
 TEST(HitRules, EachRuleHitsAtItsLastInsidePixelAndMissesOneFurther) {
     const HitCase cases[] = {
         // Ball of 5 pixels at (300, 200): r + 1 = 6 pixels.
@@ -74,24 +85,8 @@ TEST(HitRules, EachRuleHitsAtItsLastInsidePixelAndMissesOneFurther) {
              s.circularTracks[0] = {50, 50, 0, 3.14159, 20, 0, 0};
              return ElementRef{ElementKind::CircularTrack, 0};
          }, {300, 160}, {300, 240}},
-        {"remark, strictly inside", [](Scene& s) {
-             Remark& r = s.remarks[0];
-             r.text = "note";
-             r.x = 100;
-             r.y = 100;
-             r.width = 40;
-             r.height = 20;
-             return ElementRef{ElementKind::Remark, 0};
-         }, {101, 101}, {100, 101}},
-        {"remark, far border", [](Scene& s) {
-             Remark& r = s.remarks[0];
-             r.text = "note";
-             r.x = 100;
-             r.y = 100;
-             r.width = 40;
-             r.height = 20;
-             return ElementRef{ElementKind::Remark, 0};
-         }, {139, 119}, {139, 120}},
+        {"remark, strictly inside", Note, {101, 101}, {100, 101}},
+        {"remark, far border", Note, {139, 119}, {139, 120}},
         // Field over pixels 200..240 x 280..300, strictly inside.
         {"uniform electric field", [](Scene& s) {
              s.electricFields[0] = {0, 0, 20, 10, 0, 1};
