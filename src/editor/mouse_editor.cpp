@@ -220,25 +220,17 @@ int MouseEditor::freeSlot(ElementKind kind) {
 }
 
 void MouseEditor::place(QPoint at) {
-    switch (state_.CreationMode) {
-        case 1: placeAtPoint(ElementKind::Ball, at); break;
-        case 2: placeAtPoint(ElementKind::PointCharge, at); break;
-        case 6: placeAtPoint(ElementKind::GravityMass, at); break;
-        case 62: placeRemark(at); break;
-        case 60: pickDataBall(at); break;
-        case 3: placeRectangle(ElementKind::ElectricField, at); break;
-        case 5: placeRectangle(ElementKind::MagneticField, at); break;
-        case 7: placeRectangle(ElementKind::Damping, at); break;
-        case 12: placeHanging(ElementKind::HangingSpring, at); break;
-        case 16: placeHanging(ElementKind::HangingCord, at); break;
-        case 18: placeHanging(ElementKind::HangingPole, at); break;
-        case 13: placeLink(ElementKind::LinkSpring, at); break;
-        case 17: placeLink(ElementKind::LinkCord, at); break;
-        case 19: placeLink(ElementKind::LinkPole, at); break;
-        case 14: placeStraightTrack(at); break;
-        case 15: placeCircularTrack(at); break;
-        default: break;
-    }
+    const int mode = state_.CreationMode;
+    const auto kind = static_cast<ElementKind>(mode);
+    if (mode == static_cast<int>(ElementKind::DataBallPick)) pickDataBall(at);
+    else if (kind == ElementKind::Remark) placeRemark(at);
+    else if (!HasTable(kind)) return;  // not a creation mode
+    else if (IsRectangleKind(kind)) placeRectangle(kind, at);
+    else if (IsHangingKind(kind)) placeHanging(kind, at);
+    else if (IsLinkKind(kind)) placeLink(kind, at);
+    else if (kind == ElementKind::StraightTrack) placeStraightTrack(at);
+    else if (kind == ElementKind::CircularTrack) placeCircularTrack(at);
+    else placeAtPoint(kind, at);  // ball, point charge, gravity mass
 }
 
 void MouseEditor::complete(ElementKind kind, int index) {

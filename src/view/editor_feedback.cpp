@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "scene/element_kinds.h"
 #include "view/glyphs.h"
 #include "view/scene_surface.h"
 
@@ -87,47 +88,39 @@ void DrawDragOutline(SceneSurface& surface, const Scene& scene, ElementKind kind
         const QPoint lt = pixel(r.x1, r.y2) + shift, rb = pixel(r.x2, r.y1) + shift;
         XorBox(surface, lt.x() - 2, lt.y() - 2, rb.x() + 2, rb.y() + 2, white);
     };
-    switch (kind) {
-        case ElementKind::Ball: XorCircle(surface, at, scene.balls[index].pixelRadius, white); break;
-        case ElementKind::PointCharge:
-        case ElementKind::GravityMass: XorCircle(surface, at, 7, white); break;
-        case ElementKind::ElectricField: box(scene.electricFields[index]); break;
-        case ElementKind::MagneticField: box(scene.magneticFields[index]); break;
-        case ElementKind::Damping: box(scene.dampingFields[index]); break;
-        case ElementKind::HangingSpring:
-        case ElementKind::HangingCord:
-        case ElementKind::HangingPole: {
-            const HangingConnector& c = kind == ElementKind::HangingSpring ? scene.hangingSprings[index]
-                                        : kind == ElementKind::HangingCord ? scene.hangingCords[index]
-                                                                           : scene.hangingPoles[index];
-            const int b = c.ballIndex();
+    if (kind == ElementKind::Remark) {
+        const Remark& r = scene.remarks[static_cast<std::size_t>(index)];
+        XorBox(surface, at.x() - 2, at.y() - 2, at.x() + r.width + 2, at.y() + r.height + 2, white);
+        return;
+    }
+    if (!HasTable(kind)) return;
+    VisitTable(scene, kind, [&](const auto& table) {
+        const auto& r = table[index];
+        using R = std::decay_t<decltype(r)>;
+        if constexpr (std::is_same_v<R, Ball>) {
+            XorCircle(surface, at, r.pixelRadius, white);
+        } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
+            XorCircle(surface, at, 7, white);
+        } else if constexpr (std::is_same_v<R, HangingConnector>) {
+            const int b = r.ballIndex();
             if (b >= 0) XorLine(surface, QPoint(scene.balls[b].screenX, scene.balls[b].screenY), at, white.rgb());
             XorLine(surface, at + QPoint(-4, -4), at + QPoint(5, 5), white.rgb());
             XorLine(surface, at + QPoint(4, -4), at + QPoint(-5, 5), white.rgb());
-            break;
-        }
-        case ElementKind::StraightTrack: {
-            const StraightTrack& t = scene.straightTracks[index];
-            XorLine(surface, at, pixel(t.xe, t.ye) + shift, white.rgb());
-            break;
-        }
-        case ElementKind::CircularTrack: {
-            const CircularTrack& t = scene.circularTracks[index];
+        } else if constexpr (std::is_same_v<R, StraightTrack>) {
+            XorLine(surface, at, pixel(r.xe, r.ye) + shift, white.rgb());
+        } else if constexpr (std::is_same_v<R, CircularTrack>) {
             {
                 XorPainter x(surface, white);
-                DrawTrackArc(x.p, v, t, shift);
+                DrawTrackArc(x.p, v, r, shift);
             }
-            const int r = TruncPixel(t.radius / v.MetresPerPixel);
-            surface.markDirty(QRect(at.x() - r - 3, at.y() - r - 3, 2 * r + 7, 2 * r + 7));
-            break;
+            const int radius = TruncPixel(r.radius / v.MetresPerPixel);
+            surface.markDirty(QRect(at.x() - radius - 3, at.y() - radius - 3, 2 * radius + 7, 2 * radius + 7));
+        } else if constexpr (std::is_same_v<R, LinkConnector>) {
+            // links follow their balls and are never dragged
+        } else {
+            box(r);  // the three kinds of region
         }
-        case ElementKind::Remark: {
-            const Remark& r = scene.remarks[index];
-            XorBox(surface, at.x() - 2, at.y() - 2, at.x() + r.width + 2, at.y() + r.height + 2, white);
-            break;
-        }
-        default: break;  // link connectors are never dragged
-    }
+    });
 }
 
 }  // namespace mb

@@ -235,7 +235,22 @@ TEST_F(MouseEditingTest, DraggingMovesTheReferencePointAndKeepsTheShape) {
     EXPECT_EQ((std::vector{t.A, t.B, t.C, t.norm, t.theta}),
               (std::vector{expected.A, expected.B, expected.C, expected.norm, expected.theta}));
 
-    drag({502, 201}, {552, 151});
+    // While the ball is dragged its white outline follows the pointer; each move
+    // takes the last one away exactly.
+    QTest::mousePress(surfaceWidget(), Qt::LeftButton, {}, {502, 201});
+    const QImage picked = window->surface().image().copy(400, 100, 250, 200);
+    QTest::mouseMove(surfaceWidget(), {532, 171});
+    const QImage outlined = window->surface().image().copy(400, 100, 250, 200);
+    EXPECT_NE(outlined, picked);
+    // Its circle of 4 pixels about (530, 170) crosses that row on both sides.
+    QList<int> white;
+    for (int x = 520; x <= 540; ++x)
+        if ((outlined.pixel(x - 400, 170 - 100) & 0xFFFFFF) == 0xFFFFFF) white << x;
+    EXPECT_EQ(white, (QList<int>{526, 533}));
+    QTest::mouseMove(surfaceWidget(), {552, 151});
+    QTest::mouseMove(surfaceWidget(), {532, 171});
+    EXPECT_EQ(window->surface().image().copy(400, 100, 250, 200), outlined);
+    QTest::mouseRelease(surfaceWidget(), Qt::LeftButton, {}, {552, 151});
     EXPECT_EQ((std::pair{scene().balls[0].x0, scene().balls[0].y0}), (std::pair{175.0, 75.0}));
     EXPECT_EQ((std::pair{scene().balls[0].screenX, scene().balls[0].screenY}), (std::pair{550, 150}));
 
