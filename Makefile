@@ -9,7 +9,8 @@ PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 
 PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev desktop-file-utils
+           xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei clang libclang-rt-14-dev \
+           desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test install sanitize bench fuzz examples screenshot format clean

@@ -61,3 +61,6 @@ shoot help/images/dialog_hanging_cord.png 60 dialog "$EXAMPLES/cord_pendulum.kmx
 shoot help/images/dialog_straight_track.png 60 dialog "$EXAMPLES/box_bounce.kmx" 14
 shoot help/images/dialog_circular_track.png 60 dialog "$EXAMPLES/circular_track.kmx" 15
 shoot help/images/adjust.png 60 adjust "$EXAMPLES/box_bounce.kmx" 12
+shoot help/images/place.png 60 place
+shoot help/images/band.png 60 band "$EXAMPLES/projectile.kmx"
+shoot help/images/fall.png 60 fall 1500

@@ -24,6 +24,11 @@
 #include "app/scale_dialog.h"
 #include "app/scene_widget.h"
 #include "app/tool_icons.h"
+#include "editor/ball_dialog.h"
+#include "editor/creating_panel.h"
+#include "editor/creation_tools.h"
+#include "editor/element_dialogs.h"
+#include "editor/remark_dialog.h"
 #include "engine/engine.h"
 #include "io/project_file.h"
 #include "view/ball_sprite.h"
@@ -110,12 +115,23 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     setCentralWidget(image1_);
     connect(image1_, &SceneWidget::moved, this, &MainWindow::surfaceMoved);
     connect(image1_, &SceneWidget::pressed, this, &MainWindow::surfacePressed);
+    connect(image1_, &SceneWidget::released, this, &MainWindow::surfaceReleased);
     connect(image1_, &SceneWidget::resized, this, [this] { resizeView(); });
 
     form2_ = new SavePromptDialog(this);
     form3_ = new ScaleDialog(*prompts_, this);
     form6_ = new ExperimentSetDialog(*prompts_, this);
     aboutBox_ = new AboutDialog(this);
+    dialogs_ = std::make_unique<ElementDialogs>();
+    form4_ = new BallDialog(*prompts_, this);
+    dialogs_->add(form4_);
+    form27_ = new RemarkDialog(*prompts_, this);
+    dialogs_->add(form27_);
+    editor_ = new MouseEditor(*this, *dialogs_, this);
+    form31_ = new CreatingPanel(this);
+    connect(form31_, &CreatingPanel::toolChosen, this,
+            [this](const CreationTool& tool) { chooseTool(tool.mode, tool.panelPrompt); });
+    connect(form31_, &CreatingPanel::hidden, this, [this] { showPanelAct_->setChecked(false); });
 
     createActions();
     createMenus();
@@ -131,7 +147,6 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     pauseAct_->setEnabled(false);
     resetProject();
     backgroundShown_ = true;
-    projectOpen_ = false;
     resizeView();
 
     // Ticks come for the whole life of the window; they do nothing unless a run goes on.
@@ -197,6 +212,10 @@ void MainWindow::createActions() {
     clearBackgroundAct_ = NamedAction(this, "N32", "Clear &background");
     connect(clearBackgroundAct_, &QAction::triggered, this, &MainWindow::clearBackground);
 
+    showPanelAct_ = NamedAction(this, "N44", "&Show creating panel");
+    showPanelAct_->setCheckable(true);
+    connect(showPanelAct_, &QAction::triggered, this, [this](bool ticked) { showCreatingPanel(ticked); });
+
     runAct_ = NamedAction(this, "N35", "&Run experiment");
     runAct_->setToolTip("Run");
     runAct_->setIcon(MakeToolIcon(ToolIcon::Run));
@@ -242,9 +261,15 @@ void MainWindow::createMenus() {
 
     editMenu_ = NamedMenu(bar, "N7", "&Edit");
     editMenu_->addAction(experimentSetAct_);
-    editMenu_->addSeparator();
+    BuildCreatMenu(editMenu_, [this](const CreationTool& tool) {
+        chooseTool(tool.mode, tool.menuPrompt);
+        form31_->SyncCreatingPanel(tool.mode);
+    });
+    adjustPlace_ = editMenu_->addSeparator();
     editMenu_->addAction(layBackgroundAct_);
     editMenu_->addAction(clearBackgroundAct_);
+    editMenu_->addSeparator();
+    editMenu_->addAction(showPanelAct_);
 
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
@@ -316,7 +341,7 @@ void MainWindow::setRunControls(bool running) {
     // their shortcuts; Run itself, the tools and the net stay.
     for (QMenu* m : {fileMenu_, editMenu_, runMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
-                       layBackgroundAct_, clearBackgroundAct_, howToUseAct_, aboutAct_})
+                       layBackgroundAct_, clearBackgroundAct_, showPanelAct_, howToUseAct_, aboutAct_})
         a->setEnabled(!running);
     stopAct_->setEnabled(running);
     pauseAct_->setEnabled(running);
@@ -332,7 +357,7 @@ void MainWindow::resetProject() {
 void MainWindow::applyBackground() {
     // With no project open the surface shows the picture whether or not it is
     // laid under a scene.
-    if (backgroundShown_ || !projectOpen_)
+    if (backgroundShown_ || !projectOpen())
         surface_.setBackground(backgroundPicture_);
     else
         surface_.clearBackground();
@@ -346,7 +371,7 @@ void MainWindow::resizeView() {
     // window, which reaches past the surface's visible part at the bottom: a ball
     // half below that edge still keeps its backdrop and leaves no copies behind.
     const int W = width(), H = height();
-    if (originPending_) {
+    if (originPending()) {
         // While the origin is chosen the surface is black with the XOR axes; a
         // repaint must leave exactly one pair of them for the next move to erase.
         surface_.setWindowSize(W, H);
@@ -359,50 +384,36 @@ void MainWindow::resizeView() {
         surface_.RunRepaint(*scene_);
         scene_->RedrawPending = 0;
     } else {
-        ResizeView(surface_, *scene_, projectOpen_, W, H);
+        ResizeView(surface_, *scene_, projectOpen(), W, H, editor_->selection());
     }
     showChanges();
 }
 
 bool MainWindow::askToGoOn() {
-    const bool oldPending = originPending_;
-    const bool oldOpen = projectOpen_;
     form2_->load();
     prompts_->exec(*form2_);
     switch (form2_->answer()) {
         case SavePromptDialog::Yes:
-            originPending_ = true;
-            saveFirst_ = true;
-            projectOpen_ = true;
-            break;
-        case SavePromptDialog::No:
-            originPending_ = true;
-            saveFirst_ = false;
-            projectOpen_ = true;
-            break;
+            // The experiment must be saved before it goes: a cancelled or failed
+            // save stops the command.
+            return saveProject();
+        case SavePromptDialog::No: return true;
         case SavePromptDialog::Cancel:
-            originPending_ = false;
-            saveFirst_ = false;
-            return false;
-        case SavePromptDialog::NoAnswer:
-            // Closed by its close box: nothing changes and nothing goes on.
-            return false;
+        case SavePromptDialog::NoAnswer: break;  // closed by its close box: nothing goes on
     }
-    if (saveFirst_ && !saveProject()) {
-        // The experiment was not saved (cancelled or failed): going on would lose it.
-        originPending_ = oldPending;
-        projectOpen_ = oldOpen;
-        return false;
-    }
-    return true;
+    return false;
 }
 
 void MainWindow::newProject() {
-    if (projectOpen_) {
+    if (projectOpen()) {
         if (!askToGoOn()) {
-            resizeView();  // the prompt may have ended a half-chosen origin
+            resizeView();
             return;
         }
+        // The project stays open in name while its new origin is chosen.
+        editor_->resetTool();
+        form31_->SyncCreatingPanel(0);
+        editor_->state().OriginPending = true;
         projectPath_.clear();
         resetProject();
         surface_.Clear();
@@ -412,7 +423,7 @@ void MainWindow::newProject() {
         projectPath_.clear();
         resetProject();
         scene_->settings.ShowCoordinate = 1;
-        originPending_ = true;
+        editor_->state().OriginPending = true;
         scene_->view.OriginX = 100;
         scene_->view.OriginY = 100;
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
@@ -421,35 +432,29 @@ void MainWindow::newProject() {
     showChanges();
 }
 
-void MainWindow::surfaceMoved(QPoint at) {
-    const ViewScale& v = scene_->view;
-    statusCoordinate_->setText("Coordinate:(" + FormatReal(v.worldX(at.x())) + "," + FormatReal(v.worldY(at.y())) +
-                               ")");
-    if (originPending_) {
-        surface_.ToggleAxes(v.OriginX, v.OriginY);
-        scene_->view.OriginX = at.x();
-        scene_->view.OriginY = at.y();
-        surface_.ToggleAxes(at.x(), at.y());
-        showChanges();
-    }
-}
+void MainWindow::surfaceMoved(QPoint at) { editor_->move(at); }
 
-void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) {
-    if (button != Qt::LeftButton) {
-        statusPrompt_->clear();
-        return;
-    }
-    if (!originPending_) return;
-    // The press fixes the origin where the pointer is, as the last move drew it.
-    if (scene_->view.OriginX != at.x() || scene_->view.OriginY != at.y()) surfaceMoved(at);
-    originPending_ = false;
+void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) { editor_->press(button, at); }
+
+void MainWindow::surfaceReleased(QPoint at) { editor_->release(at); }
+
+void MainWindow::setCoordinateText(const QString& text) { statusCoordinate_->setText(text); }
+
+void MainWindow::setPromptText(const QString& text) { statusPrompt_->setText(text); }
+
+void MainWindow::syncCreatingPanel(int mode) { form31_->SyncCreatingPanel(mode); }
+
+void MainWindow::originClicked() {
     form3_->load();
     if (prompts_->exec(*form3_) == QDialog::Accepted) {
         scene_->view.MetresPerPixel = form3_->metresPerPixel();
-        projectOpen_ = true;
+        editor_->state().ProjectOpen = true;
         setProjectControls(true);
+        showPanelAct_->setChecked(true);
+        form31_->showForProject(frameGeometry());
     } else {
-        projectOpen_ = false;
+        editor_->state().ProjectOpen = false;
+        editor_->state().OriginPending = false;
         projectPath_.clear();
         setProjectControls(false);
         // No project is open again: the start folder's picture comes back, as after Close.
@@ -458,13 +463,28 @@ void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) {
     resizeView();
 }
 
+void MainWindow::chooseTool(int mode, const char* prompt) {
+    const QString text = prompt ? QString::fromUtf8(prompt) : QString();
+    editor_->chooseTool(mode, prompt ? &text : nullptr);
+}
+
+void MainWindow::showCreatingPanel(bool show) {
+    if (show) {
+        showPanelAct_->setChecked(true);
+        form31_->showByCommand(frameGeometry());
+    } else {
+        form31_->hideByCommand();
+    }
+    resizeView();
+}
+
 void MainWindow::openProject() {
-    if (projectOpen_) {
+    if (projectOpen()) {
         if (!askToGoOn()) {
             resizeView();
             return;
         }
-        originPending_ = false;
+        editor_->state().OriginPending = false;
     }
     const QString path = prompts_->openFile("open experiment", lastFolder_, kProjectFilter);
     if (path.isEmpty()) {
@@ -502,8 +522,12 @@ void MainWindow::openProject() {
     RederiveBalls(*scene_);
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
-    projectOpen_ = true;
-    originPending_ = false;
+    showPanelAct_->setChecked(true);
+    form31_->showForProject(frameGeometry());
+    editor_->resetTool();
+    editor_->state().ProjectOpen = true;
+    editor_->state().OriginPending = false;
+    form31_->SyncCreatingPanel(0);
     resizeView();
     if (!notes.isEmpty()) prompts_->message(notes.join('\n'), kWarning, Prompts::Ok | Prompts::Cancel);
 }
@@ -549,29 +573,31 @@ void MainWindow::closeProject() {
     pauseAct_->setEnabled(false);
     projectPath_.clear();
     resetProject();
-    projectOpen_ = false;
-    originPending_ = false;
+    editor_->resetTool();
+    editor_->state().ProjectOpen = false;
+    editor_->state().OriginPending = false;
+    if (showPanelAct_->isChecked()) form31_->hide();
     // The start folder's picture comes back once no project is open.
     backgroundPicture_ = startPicture_;
     resizeView();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool wasPending = originPending_;
-    if (projectOpen_ && !askToGoOn()) {
+    if (projectOpen() && !askToGoOn()) {
         // The program stays as it was, a half-chosen origin included: the axes are
         // still on the surface and the next press must still open the scale dialog.
-        originPending_ = wasPending;
         event->ignore();
         return;
     }
+    editor_->resetTool();
+    form31_->hide();
     scene_->Running = 0;
     timer1_->stop();
     event->accept();
 }
 
 void MainWindow::experimentSet() {
-    if (!projectOpen_) return;
+    if (!projectOpen()) return;
     form6_->load(scene_->settings);
     if (prompts_->exec(*form6_) == QDialog::Accepted) scene_->settings = form6_->settings();
     resizeView();
@@ -600,8 +626,9 @@ void MainWindow::clearBackground() {
 
 void MainWindow::runExperiment() {
     // A new project still waiting for its origin has nothing to run yet.
-    if (!projectOpen_ || originPending_) return;
+    if (!projectOpen() || originPending()) return;
     setRunControls(true);
+    form31_->hideForRun();
     runActive_ = true;
     StartRun(*scene_);
     applyBackground();
@@ -611,6 +638,8 @@ void MainWindow::runExperiment() {
 
 void MainWindow::stopExperiment() {
     setRunControls(false);
+    form31_->showAfterRun();
+    if (form31_->isVisible()) showPanelAct_->setChecked(true);
     runActive_ = false;
     StopRun(*scene_);
     applyBackground();

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "editor/mouse_editor.h"
 #include "scene/scene.h"
 #include "view/scene_surface.h"
 
@@ -20,7 +21,11 @@ namespace mb {
 
 class AboutDialog;
 class AddressDialog;
+class BallDialog;
+class CreatingPanel;
 class DesktopShell;
+class ElementDialogs;
+class RemarkDialog;
 class ExperimentSetDialog;
 class HelpWindow;
 class Prompts;
@@ -29,7 +34,7 @@ class ScaleDialog;
 class SceneWidget;
 class SurfaceTickDisplay;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private EditorHost {
     Q_OBJECT
 public:
     struct Options {
@@ -75,15 +80,24 @@ public:
     // Repaints the surface for the current state, as a window resize does.
     void resizeView();
 
-    // The mouse on the drawing surface (surface pixels).
+    // The mouse on the drawing surface (surface pixels), handed to the editor.
     void surfaceMoved(QPoint at);
     void surfacePressed(Qt::MouseButton button, QPoint at);
+    void surfaceReleased(QPoint at);
+
+    // The editor and the property dialogs it opens (every kind's dialog is added
+    // to them; the data-ball pick is reported by the editor's dataBallPicked).
+    MouseEditor& editor() { return *editor_; }
+    ElementDialogs& elementDialogs() { return *dialogs_; }
+    CreatingPanel& creatingPanel() { return *form31_; }
+    // The "&Edit" menu; "&Adjust parameter..." goes right before this separator.
+    QAction* adjustParameterPlace() const { return adjustPlace_; }
 
     Scene& scene() { return *scene_; }
     const Scene& scene() const { return *scene_; }
     SceneSurface& surface() { return surface_; }
-    bool projectOpen() const { return projectOpen_; }
-    bool originPending() const { return originPending_; }
+    bool projectOpen() const { return editor_->state().ProjectOpen; }
+    bool originPending() const { return editor_->state().OriginPending; }
     const QString& projectPath() const { return projectPath_; }
     const QImage& backgroundPicture() const { return backgroundPicture_; }
     bool backgroundShown() const { return backgroundShown_; }
@@ -103,8 +117,22 @@ private:
     // The scene reset of the project commands: the scene model and the background.
     void resetProject();
     // Shows "Save the current experiment?" and saves when asked. False when the
-    // command must not go on: cancelled, closed, or the save did not happen.
+    // command must not go on: cancelled, closed, or the save did not happen. It
+    // changes nothing but the files; each command decides what follows.
     bool askToGoOn();
+    // A creation command from the menu or the panel.
+    void chooseTool(int mode, const char* prompt);
+    void showCreatingPanel(bool show);
+
+    // What the editor needs of the window.
+    Scene& editedScene() override { return *scene_; }
+    SceneSurface& editedSurface() override { return surface_; }
+    void setCoordinateText(const QString& text) override;
+    void setPromptText(const QString& text) override;
+    void redrawScene() override { resizeView(); }
+    void showSurfaceChanges() override { showChanges(); }
+    void syncCreatingPanel(int mode) override;
+    void originClicked() override;
     // Enables or disables the commands that need an open project.
     void setProjectControls(bool enabled);
     // Disables what a run must not touch, or gives it back.
@@ -125,10 +153,8 @@ private:
     Prompts* prompts_;
     DesktopShell* shell_;
 
-    // Project state.
-    bool projectOpen_ = false;
-    bool originPending_ = false;
-    bool saveFirst_ = false;
+    // Project state (whether a project is open or waits for its origin is the
+    // editor's state).
     bool runActive_ = false;  // from Run to Stop, paused or halted included
     QString projectPath_;
     QString startDirectory_;
@@ -151,6 +177,11 @@ private:
     AboutDialog* aboutBox_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;     // made when the desktop first fails to show the guide
     AddressDialog* addressBox_ = nullptr;  // made when the desktop first fails to open an address
+    std::unique_ptr<ElementDialogs> dialogs_;
+    MouseEditor* editor_ = nullptr;
+    CreatingPanel* form31_ = nullptr;
+    BallDialog* form4_ = nullptr;
+    RemarkDialog* form27_ = nullptr;
 
     // Menus and commands.
     QMenu* fileMenu_ = nullptr;
@@ -168,6 +199,8 @@ private:
     QAction* experimentSetAct_ = nullptr;
     QAction* layBackgroundAct_ = nullptr;
     QAction* clearBackgroundAct_ = nullptr;
+    QAction* showPanelAct_ = nullptr;
+    QAction* adjustPlace_ = nullptr;
     QAction* runAct_ = nullptr;
     QAction* stopAct_ = nullptr;
     QAction* pauseAct_ = nullptr;

@@ -13,8 +13,15 @@
 //   motionbench_screenshot settings FILE.kmx
 //   motionbench_screenshot dialog FILE.kmx KIND   (the dialog of the first element of kind code KIND)
 //   motionbench_screenshot adjust FILE.kmx ROW    (Parameter adjust with kind ROW and its first element chosen)
+//   motionbench_screenshot place        a new project, the ball tool, its dialog
+//   motionbench_screenshot band FILE.kmx    an electric field's rubber band
+//   motionbench_screenshot fall [ms]    a new project with a thrown ball, running
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
@@ -26,15 +33,38 @@
 #include "editor/element_dialogs.h"
 #include "editor/element_property_dialogs.h"
 #include "editor/parameter_adjust_dialog.h"
+#include "editor/creating_panel.h"
 #include "ui/qt_prompts.h"
 
 namespace {
 
-// Qt's own boxes, except that the project chooser answers with the given file.
+// Qt's own boxes, except that the project chooser answers with the given file and
+// a dialog with typed answers is filled in and confirmed as a user would.
 class DriverPrompts : public mb::QtPrompts {
 public:
+    struct Answer {
+        QString dialog;                          // object name of the dialog
+        QList<QPair<QString, QString>> texts;    // edit name, text typed
+        QStringList ticks;                       // check boxes to tick
+        QString press;                           // button pressed; empty: left open for the picture
+    };
     explicit DriverPrompts(QString file) : file_(std::move(file)) {}
     QString openFile(const QString&, const QString&, const QString&) override { return file_; }
+    int exec(QDialog& dialog) override {
+        for (int i = 0; i < answers.size(); ++i) {
+            if (answers[i].dialog != dialog.objectName()) continue;
+            const Answer a = answers.takeAt(i);
+            for (const auto& [edit, text] : a.texts)
+                if (auto* e = dialog.findChild<QLineEdit*>(edit)) e->setText(text);
+            for (const QString& box : a.ticks)
+                if (auto* b = dialog.findChild<QCheckBox*>(box)) b->setChecked(true);
+            if (a.press.isEmpty()) return QtPrompts::exec(dialog);
+            if (auto* b = dialog.findChild<QAbstractButton*>(a.press)) b->click();
+            return dialog.result();
+        }
+        return QtPrompts::exec(dialog);
+    }
+    QList<Answer> answers;
 
 private:
     QString file_;
@@ -59,6 +89,22 @@ void Ready() {
 
 void Trigger(mb::MainWindow& w, const char* action) {
     if (auto* a = w.findChild<QAction*>(action)) a->trigger();
+}
+
+// A new project with its origin at `origin` and 1 m a pixel, as a user makes it.
+void NewProject(mb::MainWindow& w, DriverPrompts& prompts, QPoint origin) {
+    prompts.answers.push_back({"TForm3", {{"Edit1", "100"}}, {}, "BitBtn1"});
+    Trigger(w, "N2");
+    w.surfaceMoved(origin);
+    w.surfacePressed(Qt::LeftButton, origin);
+    w.surfaceReleased(origin);
+}
+
+// A left click on the surface, as the mouse gives it.
+void Click(mb::MainWindow& w, QPoint at) {
+    w.surfaceMoved(at);
+    w.surfacePressed(Qt::LeftButton, at);
+    w.surfaceReleased(at);
 }
 
 }  // namespace
@@ -112,6 +158,29 @@ int main(int argc, char** argv) {
             Trigger(window, "N3");
             Trigger(window, "N35");
             QTimer::singleShot(runMs, Ready);
+        } else if (mode == "place") {
+            NewProject(window, prompts, QPoint(300, 500));
+            window.creatingPanel().button("SpeedButton1")->click();
+            prompts.answers.push_back({"TForm4", {{"Edit1", "1"}, {"Edit2", "12"}}, {}, {}});
+            QTimer::singleShot(800, Ready);
+            Click(window, QPoint(420, 330));  // shows the dialog modally
+        } else if (mode == "band") {
+            Trigger(window, "N3");
+            window.findChild<QAction*>("N22")->trigger();
+            Click(window, QPoint(700, 150));
+            window.surfaceMoved(QPoint(820, 260));
+            window.surfaceMoved(QPoint(900, 330));
+            QTimer::singleShot(300, Ready);
+        } else if (mode == "fall") {
+            NewProject(window, prompts, QPoint(200, 600));
+            prompts.answers.push_back({"TForm6", {{"Edit1", "0.0005"}, {"Edit2", "10"}}, {"CheckBox2"}, "BitBtn1"});
+            Trigger(window, "N8");
+            window.creatingPanel().button("SpeedButton1")->click();
+            prompts.answers.push_back(
+                {"TForm4", {{"Edit1", "1"}, {"Edit2", "8"}, {"Edit6", "40"}, {"Edit7", "45"}}, {}, "BitBtn2"});
+            Click(window, QPoint(250, 550));
+            Trigger(window, "N35");
+            QTimer::singleShot(file.isEmpty() ? 1500 : file.toInt(), Ready);
         } else if (mode == "settings") {
             Trigger(window, "N3");
             QTimer::singleShot(600, Ready);

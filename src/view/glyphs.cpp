@@ -746,3 +746,10 @@ void DrawRemarksRecording(QPainter& p, Scene& scene) {
 }
 
 }  // namespace mb
+
+namespace mb {
+void DrawTrackArc(QPainter& p, const ViewScale& view, const CircularTrack& track, QPoint shift) {
+    const ArcGeometry g = ArcOf(view, track);
+    p.drawArc(g.box.translated(shift), g.start16, g.span16);
+}
+}  // namespace mb

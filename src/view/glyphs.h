@@ -93,3 +93,9 @@ void DrawRemarksRecording(QPainter& p, Scene& scene);
 QFont RemarkFont(const Remark& remark);
 
 }  // namespace mb
+
+namespace mb {
+// The arc of a circular track with the current pen, moved by `shift` pixels (the
+// editor's drag outline draws it where the track would go).
+void DrawTrackArc(QPainter& p, const ViewScale& view, const CircularTrack& track, QPoint shift = {});
+}  // namespace mb

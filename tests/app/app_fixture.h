@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <memory>
 
@@ -82,7 +83,10 @@ protected:
 
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
     QMenu* menu(const char* name) { return window->findChild<QMenu*>(name); }
-    QToolButton* button(const char* name) { return window->findChild<QToolButton*>(name); }
+    // A button of the tool bar (the creating panel has buttons of the same names).
+    QToolButton* button(const char* name) {
+        return window->findChild<QToolBar*>("Panel1")->findChild<QToolButton*>(name);
+    }
     QRgb pixel(int x, int y) { return window->surface().image().pixel(x, y) & 0xFFFFFF; }
 
     // Writes a project holding `scene` into a folder of its own; returns its path.

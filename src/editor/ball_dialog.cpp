@@ -1,0 +1,250 @@
+#include "editor/ball_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "scene/table_ops.h"
+#include "ui/number_text.h"
+#include "view/ball_sprite.h"
+
+namespace mb {
+
+namespace {
+constexpr FormText kTexts[] = {
+    {"TForm4", "Moving object set"},
+    {"Label10", "Name:"},
+    {"Label1", "Mass M："},
+    {"Label11", "kg"},
+    {"Label2", "Radius R："},
+    {"Label12", "m"},
+    {"Label3", "Coulomb Q："},
+    {"Label13", "coulomb"},
+    {"GroupBox1", "Initial place:"},
+    {"Label4", "X："},
+    {"Label14", "m"},
+    {"Label5", "Y："},
+    {"Label15", "m"},
+    {"GroupBox2", "Initial velocity:"},
+    {"Label6", "Vx："},
+    {"Label16", "m/s"},
+    {"Label7", "Vy："},
+    {"Label17", "m/s"},
+    {"GroupBox3", "Another force:"},
+    {"Label8", "Fx："},
+    {"Label18", "newton"},
+    {"Label9", "Fy："},
+    {"Label19", "newton"},
+    {"Label20", "Red"},
+    {"Label21", "Green"},
+    {"Label22", "Blue"},
+    {"CheckBox1", "Show moving track"},
+    {"Label23", "Show:"},
+    {"BitBtn1", "&Delete"},
+    {"BitBtn2", "&Ok"},
+    {"BitBtn3", "&Cancel"},
+};
+
+const char* const kRadiusNotNumber = "This is a wrong data! The ball's radius can not smaller than zero.";
+const char* const kRadiusNegative = "The ball's radius can not smaller than zero.";
+const char* const kRadiusTooLarge = "In this coordinate setting,the ball's radius must be smaller than ";
+const char* const kMassNotPositive = "The mass of a moving object must be greater than zero.";
+const char* const kHeld = "First,you must delete spring,cord and pole which linked with the ball.";
+
+QScrollBar* ColourBar(QWidget* parent, const char* name) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setRange(0, 255);
+    bar->setMinimumWidth(160);
+    return bar;
+}
+}  // namespace
+
+BallDialog::BallDialog(Prompts& prompts, QWidget* parent)
+    : PropertyDialog(ElementKind::Ball, kTexts, prompts, parent), template_(BallPreviewTemplate()) {
+    const FormBuilder& f = form();
+    setObjectName("TForm4");
+    setWindowTitle(f.text("TForm4"));
+    for (int i = 0; i < 10; ++i) edits_[i] = nullptr;
+
+    auto* top = new QGridLayout;
+    edits_[9] = f.editRow(top, 0, "Label10", "Edit10");
+    edits_[0] = f.editRow(top, 1, "Label1", "Edit1", "Label11");
+    edits_[1] = f.editRow(top, 2, "Label2", "Edit2", "Label12");
+    edits_[2] = f.editRow(top, 3, "Label3", "Edit3", "Label13");
+
+    auto pairBox = [&](const char* box, const char* l1, const char* e1, const char* u1, const char* l2,
+                       const char* e2, const char* u2, int first) {
+        auto* group = new QGroupBox(f.text(box), this);
+        group->setObjectName(box);
+        auto* grid = new QGridLayout(group);
+        edits_[first] = f.editRow(grid, 0, l1, e1, u1);
+        edits_[first + 1] = f.editRow(grid, 1, l2, e2, u2);
+        return group;
+    };
+    QGroupBox* place = pairBox("GroupBox1", "Label4", "Edit4", "Label14", "Label5", "Edit5", "Label15", 3);
+    QGroupBox* velocity = pairBox("GroupBox2", "Label6", "Edit6", "Label16", "Label7", "Edit7", "Label17", 5);
+    QGroupBox* force = pairBox("GroupBox3", "Label8", "Edit8", "Label18", "Label9", "Edit9", "Label19", 7);
+
+    red_ = ColourBar(this, "ScrollBar1");
+    green_ = ColourBar(this, "ScrollBar2");
+    blue_ = ColourBar(this, "ScrollBar3");
+    auto* colours = new QGridLayout;
+    colours->addWidget(f.label("Label20"), 0, 0);
+    colours->addWidget(red_, 0, 1);
+    colours->addWidget(f.label("Label21"), 1, 0);
+    colours->addWidget(green_, 1, 1);
+    colours->addWidget(f.label("Label22"), 2, 0);
+    colours->addWidget(blue_, 2, 1);
+    track_ = f.checkBox("CheckBox1");
+    colours->addWidget(track_, 3, 0, 1, 2);
+
+    image1_ = new QLabel(this);
+    image1_->setObjectName("Image1");
+    image1_->setFixedSize(kPreviewWidth, kPreviewHeight);
+    auto* show = new QVBoxLayout;
+    show->addWidget(f.label("Label23"));
+    show->addWidget(image1_);
+    show->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(place);
+    left->addWidget(velocity);
+    left->addWidget(force);
+    auto* right = new QVBoxLayout;
+    right->addLayout(show);
+    right->addLayout(colours);
+    right->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addLayout(right);
+
+    QPushButton* del = f.button("BitBtn1");
+    QPushButton* ok = f.button("BitBtn2");
+    QPushButton* cancel = f.button("BitBtn3");
+    auto* buttons = f.buttonRow({ok, cancel, del});
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addLayout(buttons);
+
+    setNameEdit(edits_[9]);
+    connectButtons(ok, cancel, del);
+    connect(edits_[1], &QLineEdit::textChanged, this, &BallDialog::radiusChanged);
+    for (QScrollBar* bar : {red_, green_, blue_})
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (!loading_) drawPreview();
+        });
+    preview_ = template_;
+    image1_->setPixmap(QPixmap::fromImage(preview_));
+}
+
+double BallDialog::scale() const { return const_cast<BallDialog*>(this)->scene().view.MetresPerPixel; }
+
+void BallDialog::resetPreview() { preview_ = template_; }
+
+void BallDialog::drawPreview() {
+    DrawShadedBall(preview_, radius_, scale(), red_->value(), green_->value(), blue_->value());
+    previewRadius_ = PreviewRadius(radius_, scale());
+    image1_->setPixmap(QPixmap::fromImage(preview_));
+}
+
+bool BallDialog::checkRadius() {
+    const auto r = ParseReal(edits_[1]->text());
+    if (!r) {
+        WarnAt(prompts(), edits_[1], kRadiusNotNumber);
+        return false;
+    }
+    radius_ = *r;
+    resetPreview();
+    if (radius_ / scale() > kMaxBallPixelRadius) {
+        WarnAt(prompts(), edits_[1], kRadiusTooLarge + FormatReal(kMaxBallPixelRadius * scale()) + "meter");
+        radius_ = 0;
+        edits_[1]->setText("0");  // the text's change runs this check once more
+        return false;
+    }
+    if (radius_ < 0) {
+        WarnAt(prompts(), edits_[1], kRadiusNegative);
+        return false;
+    }
+    return true;
+}
+
+void BallDialog::radiusChanged() {
+    if (checkRadius()) drawPreview();
+}
+
+void BallDialog::load(const Scene& scene, int index, bool isNew) {
+    const Ball& b = scene.balls[index];
+    radius_ = b.R;
+    edits_[0]->setText(FormatReal(b.M0));
+    edits_[1]->setText(FormatReal(b.R));  // a changed text runs the live radius check
+    radius_ = ParseReal(edits_[1]->text()).value_or(0);
+    const double values[] = {b.Q, b.x0, b.y0, b.vx0, b.vy0, b.extraFx, b.extraFy};
+    for (int i = 0; i < 7; ++i) ShowReal(edits_[2 + i], values[i]);
+    loading_ = true;
+    if (isNew) {
+        red_->setValue(100);
+        green_->setValue(255);
+        blue_->setValue(100);
+        track_->setChecked(true);
+    } else {
+        red_->setValue(b.red);
+        green_->setValue(b.green);
+        blue_->setValue(b.blue);
+        track_->setChecked(b.trackFlag == 1);
+    }
+    loading_ = false;
+    resetPreview();
+    drawPreview();
+    edits_[0]->setFocus();
+}
+
+bool BallDialog::store(Scene& scene, int index) {
+    if (!checkRadius()) return false;
+    drawPreview();
+    double v[8];  // mass, Q, x0, y0, vx0, vy0, Fx, Fy in the order they are read
+    const int order[8] = {0, 2, 3, 4, 5, 6, 7, 8};
+    for (int i = 0; i < 8; ++i) {
+        const auto r = ReadRealOrWarn(prompts(), edits_[order[i]]);
+        if (!r) return false;
+        v[i] = *r;
+    }
+    if (!(v[0] > 0)) {
+        WarnAt(prompts(), edits_[0], kMassNotPositive);
+        return false;
+    }
+    Ball& b = scene.balls[index];
+    b.red = red_->value();
+    b.green = green_->value();
+    b.blue = blue_->value();
+    b.trackFlag = track_->isChecked() ? 1 : 0;
+    b.M0 = v[0];
+    b.R = radius_;
+    b.Q = v[1];
+    b.x0 = v[2];
+    b.y0 = v[3];
+    b.vx0 = v[4];
+    b.vy0 = v[5];
+    b.extraFx = v[6];
+    b.extraFy = v[7];
+    // Colour, screen place, pixel radius and the sprite the surface stamps.
+    DeriveBall(b, scene.view);
+    return true;
+}
+
+QString BallDialog::deleteQuestion() const { return "Do you want to delete this moving object?"; }
+QString BallDialog::deleteCaption() const { return "Hint"; }
+
+bool BallDialog::mayDelete(const Scene& scene, int index) {
+    if (!BallHeldByConnector(scene, index)) return true;
+    prompts().message(kHeld, kWarningCaption, Prompts::Ok);
+    return false;
+}
+
+}  // namespace mb

@@ -1,0 +1,158 @@
+#include "editor/creating_panel.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QScrollArea>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "editor/creation_tools.h"
+#include "scene/scene.h"
+#include "view/kind_pictures.h"
+
+namespace mb {
+
+namespace {
+constexpr int kButtonLeft = 10;
+constexpr int kButtonWidth = 103;
+constexpr int kButtonHeight = 64;
+constexpr int kColumnHeight = 976 + kButtonHeight + 4;
+
+struct ButtonPlace {
+    const char* name;
+    int top;
+};
+// Top to bottom; the remark button sits below a separator line at 970.
+constexpr ButtonPlace kPlaces[] = {
+    {"SpeedButton16", 4},   {"SpeedButton1", 32},   {"SpeedButton2", 99},   {"SpeedButton6", 166},
+    {"SpeedButton3", 233},  {"SpeedButton5", 300},  {"SpeedButton7", 367},  {"SpeedButton12", 434},
+    {"SpeedButton13", 501}, {"SpeedButton8", 568},  {"SpeedButton9", 635},  {"SpeedButton11", 702},
+    {"SpeedButton10", 769}, {"SpeedButton14", 836}, {"SpeedButton15", 903}, {"SpeedButton17", 976}};
+}  // namespace
+
+CreatingPanel::CreatingPanel(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      group_(new QButtonGroup(this)) {
+    setObjectName("TForm31");
+    setWindowTitle("Panel");
+    resize(146, 423);
+    move(645, 118);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(150, 150, 150));
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    auto* column = new QWidget;
+    column->setPalette(grey);
+    column->setAutoFillBackground(true);
+    column->setFixedSize(kButtonLeft + kButtonWidth + 10, kColumnHeight);
+    group_->setExclusive(true);
+    for (const ButtonPlace& place : kPlaces) {
+        const CreationTool* tool = FindToolByButton(QLatin1String(place.name));
+        auto* b = new QToolButton(column);
+        b->setObjectName(place.name);
+        b->setCheckable(true);
+        b->setAutoRaise(false);
+        const bool selection = tool->mode == 0;
+        const int height = selection ? 25 : kButtonHeight;
+        b->setGeometry(kButtonLeft, place.top, kButtonWidth, height);
+        const QSize picture(kButtonWidth - 8, height - 6);
+        b->setIconSize(picture);
+        b->setIcon(QIcon(QPixmap::fromImage(KindPicture(static_cast<ElementKind>(tool->mode), picture))));
+        group_->addButton(b);
+        connect(b, &QToolButton::clicked, this, [this, tool] { emit toolChosen(*tool); });
+    }
+    auto* line = new QFrame(column);
+    line->setFrameShape(QFrame::HLine);
+    line->setGeometry(kButtonLeft, 970, kButtonWidth, 3);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("PanelScroll");
+    scroll->setWidget(column);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    button("SpeedButton16")->setChecked(true);
+}
+
+QAbstractButton* CreatingPanel::button(const QString& name) const {
+    for (QAbstractButton* b : group_->buttons())
+        if (b->objectName() == name) return b;
+    return nullptr;
+}
+
+void CreatingPanel::SyncCreatingPanel(int mode) {
+    const char* down = nullptr;
+    switch (mode) {
+        case 0: down = "SpeedButton16"; break;
+        case 1: down = "SpeedButton1"; break;
+        case 2: down = "SpeedButton2"; break;
+        case 3: down = "SpeedButton3"; break;
+        case 5: down = "SpeedButton5"; break;
+        case 6: down = "SpeedButton6"; break;
+        case 7: down = "SpeedButton7"; break;
+        case 12: down = "SpeedButton12"; break;
+        case 13: down = "SpeedButton13"; break;
+        case 14: down = "SpeedButton14"; break;
+        case 15: down = "SpeedButton15"; break;
+        default: break;
+    }
+    if (down) {
+        button(down)->setChecked(true);
+        return;
+    }
+    // No element button of its own: all element buttons up, which an exclusive
+    // group allows only while it is not exclusive.
+    group_->setExclusive(false);
+    for (QAbstractButton* b : group_->buttons())
+        if (b->objectName() != "SpeedButton16" && b->objectName() != "SpeedButton17") b->setChecked(false);
+    group_->setExclusive(true);
+}
+
+void CreatingPanel::showByCommand(const QRect& mainFrame) {
+    shownWanted_ = true;
+    show();
+    if (placed_) return;
+    placed_ = true;
+    QPoint at(mainFrame.left() + mainFrame.width() - 112, mainFrame.top() + 76);
+    // Over a maximised main window that corner hangs off the screen's edge: keep
+    // the whole palette, with its frame, on the screen.
+    if (const QScreen* s = screen()) {
+        const QRect room = s->availableGeometry();
+        const QSize frame = frameGeometry().size();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+    }
+    move(at);
+}
+
+void CreatingPanel::hideByCommand() {
+    shownWanted_ = false;
+    hide();
+}
+
+void CreatingPanel::hideForRun() { hide(); }
+
+void CreatingPanel::showAfterRun() {
+    if (shownWanted_) show();
+}
+
+void CreatingPanel::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    emit hidden();
+}
+
+void CreatingPanel::closeEvent(QCloseEvent* event) {
+    shownWanted_ = false;
+    QWidget::closeEvent(event);
+}
+
+}  // namespace mb

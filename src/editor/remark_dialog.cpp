@@ -1,0 +1,82 @@
+#include "editor/remark_dialog.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "view/glyphs.h"
+
+namespace mb {
+
+namespace {
+constexpr FormText kTexts[] = {
+    {"TForm27", "Remark set"},
+    {"Label1", "Remark text:"},
+    {"BitBtn4", "&Font"},
+    {"BitBtn2", "&Delete"},
+    {"BitBtn5", "&Ok"},
+};
+
+// The remark's font fields from a chosen font. The colour is not a font property
+// here and stays; the character set stays as the record has it.
+void StoreFont(Remark& r, const QFont& f) {
+    r.fontName = f.family().toStdString();
+    if (f.pointSize() > 0) r.fontSize = f.pointSize();
+    // Height in pixels at 96 pixels per inch, as the size decides it.
+    r.fontHeight = f.pixelSize() > 0 ? f.pixelSize() : (r.fontSize * 96 + 36) / 72;
+    r.pitch = f.fixedPitch() ? 2 : (f.styleHint() == QFont::AnyStyle ? 0 : 1);
+    std::uint8_t style = 0;
+    if (f.bold()) style |= kStyleBold;
+    if (f.italic()) style |= kStyleItalic;
+    if (f.underline()) style |= kStyleUnderline;
+    if (f.strikeOut()) style |= kStyleStrikeOut;
+    r.style = style;
+}
+}  // namespace
+
+RemarkDialog::RemarkDialog(Prompts& prompts, QWidget* parent)
+    : PropertyDialog(ElementKind::Remark, kTexts, prompts, parent) {
+    const FormBuilder& f = form();
+    setObjectName("TForm27");
+    setWindowTitle(f.text("TForm27"));
+    edit1_ = f.edit("Edit1");
+    edit1_->setMinimumWidth(277);
+    QPushButton* font = f.button("BitBtn4");
+    QPushButton* del = f.button("BitBtn2");
+    QPushButton* ok = f.button("BitBtn5");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(f.label("Label1"));
+    layout->addWidget(edit1_);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : {font, del, ok}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    ok->setDefault(true);
+    layout->addLayout(row);
+    connectButtons(ok, nullptr, del);
+    connect(font, &QPushButton::clicked, this, &RemarkDialog::fontClicked);
+    setFixedSize(sizeHint().expandedTo(QSize(286, 98)));
+}
+
+void RemarkDialog::load(const Scene& scene, int index, bool) {
+    edit1_->setText(QString::fromStdString(scene.remarks[static_cast<std::size_t>(index)].text));
+    edit1_->setFocus();
+}
+
+bool RemarkDialog::store(Scene& scene, int index) {
+    scene.remarks[static_cast<std::size_t>(index)].text = edit1_->text().toStdString();
+    return true;
+}
+
+QString RemarkDialog::deleteQuestion() const { return "Do you want to delete this remark ?"; }
+
+void RemarkDialog::fontClicked() {
+    Remark& r = scene().remarks[static_cast<std::size_t>(index())];
+    QFont font = RemarkFont(r);
+    if (prompts().chooseFont(font, "Font")) StoreFont(r, font);
+}
+
+}  // namespace mb
