@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -35,9 +34,6 @@ const char* const kCaption = "Motionbench Ver1.0";
 const char* const kWarning = "warning";
 const char* const kNoGround = "Can not find ground.bmp";
 const char* const kCannotOpen = "Can not open this file ,please check you system.";
-const char* const kOverflow =
-    "Found one of the moving object has overflow the area can be controled,and it will result in error.Please "
-    "reduce the step time,and try the experiment again.";
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
 const char* const kGroundFile = "ground.bmp";
 
@@ -103,6 +99,8 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().main = mainFont;
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
+    runController_ = new RunController(*this, *prompts_, this);
+    runController_->setTickDisplay(tickDisplay_.get());
 
     image1_ = new SceneWidget(surface_, this);
     setCentralWidget(image1_);
@@ -131,14 +129,6 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     backgroundShown_ = true;
     projectOpen_ = false;
     resizeView();
-
-    // Ticks come for the whole life of the window; they do nothing unless a run goes on.
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setTimerType(Qt::PreciseTimer);
-    timer1_->setInterval(1);
-    connect(timer1_, &QTimer::timeout, this, &MainWindow::tick);
-    timer1_->start();
 }
 
 MainWindow::~MainWindow() = default;
@@ -198,17 +188,17 @@ void MainWindow::createActions() {
     runAct_ = NamedAction(this, "N35", "&Run experiment");
     runAct_->setToolTip("Run");
     runAct_->setIcon(MakeToolIcon(ToolIcon::Run));
-    connect(runAct_, &QAction::triggered, this, &MainWindow::runExperiment);
+    connect(runAct_, &QAction::triggered, runController_, &RunController::start);
 
     stopAct_ = NamedAction(this, "StopCommand", "Stop");
     stopAct_->setToolTip("Stop");
     stopAct_->setIcon(MakeToolIcon(ToolIcon::Stop));
-    connect(stopAct_, &QAction::triggered, this, &MainWindow::stopExperiment);
+    connect(stopAct_, &QAction::triggered, runController_, &RunController::stop);
 
     pauseAct_ = NamedAction(this, "PauseCommand", "pause");
     pauseAct_->setToolTip("pause");
     pauseAct_->setIcon(MakeToolIcon(ToolIcon::Pause));
-    connect(pauseAct_, &QAction::triggered, this, &MainWindow::pauseExperiment);
+    connect(pauseAct_, &QAction::triggered, runController_, &RunController::pause);
 
     calculatorAct_ = NamedAction(this, "N46", "&Calculator");
     calculatorAct_->setToolTip("calculator");
@@ -350,7 +340,7 @@ void MainWindow::resizeView() {
         surface_.setWindowSize(W, H);
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
-    } else if (runActive_ && !scene_->Running) {
+    } else if (runController_->active() && !scene_->Running) {
         // A paused or halted run keeps its balls where they stand: repaint them
         // there instead of the full redraw that would put them back to the start.
         surface_.setWindowSize(W, H);
@@ -563,8 +553,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    scene_->Running = 0;
-    timer1_->stop();
+    runController_->shutDown();
     event->accept();
 }
 
@@ -596,41 +585,13 @@ void MainWindow::clearBackground() {
     resizeView();
 }
 
-void MainWindow::runExperiment() {
-    // A new project still waiting for its origin has nothing to run yet.
-    if (!projectOpen_ || originPending_) return;
-    setRunControls(true);
-    runActive_ = true;
-    StartRun(*scene_);
+void MainWindow::fullRedraw() {
     applyBackground();
     surface_.FullRedraw(*scene_);
     showChanges();
 }
 
-void MainWindow::stopExperiment() {
-    setRunControls(false);
-    runActive_ = false;
-    StopRun(*scene_);
-    applyBackground();
-    surface_.FullRedraw(*scene_);
-    showChanges();
-}
-
-void MainWindow::pauseExperiment() { scene_->Running = scene_->Running ? 0 : 1; }
-
-void MainWindow::tick() {
-    if (!scene_->Running) return;
-    if (scene_->RedrawPending) {
-        surface_.RunRepaint(*scene_);
-        scene_->RedrawPending = 0;
-    }
-    const int result = StepScene(*scene_, tickDisplay_.get());
-    showChanges();
-    if (result == kStepOverflow) {
-        scene_->Running = 0;
-        prompts_->message(kOverflow, kWarning, Prompts::Ok);
-    }
-}
+void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }
 
 void MainWindow::howToUse() {
     const QString guide = QDir(programDirectory_).filePath("help/index.htm");

@@ -1,19 +1,19 @@
 // The main window: the drawing surface, the menus, the tool bar and the status
-// bar, the project commands, run control on the 1 ms timer, and the help and
-// tool commands.
+// bar, the project commands, and the help and tool commands. Runs are driven by
+// its RunController.
 #pragma once
 
 #include <QImage>
 #include <QMainWindow>
 #include <memory>
 
+#include "app/run_controller.h"
 #include "scene/scene.h"
 #include "view/scene_surface.h"
 
 class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 class QToolBar;
 
 namespace mb {
@@ -27,7 +27,7 @@ class ScaleDialog;
 class SceneWidget;
 class SurfaceTickDisplay;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private RunController::Host {
     Q_OBJECT
 public:
     struct Options {
@@ -52,12 +52,8 @@ public:
     bool saveProject();
     bool saveProjectAs();
     void closeProject();
-    // Run control.
-    void runExperiment();
-    void stopExperiment();
-    void pauseExperiment();
-    // One event of Timer1.
-    void tick();
+    // Run, Stop, pause, restart and the ticks of Timer1.
+    RunController& runController() { return *runController_; }
     // Edit menu.
     void experimentSet();
     void layBackground();
@@ -104,12 +100,16 @@ private:
     bool askToGoOn();
     // Enables or disables the commands that need an open project.
     void setProjectControls(bool enabled);
-    // Disables what a run must not touch, or gives it back.
-    void setRunControls(bool running);
+    // RunController::Host.
+    Scene& runScene() override { return *scene_; }
+    bool mayRun() const override { return projectOpen_ && !originPending_; }
+    void setRunControls(bool running) override;
+    void fullRedraw() override;
+    void runRepaint() override;
+    void showChanges() override;
     // Hands the background to the surface as the current state shows it.
     void applyBackground();
     bool writeProjectTo(const QString& path);
-    void showChanges();
     void loadStartBackground();
 
     std::unique_ptr<Scene> scene_;
@@ -124,7 +124,6 @@ private:
     bool projectOpen_ = false;
     bool originPending_ = false;
     bool saveFirst_ = false;
-    bool runActive_ = false;  // from Run to Stop, paused or halted included
     QString projectPath_;
     QString startDirectory_;
     QString programDirectory_;
@@ -136,7 +135,7 @@ private:
 
     // Widgets.
     SceneWidget* image1_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    RunController* runController_ = nullptr;
     QToolBar* panel1_ = nullptr;
     QLabel* statusCoordinate_ = nullptr;
     QLabel* statusPrompt_ = nullptr;
