@@ -22,7 +22,11 @@
 #include "app/scene_widget.h"
 #include "app/tool_icons.h"
 #include "engine/engine.h"
+#include "engine/tick_display_pair.h"
 #include "io/project_file.h"
+#include "measure/curve_window.h"
+#include "measure/data_ball_dialog.h"
+#include "measure/data_window.h"
 #include "view/ball_sprite.h"
 #include "view/tick_display.h"
 
@@ -36,6 +40,7 @@ const char* const kNoGround = "Can not find ground.bmp";
 const char* const kCannotOpen = "Can not open this file ,please check you system.";
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
 const char* const kGroundFile = "ground.bmp";
+const char* const kChooseDataBall = "Please choose the moving object which to be shown it's data when runing.";
 
 // Remark slots start with the font of the hidden memo: white, 15 pixels high,
 // the GB2312 character set, no style.
@@ -99,8 +104,13 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().main = mainFont;
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
+    form25_ = new DataWindow(*prompts_, this);
+    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), form25_);
     runController_ = new RunController(*this, *prompts_, this);
-    runController_->setTickDisplay(tickDisplay_.get());
+    runController_->setTickDisplay(runDisplay_.get());
+    form25_->setRunCommands(runController_);
+    form26_ = new DataBallDialog(*prompts_, this);
+    form29_ = new CurveWindow(*prompts_, this);
 
     image1_ = new SceneWidget(surface_, this);
     setCentralWidget(image1_);
@@ -200,6 +210,16 @@ void MainWindow::createActions() {
     pauseAct_->setIcon(MakeToolIcon(ToolIcon::Pause));
     connect(pauseAct_, &QAction::triggered, runController_, &RunController::pause);
 
+    dataOutputAct_ = NamedAction(this, "N37", "&Synchronous data output set");
+    dataOutputAct_->setToolTip("data out");
+    dataOutputAct_->setIcon(MakeToolIcon(ToolIcon::DataOut));
+    connect(dataOutputAct_, &QAction::triggered, this, &MainWindow::dataOutputSet);
+
+    curveAct_ = NamedAction(this, "N39", "&Experiment data curve");
+    curveAct_->setToolTip("Experiment curve");
+    curveAct_->setIcon(MakeToolIcon(ToolIcon::Curve));
+    connect(curveAct_, &QAction::triggered, this, &MainWindow::experimentCurve);
+
     calculatorAct_ = NamedAction(this, "N46", "&Calculator");
     calculatorAct_->setToolTip("calculator");
     calculatorAct_->setIcon(MakeToolIcon(ToolIcon::Calculator));
@@ -236,6 +256,9 @@ void MainWindow::createMenus() {
 
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
+    runMenu_->addSeparator();
+    runMenu_->addAction(dataOutputAct_);
+    runMenu_->addAction(curveAct_);
 
     toolsMenu_ = NamedMenu(bar, "N45", "&Tools");
     toolsMenu_->addAction(calculatorAct_);
@@ -274,6 +297,9 @@ void MainWindow::createToolBar() {
     button(stopAct_, "SpeedButton2");
     button(pauseAct_, "SpeedButton3");
     panel1_->addSeparator();
+    button(dataOutputAct_, "SpeedButton10");
+    button(curveAct_, "SpeedButton11");
+    panel1_->addSeparator();
     button(calculatorAct_, "SpeedButton13");
 }
 
@@ -293,7 +319,7 @@ void MainWindow::createStatusBar() {
 
 void MainWindow::setProjectControls(bool enabled) {
     for (QAction* a : {saveAct_, saveAsAct_, closeAct_, experimentSetAct_, layBackgroundAct_, clearBackgroundAct_,
-                       runAct_})
+                       runAct_, dataOutputAct_, curveAct_})
         a->setEnabled(enabled);
     editMenu_->menuAction()->setEnabled(enabled);
     runMenu_->menuAction()->setEnabled(enabled);
@@ -304,7 +330,7 @@ void MainWindow::setRunControls(bool running) {
     // their shortcuts; Run itself, the tools and the net stay.
     for (QMenu* m : {fileMenu_, editMenu_, runMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
-                       layBackgroundAct_, clearBackgroundAct_, howToUseAct_, aboutAct_})
+                       layBackgroundAct_, clearBackgroundAct_, howToUseAct_, aboutAct_, dataOutputAct_, curveAct_})
         a->setEnabled(!running);
     stopAct_->setEnabled(running);
     pauseAct_->setEnabled(running);
@@ -425,6 +451,10 @@ void MainWindow::surfaceMoved(QPoint at) {
 void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) {
     if (button != Qt::LeftButton) {
         statusPrompt_->clear();
+        return;
+    }
+    if (dataPickPending_) {
+        pickDataBall(at);
         return;
     }
     if (!originPending_) return;
@@ -589,6 +619,48 @@ void MainWindow::fullRedraw() {
     applyBackground();
     surface_.FullRedraw(*scene_);
     showChanges();
+}
+
+void MainWindow::runStarted() {
+    Scene& s = *scene_;
+    if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
+    // The data window drives the run from here on; the main run buttons wait.
+    for (QAction* a : {runAct_, stopAct_, pauseAct_}) a->setEnabled(false);
+    form25_->load(s);
+    prompts_->exec(*form25_);
+    // However the window went, the run ends with it.
+    if (runController_->active()) runController_->stop();
+    runAct_->setEnabled(projectOpen_);
+}
+
+void MainWindow::dataOutputSet() {
+    if (!projectOpen_ || runController_->active()) return;
+    dataPickPending_ = true;
+    statusPrompt_->setText(kChooseDataBall);
+}
+
+void MainWindow::pickDataBall(QPoint at) {
+    // The last ball under the pointer wins; the pick hit nothing when there is none.
+    const Scene& s = *scene_;
+    int picked = -1;
+    const int n = s.balls.count();
+    for (int j = 0; j < n; ++j) {
+        const Ball& b = s.balls[j];
+        const long long dx = at.x() - b.screenX, dy = at.y() - b.screenY, r = b.pixelRadius + 1;
+        if (dx * dx + dy * dy <= r * r) picked = j;
+    }
+    dataPickPending_ = false;
+    statusPrompt_->clear();
+    form26_->edit(*scene_, picked);
+    resizeView();
+}
+
+void MainWindow::experimentCurve() {
+    if (!projectOpen_ || runController_->active()) return;
+    form29_->load(*scene_);
+    prompts_->exec(*form29_);
+    // The computation left the balls where it stopped; the full redraw puts them back.
+    resizeView();
 }
 
 void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }

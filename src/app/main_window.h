@@ -19,6 +19,9 @@ class QToolBar;
 namespace mb {
 
 class AboutDialog;
+class CurveWindow;
+class DataBallDialog;
+class DataWindow;
 class DesktopShell;
 class ExperimentSetDialog;
 class Prompts;
@@ -26,6 +29,7 @@ class SavePromptDialog;
 class ScaleDialog;
 class SceneWidget;
 class SurfaceTickDisplay;
+class TickDisplayPair;
 
 class MainWindow : public QMainWindow, private RunController::Host {
     Q_OBJECT
@@ -56,6 +60,9 @@ public:
     RunController& runController() { return *runController_; }
     // Edit menu.
     void experimentSet();
+    // Run menu: the ball whose data a run shows, and the experiment curve.
+    void dataOutputSet();
+    void experimentCurve();
     void layBackground();
     void clearBackground();
     // Help, tools and net.
@@ -107,14 +114,18 @@ private:
     void fullRedraw() override;
     void runRepaint() override;
     void showChanges() override;
+    void runStarted() override;
     // Hands the background to the surface as the current state shows it.
     void applyBackground();
     bool writeProjectTo(const QString& path);
     void loadStartBackground();
+    // The press that picks the data ball: the ball under the pointer, or none.
+    void pickDataBall(QPoint at);
 
     std::unique_ptr<Scene> scene_;
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
+    std::unique_ptr<TickDisplayPair> runDisplay_;  // the surface and the data window
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
@@ -124,6 +135,7 @@ private:
     bool projectOpen_ = false;
     bool originPending_ = false;
     bool saveFirst_ = false;
+    bool dataPickPending_ = false;  // the next press on the surface picks the data ball
     QString projectPath_;
     QString startDirectory_;
     QString programDirectory_;
@@ -143,6 +155,9 @@ private:
     ScaleDialog* form3_ = nullptr;
     ExperimentSetDialog* form6_ = nullptr;
     AboutDialog* aboutBox_ = nullptr;
+    DataWindow* form25_ = nullptr;
+    DataBallDialog* form26_ = nullptr;
+    CurveWindow* form29_ = nullptr;
 
     // Menus and commands.
     QMenu* fileMenu_ = nullptr;
@@ -163,6 +178,8 @@ private:
     QAction* runAct_ = nullptr;
     QAction* stopAct_ = nullptr;
     QAction* pauseAct_ = nullptr;
+    QAction* dataOutputAct_ = nullptr;
+    QAction* curveAct_ = nullptr;
     QAction* calculatorAct_ = nullptr;
     QAction* mailAct_ = nullptr;
     QAction* websiteAct_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include "measure/run_commands.h"
 #include "scene/scene.h"
 
 class QTimer;
@@ -15,7 +16,7 @@ namespace mb {
 class Prompts;
 class TickDisplay;
 
-class RunController : public QObject {
+class RunController : public QObject, public RunCommands {
     Q_OBJECT
 public:
     // What the controller needs from the window that shows the run.
@@ -49,11 +50,11 @@ public:
     // RunTime 0, Running set.
     void start();
     // Stop: controls given back, Running cleared, balls back to their start.
-    void stop();
+    void stop() override;
     // pause: Running toggled, nothing else.
-    void pause();
+    void pause() override;
     // Restart from the data window: Running set, RunTime 0, balls back to their start.
-    void restart();
+    void restart() override;
     // One event of Timer1.
     void tick();
 

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <memory>
 
@@ -73,7 +74,7 @@ protected:
         o.shell = &shell;
         window = std::make_unique<MainWindow>(o);
         // Tests drive the ticks themselves.
-        window->findChild<QTimer*>("Timer1")->stop();
+        window->runController().timer()->stop();
         window->resize(1000, 800);
         window->show();
         QCoreApplication::processEvents();
@@ -81,7 +82,10 @@ protected:
 
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
     QMenu* menu(const char* name) { return window->findChild<QMenu*>(name); }
-    QToolButton* button(const char* name) { return window->findChild<QToolButton*>(name); }
+    // The main tool bar's buttons (the data window has its own SpeedButton1 to 3).
+    QToolButton* button(const char* name) {
+        return window->findChild<QToolBar*>("Panel1")->findChild<QToolButton*>(name);
+    }
     QRgb pixel(int x, int y) { return window->surface().image().pixel(x, y) & 0xFFFFFF; }
 
     // Writes a project holding `scene` into a folder of its own; returns its path.

@@ -24,7 +24,8 @@ struct ControlState {
 // The commands that need an open project, as menu entries and tool bar buttons.
 const ControlState kProjectControls[] = {{"N4", false}, {"N5", false}, {"N10", false}, {"N7", true},
                                          {"N34", true}, {"N8", false}, {"N35", false}};
-const char* const kProjectButtons[] = {"SpeedButton6", "SpeedButton8", "SpeedButton1"};
+const char* const kProjectButtons[] = {"SpeedButton6", "SpeedButton8", "SpeedButton1", "SpeedButton10",
+                                       "SpeedButton11"};
 const char* const kAlwaysButtons[] = {"SpeedButton4", "SpeedButton7", "SpeedButton13"};
 
 class MainWindowTest : public AppTest {
@@ -94,7 +95,8 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
         {"N5", "Save project &As ..."}, {"N10", "&Close"},               {"N6", "&Quit"},
         {"N8", "&Experiment set...  "}, {"N31", "&Lay background..."},   {"N32", "Clear &background"},
         {"N35", "&Run experiment"},     {"N46", "&Calculator"},          {"N48", "&Mail to us"},
-        {"N49", "Visit our website"},   {"N51", "&How to use"},          {"N52", "A&bout the software"}};
+        {"N49", "Visit our website"},   {"N51", "&How to use"},          {"N52", "A&bout the software"},
+        {"N37", "&Synchronous data output set"}, {"N39", "&Experiment data curve"}};
     for (const auto& [name, text] : entries) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->text(), text) << name;
@@ -124,7 +126,8 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     }
     EXPECT_EQ(order, QStringList({"SpeedButton4:open", "SpeedButton6:save", "SpeedButton7:new", "|",
                                   "SpeedButton8:Lab condition set", "|", "SpeedButton1:Run", "SpeedButton2:Stop",
-                                  "SpeedButton3:pause", "|", "SpeedButton13:calculator"}));
+                                  "SpeedButton3:pause", "|", "SpeedButton10:data out",
+                                  "SpeedButton11:Experiment curve", "|", "SpeedButton13:calculator"}));
 }
 
 TEST_F(MainWindowTest, NewProjectPlacesTheOriginWithTheMouseAndOpensTheScaleDialog) {

@@ -30,7 +30,8 @@ protected:
         for (const char* m : {"N1", "N7", "N34", "N50"})
             EXPECT_EQ(menu(m)->menuAction()->isEnabled(), !running) << m;
         for (const char* m : {"N45", "N47"}) EXPECT_TRUE(menu(m)->menuAction()->isEnabled()) << m;
-        for (const char* b : {"SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton8"})
+        for (const char* b : {"SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton8", "SpeedButton10",
+                              "SpeedButton11"})
             EXPECT_EQ(button(b)->isEnabled(), !running) << b;
         for (const char* b : {"SpeedButton2", "SpeedButton3"}) EXPECT_EQ(button(b)->isEnabled(), running) << b;
         for (const char* b : {"SpeedButton1", "SpeedButton13"}) EXPECT_TRUE(button(b)->isEnabled()) << b;
@@ -177,7 +178,7 @@ TEST_F(RunControlTest, AnEmptySceneRunsOnTime) {
 
 TEST_F(RunControlTest, TheTimerDrivesARunOnItsOwn) {
     openMovingBall(100.0);
-    window->findChild<QTimer*>("Timer1")->start();
+    window->runController().timer()->start();
     button("SpeedButton1")->click();
     QElapsedTimer clock;
     clock.start();
