@@ -253,10 +253,10 @@ void DataWindow::updateDataWindow(const Scene& scene, int ball) {
     // earlier ones would be overwritten within the same tick.
     if (ball != n - 1) return;
     if (scene.SelectedBall < 0 || scene.SelectedBall >= n) return;
-    show(scene, scene.SelectedBall);
+    showValues(scene, scene.SelectedBall);
 }
 
-void DataWindow::show(const Scene& scene, int j) {
+void DataWindow::showValues(const Scene& scene, int j) {
     const Ball& b = scene.balls[j];
     DataRow r;
     r.tick = ++ticks_;

@@ -62,7 +62,7 @@ protected:
     void reject() override;  // Escape: as the close box
 
 private:
-    void show(const Scene& scene, int ball);
+    void showValues(const Scene& scene, int ball);
     void ballChosen(int index);
 
     Prompts& prompts_;
