@@ -1,4 +1,5 @@
 #include "engine/curve.h"
+#include "engine/curve_session.h"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +189,50 @@ TEST(Curve, QuantityListMatchesTheWindowsItems) {
     EXPECT_STREQ(kCurveQuantities[kQuantityAy].unitPerGrid, "(m/s /grid)");
     EXPECT_TRUE(kCurveQuantities[kQuantityAcceleration].squaredUnit);
     EXPECT_FALSE(kCurveQuantities[kQuantitySpeed].squaredUnit);
+}
+
+}  // namespace
+}  // namespace mb
+
+namespace mb {
+namespace {
+
+TEST(CurveSession, BeginDerivesCordAndPoleLengthsFromTheDrawingAsARunStartDoes) {
+    // A cord drawn 3 m long whose stored length is still the 1 m of an older drawing.
+    auto s = OneBall(0, -3, 0, 0);
+    HangingConnector& cord = s->hangingCords[0];
+    cord = {0, 0, 1.0, 5.0, 0, 0};
+    auto run = std::make_unique<Scene>(*s);
+    s->RunTime = 4;
+    BeginCurve(*s);
+    StartRun(*run);
+    EXPECT_EQ(s->RunTime, 0.0);
+    EXPECT_DOUBLE_EQ(s->hangingCords[0].L, 3.0);
+    EXPECT_EQ(s->hangingCords[0].L, run->hangingCords[0].L);
+    EXPECT_EQ(s->hangingCords[0].K, run->hangingCords[0].K);
+}
+
+TEST(CurveSession, ChecksComeInTheWindowsOrder) {
+    struct Case {
+        double start, end, hStep, vStep;
+        CurveField field;
+    };
+    const double nan = std::nan("");
+    const Case cases[] = {
+        {-1, -1, 0, 0, CurveField::StartTime},  {0, -1, 0, 0, CurveField::EndTime},
+        {2, 2, 0, 0, CurveField::StartTime},    {0, 1, 0, 0, CurveField::HorizontalStep},
+        {0, 1, 1, 0, CurveField::VerticalStep}, {0, 1, nan, 1, CurveField::HorizontalStep},
+        {nan, 1, 1, 1, CurveField::StartTime},  {0, 1, 1, 1, CurveField::None},
+    };
+    for (const Case& c : cases) {
+        CurveSettings k;
+        k.startTime = c.start;
+        k.endTime = c.end;
+        k.horizontalStep = c.hStep;
+        k.verticalStep = c.vStep;
+        EXPECT_EQ(CheckCurveSettings(k).field, c.field) << c.start << " " << c.end << " " << c.hStep << " " << c.vStep;
+        EXPECT_EQ(CheckCurveSettings(k).ok(), c.field == CurveField::None);
+    }
 }
 
 }  // namespace
