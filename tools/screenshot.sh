@@ -51,3 +51,5 @@ shoot help/images/origin.png 60 origin
 shoot help/images/scale.png 60 scale
 shoot help/images/settings.png 60 settings "$EXAMPLES/projectile.kmx"
 shoot help/images/running.png 60 run "$EXAMPLES/cyclotron.kmx" 2500
+shoot help/images/data_window.png 60 data "$EXAMPLES/projectile.kmx" 900
+shoot help/images/curve_window.png 60 curve "$EXAMPLES/cord_pendulum.kmx" 4000

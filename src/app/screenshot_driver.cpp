@@ -11,8 +11,12 @@
 //   motionbench_screenshot scale
 //   motionbench_screenshot run FILE.kmx [milliseconds]
 //   motionbench_screenshot settings FILE.kmx
+//   motionbench_screenshot data FILE.kmx [milliseconds]
+//   motionbench_screenshot curve FILE.kmx [milliseconds]
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -69,7 +73,7 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         std::fprintf(stderr,
                      "usage: motionbench_screenshot [--shot OUT.png PERCENT] start|origin|scale|run FILE [ms]|"
-                     "settings FILE\n");
+                     "settings FILE|data FILE [ms]|curve FILE [ms]\n");
         return 2;
     }
     const QString mode = args[0];
@@ -102,6 +106,21 @@ int main(int argc, char** argv) {
             Trigger(window, "N3");
             Trigger(window, "N35");
             QTimer::singleShot(runMs, Ready);
+        } else if (mode == "data") {
+            // The first ball's data during a run: the data window opens modally at Run.
+            Trigger(window, "N3");
+            window.scene().SelectedBall = 0;
+            QTimer::singleShot(runMs, Ready);
+            Trigger(window, "N35");
+        } else if (mode == "curve") {
+            // The file's own curve, drawn from the start.
+            Trigger(window, "N3");
+            QTimer::singleShot(400, &window, [&] {
+                if (auto* form = window.findChild<QDialog*>("TForm29"))
+                    if (auto* draw = form->findChild<QPushButton*>("BitBtn3")) draw->click();
+            });
+            QTimer::singleShot(runMs, Ready);
+            Trigger(window, "N39");
         } else if (mode == "settings") {
             Trigger(window, "N3");
             QTimer::singleShot(600, Ready);

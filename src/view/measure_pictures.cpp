@@ -151,8 +151,15 @@ void DrawGraphFrame(QImage& graph, const CurveSettings& c, const QFont& font) {
 void DrawCurveSegment(QImage& graph, const CurveSegment& g) {
     if (!g.plotted) return;
     const auto c = static_cast<std::uint32_t>(g.colour);
-    PlotWideLine(graph, QPoint(g.col0, g.row0), QPoint(g.col1, g.row1),
-                 qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff), false);
+    const QRgb colour = qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+    if (g.col0 == g.col1 && g.row0 == g.row1) {
+        // A sample whose sub-step stays on one pixel would leave no mark at all;
+        // it shows as a dot of the pen's width, so a slow curve still appears.
+        for (int y : {g.row0, g.row0 - 1})
+            if (g.col0 >= 0 && g.col0 < graph.width() && y >= 0 && y < graph.height()) graph.setPixel(g.col0, y, colour);
+        return;
+    }
+    PlotWideLine(graph, QPoint(g.col0, g.row0), QPoint(g.col1, g.row1), colour, false);
 }
 
 }  // namespace mb

@@ -31,8 +31,9 @@ QFont CurveGraphFont();
 // the red zero lines with "0" and the tick values (3 significant digits).
 void DrawGraphFrame(QImage& graph, const CurveSettings& curve, const QFont& font = CurveGraphFont());
 
-// One plotted segment, two pixels wide, in the ball's half-strength colour.
-// A sample off the plottable range draws nothing.
+// One plotted segment, two pixels wide, in the ball's half-strength colour; a
+// segment that starts and ends on one pixel is a dot there. A sample off the
+// plottable range draws nothing.
 void DrawCurveSegment(QImage& graph, const CurveSegment& segment);
 
 }  // namespace mb
