@@ -350,3 +350,38 @@ TEST(CurveWindow, ObjectSetTicksTheCurveBalls) {
 
 }  // namespace
 }  // namespace mb::test
+
+namespace mb::test {
+namespace {
+
+TEST(CurveGraph, SegmentsArePenWideAndASegmentOnOnePixelIsADot) {
+    struct Case {
+        CurveSegment segment;
+        std::vector<QPoint> coloured, untouched;
+    };
+    auto seg = [](int c0, int r0, int c1, int r1, bool plotted = true) {
+        CurveSegment s;
+        s.col0 = c0, s.row0 = r0, s.col1 = c1, s.row1 = r1;
+        s.plotted = plotted;
+        s.colour = PackColour(100, 50, 25);
+        return s;
+    };
+    const Case cases[] = {
+        {seg(33, 226, 34, 226), {{33, 226}, {33, 225}}, {{34, 226}, {33, 227}}},
+        {seg(50, 100, 50, 100), {{50, 100}, {50, 99}}, {{51, 100}, {50, 101}}},
+        {seg(60, 60, 60, 64), {{60, 60}, {59, 63}}, {{60, 64}}},
+        {seg(70, 70, 80, 70, false), {}, {{70, 70}, {75, 70}}},
+        {seg(-5, 300, -5, 300), {}, {}},  // off the picture: nothing, and no harm
+    };
+    for (const Case& c : cases) {
+        QImage graph;
+        DrawGraphFrame(graph, CurveSettings{});
+        const QImage before = graph;
+        DrawCurveSegment(graph, c.segment);
+        for (QPoint p : c.coloured) EXPECT_EQ(graph.pixel(p) & 0xffffff, kHalfColour) << p.x() << "," << p.y();
+        for (QPoint p : c.untouched) EXPECT_EQ(graph.pixel(p), before.pixel(p)) << p.x() << "," << p.y();
+    }
+}
+
+}  // namespace
+}  // namespace mb::test
