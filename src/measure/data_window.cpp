@@ -276,21 +276,30 @@ void DataWindow::showValues(const Scene& scene, int j) {
     if (!std::isfinite(r.vx) || !std::isfinite(r.vy)) r.speed = std::nan("");
     if (!std::isfinite(r.ax) || !std::isfinite(r.ay)) r.accel = std::nan("");
 
-    timeEdit_->setText(Shown(r.t));
-    xEdit_->setText(Shown(r.x));
-    yEdit_->setText(Shown(r.y));
-    vxEdit_->setText(Shown(r.vx));
-    vyEdit_->setText(Shown(r.vy));
-    axEdit_->setText(Shown(r.ax));
-    ayEdit_->setText(Shown(r.ay));
-    speedEdit_->setText(Shown(r.speed));
-    accelEdit_->setText(Shown(r.accel));
-    vAngleEdit_->setText(Shown(r.vAngle));
-    aAngleEdit_->setText(Shown(r.aAngle));
-    DrawDirectionPicture(velocityImage_, r.vx, r.vy);
-    DrawDirectionPicture(accelerationImage_, r.ax, r.ay);
-    velocityPicture_->setPixmap(QPixmap::fromImage(velocityImage_));
-    accelerationPicture_->setPixmap(QPixmap::fromImage(accelerationImage_));
+    // A tick comes every millisecond: boxes and pictures that show the same as
+    // before are left alone rather than repainted.
+    auto put = [](QLineEdit* e, double v) {
+        const QString text = Shown(v);
+        if (e->text() != text) e->setText(text);
+    };
+    put(timeEdit_, r.t);
+    put(xEdit_, r.x);
+    put(yEdit_, r.y);
+    put(vxEdit_, r.vx);
+    put(vyEdit_, r.vy);
+    put(axEdit_, r.ax);
+    put(ayEdit_, r.ay);
+    put(speedEdit_, r.speed);
+    put(accelEdit_, r.accel);
+    put(vAngleEdit_, r.vAngle);
+    put(aAngleEdit_, r.aAngle);
+    auto picture = [](QLabel* label, QImage& image, double x, double y) {
+        const QImage old = image;
+        DrawDirectionPicture(image, x, y);
+        if (image != old) label->setPixmap(QPixmap::fromImage(image));
+    };
+    picture(velocityPicture_, velocityImage_, r.vx, r.vy);
+    picture(accelerationPicture_, accelerationImage_, r.ax, r.ay);
     if (record_.size() < kRecordLimit) record_.push_back(r);
 }
 
