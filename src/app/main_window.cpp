@@ -366,6 +366,12 @@ void MainWindow::resizeView() {
         surface_.setWindowSize(W, H);
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
+    } else if (form29_->isVisible()) {
+        // The curve window computes with the balls of this scene: a full redraw
+        // would put them back to their start in the middle of its computation.
+        // The static scene only; closing the window redraws everything.
+        surface_.setWindowSize(W, H);
+        surface_.StaticRedraw(*scene_);
     } else if (runController_->active() && !scene_->Running) {
         // A paused or halted run keeps its balls where they stand: repaint them
         // there instead of the full redraw that would put them back to the start.
