@@ -64,3 +64,5 @@ shoot help/images/adjust.png 60 adjust "$EXAMPLES/box_bounce.kmx" 12
 shoot help/images/place.png 60 place
 shoot help/images/band.png 60 band "$EXAMPLES/projectile.kmx"
 shoot help/images/fall.png 60 fall 1500
+shoot help/images/data_window.png 60 data "$EXAMPLES/projectile.kmx" 900
+shoot help/images/curve_window.png 60 curve "$EXAMPLES/cord_pendulum.kmx" 4000

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -28,9 +27,15 @@
 #include "editor/creating_panel.h"
 #include "editor/creation_tools.h"
 #include "editor/element_dialogs.h"
+#include "editor/element_property_dialogs.h"
+#include "editor/parameter_adjust_dialog.h"
 #include "editor/remark_dialog.h"
 #include "engine/engine.h"
+#include "engine/tick_display_pair.h"
 #include "io/project_file.h"
+#include "measure/curve_window.h"
+#include "measure/data_ball_dialog.h"
+#include "measure/data_window.h"
 #include "view/ball_sprite.h"
 #include "view/tick_display.h"
 
@@ -42,11 +47,9 @@ const char* const kCaption = "Motionbench Ver1.0";
 const char* const kWarning = "warning";
 const char* const kNoGround = "Can not find ground.bmp";
 const char* const kCannotOpen = "Can not open this file ,please check you system.";
-const char* const kOverflow =
-    "Found one of the moving object has overflow the area can be controled,and it will result in error.Please "
-    "reduce the step time,and try the experiment again.";
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
 const char* const kGroundFile = "ground.bmp";
+const char* const kChooseDataBall = "Please choose the moving object which to be shown it's data when runing.";
 
 // Remark slots start with the font of the hidden memo: white, 15 pixels high,
 // the GB2312 character set, no style.
@@ -110,6 +113,13 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().main = mainFont;
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
+    form25_ = new DataWindow(*prompts_, this);
+    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), form25_);
+    runController_ = new RunController(*this, *prompts_, this);
+    runController_->setTickDisplay(runDisplay_.get());
+    form25_->setRunCommands(runController_);
+    form26_ = new DataBallDialog(*prompts_, this);
+    form29_ = new CurveWindow(*prompts_, this);
 
     image1_ = new SceneWidget(surface_, this);
     setCentralWidget(image1_);
@@ -127,7 +137,10 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     dialogs_->add(form4_);
     form27_ = new RemarkDialog(*prompts_, this);
     dialogs_->add(form27_);
+    AddFieldConnectorTrackDialogs(*dialogs_, *prompts_, this);
+    form32_ = new ParameterAdjustDialog(*dialogs_, *prompts_, this);
     editor_ = new MouseEditor(*this, *dialogs_, this);
+    connect(editor_, &MouseEditor::dataBallPicked, this, &MainWindow::dataBallPicked);
     form31_ = new CreatingPanel(this);
     connect(form31_, &CreatingPanel::toolChosen, this,
             [this](const CreationTool& tool) { chooseTool(tool.mode, tool.panelPrompt); });
@@ -148,14 +161,6 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     resetProject();
     backgroundShown_ = true;
     resizeView();
-
-    // Ticks come for the whole life of the window; they do nothing unless a run goes on.
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setTimerType(Qt::PreciseTimer);
-    timer1_->setInterval(1);
-    connect(timer1_, &QTimer::timeout, this, &MainWindow::tick);
-    timer1_->start();
 }
 
 MainWindow::~MainWindow() = default;
@@ -207,6 +212,11 @@ void MainWindow::createActions() {
     experimentSetAct_->setIcon(MakeToolIcon(ToolIcon::LabCondition));
     connect(experimentSetAct_, &QAction::triggered, this, &MainWindow::experimentSet);
 
+    adjustAct_ = NamedAction(this, "N29", "&Adjust parameter...");
+    adjustAct_->setToolTip("Adjust experiment component");
+    adjustAct_->setIcon(MakeToolIcon(ToolIcon::Adjust));
+    connect(adjustAct_, &QAction::triggered, this, &MainWindow::adjustParameter);
+
     layBackgroundAct_ = NamedAction(this, "N31", "&Lay background...");
     connect(layBackgroundAct_, &QAction::triggered, this, &MainWindow::layBackground);
     clearBackgroundAct_ = NamedAction(this, "N32", "Clear &background");
@@ -219,17 +229,27 @@ void MainWindow::createActions() {
     runAct_ = NamedAction(this, "N35", "&Run experiment");
     runAct_->setToolTip("Run");
     runAct_->setIcon(MakeToolIcon(ToolIcon::Run));
-    connect(runAct_, &QAction::triggered, this, &MainWindow::runExperiment);
+    connect(runAct_, &QAction::triggered, runController_, &RunController::start);
 
     stopAct_ = NamedAction(this, "StopCommand", "Stop");
     stopAct_->setToolTip("Stop");
     stopAct_->setIcon(MakeToolIcon(ToolIcon::Stop));
-    connect(stopAct_, &QAction::triggered, this, &MainWindow::stopExperiment);
+    connect(stopAct_, &QAction::triggered, runController_, &RunController::stop);
 
     pauseAct_ = NamedAction(this, "PauseCommand", "pause");
     pauseAct_->setToolTip("pause");
     pauseAct_->setIcon(MakeToolIcon(ToolIcon::Pause));
-    connect(pauseAct_, &QAction::triggered, this, &MainWindow::pauseExperiment);
+    connect(pauseAct_, &QAction::triggered, runController_, &RunController::pause);
+
+    dataOutputAct_ = NamedAction(this, "N37", "&Synchronous data output set");
+    dataOutputAct_->setToolTip("data out");
+    dataOutputAct_->setIcon(MakeToolIcon(ToolIcon::DataOut));
+    connect(dataOutputAct_, &QAction::triggered, this, &MainWindow::dataOutputSet);
+
+    curveAct_ = NamedAction(this, "N39", "&Experiment data curve");
+    curveAct_->setToolTip("Experiment curve");
+    curveAct_->setIcon(MakeToolIcon(ToolIcon::Curve));
+    connect(curveAct_, &QAction::triggered, this, &MainWindow::experimentCurve);
 
     calculatorAct_ = NamedAction(this, "N46", "&Calculator");
     calculatorAct_->setToolTip("calculator");
@@ -265,7 +285,8 @@ void MainWindow::createMenus() {
         chooseTool(tool.mode, tool.menuPrompt);
         form31_->SyncCreatingPanel(tool.mode);
     });
-    adjustPlace_ = editMenu_->addSeparator();
+    editMenu_->addAction(adjustAct_);
+    editMenu_->addSeparator();
     editMenu_->addAction(layBackgroundAct_);
     editMenu_->addAction(clearBackgroundAct_);
     editMenu_->addSeparator();
@@ -273,6 +294,9 @@ void MainWindow::createMenus() {
 
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
+    runMenu_->addSeparator();
+    runMenu_->addAction(dataOutputAct_);
+    runMenu_->addAction(curveAct_);
 
     toolsMenu_ = NamedMenu(bar, "N45", "&Tools");
     toolsMenu_->addAction(calculatorAct_);
@@ -306,10 +330,14 @@ void MainWindow::createToolBar() {
     button(newAct_, "SpeedButton7");
     panel1_->addSeparator();
     button(experimentSetAct_, "SpeedButton8");
+    button(adjustAct_, "SpeedButton5");
     panel1_->addSeparator();
     button(runAct_, "SpeedButton1");
     button(stopAct_, "SpeedButton2");
     button(pauseAct_, "SpeedButton3");
+    panel1_->addSeparator();
+    button(dataOutputAct_, "SpeedButton10");
+    button(curveAct_, "SpeedButton11");
     panel1_->addSeparator();
     button(calculatorAct_, "SpeedButton13");
 }
@@ -330,7 +358,7 @@ void MainWindow::createStatusBar() {
 
 void MainWindow::setProjectControls(bool enabled) {
     for (QAction* a : {saveAct_, saveAsAct_, closeAct_, experimentSetAct_, layBackgroundAct_, clearBackgroundAct_,
-                       runAct_})
+                       adjustAct_, runAct_, dataOutputAct_, curveAct_})
         a->setEnabled(enabled);
     editMenu_->menuAction()->setEnabled(enabled);
     runMenu_->menuAction()->setEnabled(enabled);
@@ -341,11 +369,19 @@ void MainWindow::setRunControls(bool running) {
     // their shortcuts; Run itself, the tools and the net stay.
     for (QMenu* m : {fileMenu_, editMenu_, runMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
-                       layBackgroundAct_, clearBackgroundAct_, showPanelAct_, howToUseAct_, aboutAct_})
+                       layBackgroundAct_, clearBackgroundAct_, showPanelAct_, adjustAct_, howToUseAct_, aboutAct_,
+                       dataOutputAct_, curveAct_})
         a->setEnabled(!running);
     stopAct_->setEnabled(running);
     pauseAct_->setEnabled(running);
     image1_->setEnabled(!running);
+    // The creating panel steps aside while a run goes on and comes back after it.
+    if (running) {
+        form31_->hideForRun();
+    } else {
+        form31_->showAfterRun();
+        if (form31_->isVisible()) showPanelAct_->setChecked(true);
+    }
 }
 
 void MainWindow::resetProject() {
@@ -377,7 +413,13 @@ void MainWindow::resizeView() {
         surface_.setWindowSize(W, H);
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
-    } else if (runActive_ && !scene_->Running) {
+    } else if (form29_->isVisible()) {
+        // The curve window computes with the balls of this scene: a full redraw
+        // would put them back to their start in the middle of its computation.
+        // The static scene only; closing the window redraws everything.
+        surface_.setWindowSize(W, H);
+        surface_.StaticRedraw(*scene_);
+    } else if (runController_->active() && !scene_->Running) {
         // A paused or halted run keeps its balls where they stand: repaint them
         // there instead of the full redraw that would put them back to the start.
         surface_.setWindowSize(W, H);
@@ -591,8 +633,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     editor_->resetTool();
     form31_->hide();
-    scene_->Running = 0;
-    timer1_->stop();
+    runController_->shutDown();
     event->accept();
 }
 
@@ -624,44 +665,52 @@ void MainWindow::clearBackground() {
     resizeView();
 }
 
-void MainWindow::runExperiment() {
-    // A new project still waiting for its origin has nothing to run yet.
-    if (!projectOpen() || originPending()) return;
-    setRunControls(true);
-    form31_->hideForRun();
-    runActive_ = true;
-    StartRun(*scene_);
+void MainWindow::fullRedraw() {
     applyBackground();
     surface_.FullRedraw(*scene_);
     showChanges();
 }
 
-void MainWindow::stopExperiment() {
-    setRunControls(false);
-    form31_->showAfterRun();
-    if (form31_->isVisible()) showPanelAct_->setChecked(true);
-    runActive_ = false;
-    StopRun(*scene_);
-    applyBackground();
-    surface_.FullRedraw(*scene_);
-    showChanges();
+void MainWindow::runStarted() {
+    Scene& s = *scene_;
+    if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
+    // The data window drives the run from here on; the main run buttons wait.
+    for (QAction* a : {runAct_, stopAct_, pauseAct_}) a->setEnabled(false);
+    form25_->load(s);
+    prompts_->exec(*form25_);
+    // However the window went, the run ends with it.
+    if (runController_->active()) runController_->stop();
+    runAct_->setEnabled(projectOpen());
 }
 
-void MainWindow::pauseExperiment() { scene_->Running = scene_->Running ? 0 : 1; }
-
-void MainWindow::tick() {
-    if (!scene_->Running) return;
-    if (scene_->RedrawPending) {
-        surface_.RunRepaint(*scene_);
-        scene_->RedrawPending = 0;
-    }
-    const int result = StepScene(*scene_, tickDisplay_.get());
-    showChanges();
-    if (result == kStepOverflow) {
-        scene_->Running = 0;
-        prompts_->message(kOverflow, kWarning, Prompts::Ok);
-    }
+void MainWindow::adjustParameter() {
+    if (!projectOpen() || runController_->active()) return;
+    form32_->run(*scene_);
+    // Parameter adjust leaves the redraw to its caller: one, after the window closes.
+    resizeView();
 }
+
+void MainWindow::dataOutputSet() {
+    if (!projectOpen() || runController_->active()) return;
+    // The next press on the surface picks the ball; the editor reports it.
+    const QString prompt = QString::fromUtf8(kChooseDataBall);
+    editor_->chooseTool(static_cast<int>(ElementKind::DataBallPick), &prompt);
+}
+
+void MainWindow::dataBallPicked(int ball) {
+    form26_->edit(*scene_, ball);
+    resizeView();
+}
+
+void MainWindow::experimentCurve() {
+    if (!projectOpen() || runController_->active()) return;
+    form29_->load(*scene_);
+    prompts_->exec(*form29_);
+    // The computation left the balls where it stopped; the full redraw puts them back.
+    resizeView();
+}
+
+void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }
 
 void MainWindow::howToUse() {
     const QString guide = UserGuidePath(programDirectory_);

@@ -1,6 +1,6 @@
 // The main window: the drawing surface, the menus, the tool bar and the status
-// bar, the project commands, run control on the 1 ms timer, and the help and
-// tool commands.
+// bar, the project commands, and the help and tool commands. Runs are driven by
+// its RunController.
 #pragma once
 
 #include <QImage>
@@ -8,13 +8,13 @@
 #include <memory>
 
 #include "editor/mouse_editor.h"
+#include "app/run_controller.h"
 #include "scene/scene.h"
 #include "view/scene_surface.h"
 
 class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 class QToolBar;
 
 namespace mb {
@@ -23,6 +23,10 @@ class AboutDialog;
 class AddressDialog;
 class BallDialog;
 class CreatingPanel;
+class CurveWindow;
+class ParameterAdjustDialog;
+class DataBallDialog;
+class DataWindow;
 class DesktopShell;
 class ElementDialogs;
 class RemarkDialog;
@@ -33,8 +37,9 @@ class SavePromptDialog;
 class ScaleDialog;
 class SceneWidget;
 class SurfaceTickDisplay;
+class TickDisplayPair;
 
-class MainWindow : public QMainWindow, private EditorHost {
+class MainWindow : public QMainWindow, private EditorHost, private RunController::Host {
     Q_OBJECT
 public:
     struct Options {
@@ -60,14 +65,14 @@ public:
     bool saveProject();
     bool saveProjectAs();
     void closeProject();
-    // Run control.
-    void runExperiment();
-    void stopExperiment();
-    void pauseExperiment();
-    // One event of Timer1.
-    void tick();
+    // Run, Stop, pause, restart and the ticks of Timer1.
+    RunController& runController() { return *runController_; }
     // Edit menu.
     void experimentSet();
+    // Run menu: the ball whose data a run shows, and the experiment curve.
+    void adjustParameter();
+    void dataOutputSet();
+    void experimentCurve();
     void layBackground();
     void clearBackground();
     // Help, tools and net.
@@ -90,8 +95,6 @@ public:
     MouseEditor& editor() { return *editor_; }
     ElementDialogs& elementDialogs() { return *dialogs_; }
     CreatingPanel& creatingPanel() { return *form31_; }
-    // The "&Edit" menu; "&Adjust parameter..." goes right before this separator.
-    QAction* adjustParameterPlace() const { return adjustPlace_; }
 
     Scene& scene() { return *scene_; }
     const Scene& scene() const { return *scene_; }
@@ -135,27 +138,33 @@ private:
     void originClicked() override;
     // Enables or disables the commands that need an open project.
     void setProjectControls(bool enabled);
-    // Disables what a run must not touch, or gives it back.
-    void setRunControls(bool running);
+    // RunController::Host.
+    Scene& runScene() override { return *scene_; }
+    bool mayRun() const override { return projectOpen() && !originPending(); }
+    void setRunControls(bool running) override;
+    void fullRedraw() override;
+    void runRepaint() override;
+    void showChanges() override;
+    void runStarted() override;
     // Hands the background to the surface as the current state shows it.
     void applyBackground();
     bool writeProjectTo(const QString& path);
     // Hands a mail or web address to the desktop, or shows it to be copied.
     void openAddress(const QString& address);
-    void showChanges();
     void loadStartBackground();
+    // The press that picks the data ball: the ball under the pointer, or none.
+    // The data-ball pick on the surface ended on this ball (-1 for none).
+    void dataBallPicked(int ball);
 
     std::unique_ptr<Scene> scene_;
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
+    std::unique_ptr<TickDisplayPair> runDisplay_;  // the surface and the data window
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
     DesktopShell* shell_;
 
-    // Project state (whether a project is open or waits for its origin is the
-    // editor's state).
-    bool runActive_ = false;  // from Run to Stop, paused or halted included
     QString projectPath_;
     QString startDirectory_;
     QString programDirectory_;
@@ -167,7 +176,7 @@ private:
 
     // Widgets.
     SceneWidget* image1_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    RunController* runController_ = nullptr;
     QToolBar* panel1_ = nullptr;
     QLabel* statusCoordinate_ = nullptr;
     QLabel* statusPrompt_ = nullptr;
@@ -182,6 +191,10 @@ private:
     CreatingPanel* form31_ = nullptr;
     BallDialog* form4_ = nullptr;
     RemarkDialog* form27_ = nullptr;
+    DataWindow* form25_ = nullptr;
+    DataBallDialog* form26_ = nullptr;
+    CurveWindow* form29_ = nullptr;
+    ParameterAdjustDialog* form32_ = nullptr;
 
     // Menus and commands.
     QMenu* fileMenu_ = nullptr;
@@ -200,10 +213,12 @@ private:
     QAction* layBackgroundAct_ = nullptr;
     QAction* clearBackgroundAct_ = nullptr;
     QAction* showPanelAct_ = nullptr;
-    QAction* adjustPlace_ = nullptr;
+    QAction* adjustAct_ = nullptr;
     QAction* runAct_ = nullptr;
     QAction* stopAct_ = nullptr;
     QAction* pauseAct_ = nullptr;
+    QAction* dataOutputAct_ = nullptr;
+    QAction* curveAct_ = nullptr;
     QAction* calculatorAct_ = nullptr;
     QAction* mailAct_ = nullptr;
     QAction* websiteAct_ = nullptr;

@@ -16,6 +16,8 @@
 //   motionbench_screenshot place        a new project, the ball tool, its dialog
 //   motionbench_screenshot band FILE.kmx    an electric field's rubber band
 //   motionbench_screenshot fall [ms]    a new project with a thrown ball, running
+//   motionbench_screenshot data FILE.kmx [milliseconds]
+//   motionbench_screenshot curve FILE.kmx [milliseconds]
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -31,7 +34,6 @@
 
 #include "app/main_window.h"
 #include "editor/element_dialogs.h"
-#include "editor/element_property_dialogs.h"
 #include "editor/parameter_adjust_dialog.h"
 #include "editor/creating_panel.h"
 #include "ui/qt_prompts.h"
@@ -121,7 +123,8 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) {
         std::fprintf(stderr,
                      "usage: motionbench_screenshot [--shot OUT.png PERCENT] start|origin|scale|run FILE [ms]|"
-                     "settings FILE|dialog FILE KIND|adjust FILE ROW\n");
+                     "settings FILE|dialog FILE KIND|adjust FILE ROW|place|band FILE|fall [ms]|data FILE [ms]|\n"
+                     "curve FILE [ms]\n");
         return 2;
     }
     const QString mode = args[0];
@@ -134,8 +137,7 @@ int main(int argc, char** argv) {
     options.prompts = &prompts;
     mb::MainWindow window(options);
     prompts.setParent(&window);
-    mb::ElementDialogs dialogs;
-    mb::AddFieldConnectorTrackDialogs(dialogs, prompts, &window);
+    mb::ElementDialogs& dialogs = window.elementDialogs();
     mb::ParameterAdjustDialog adjust(dialogs, prompts, &window);
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
@@ -181,6 +183,21 @@ int main(int argc, char** argv) {
             Click(window, QPoint(250, 550));
             Trigger(window, "N35");
             QTimer::singleShot(file.isEmpty() ? 1500 : file.toInt(), Ready);
+        } else if (mode == "data") {
+            // The first ball's data during a run: the data window opens modally at Run.
+            Trigger(window, "N3");
+            window.scene().SelectedBall = 0;
+            QTimer::singleShot(runMs, Ready);
+            Trigger(window, "N35");
+        } else if (mode == "curve") {
+            // The file's own curve, drawn from the start.
+            Trigger(window, "N3");
+            QTimer::singleShot(400, &window, [&] {
+                if (auto* form = window.findChild<QDialog*>("TForm29"))
+                    if (auto* draw = form->findChild<QPushButton*>("BitBtn3")) draw->click();
+            });
+            QTimer::singleShot(runMs, Ready);
+            Trigger(window, "N39");
         } else if (mode == "settings") {
             Trigger(window, "N3");
             QTimer::singleShot(600, Ready);

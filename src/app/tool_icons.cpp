@@ -56,6 +56,22 @@ void DrawLabCondition(QPainter& p) {
     }
 }
 
+void DrawAdjust(QPainter& p) {
+    // A list of elements with a pointer at the chosen one.
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(3, 3, 14, 18);
+    for (int i = 0; i < 4; ++i) {
+        p.setPen(QPen(i == 1 ? QColor(30, 90, 200) : QColor(150, 150, 150), 2));
+        p.drawLine(6, 7 + 4 * i, 14, 7 + 4 * i);
+    }
+    p.setPen(QPen(QColor(120, 40, 0), 1));
+    p.setBrush(QColor(250, 170, 40));
+    QPolygon arrow;
+    arrow << QPoint(23, 11) << QPoint(17, 11) << QPoint(20, 8);
+    p.drawPolygon(arrow);
+}
+
 void DrawRun(QPainter& p) {
     p.setPen(QPen(QColor(0, 90, 0), 1));
     p.setBrush(QColor(40, 190, 40));
@@ -88,6 +104,32 @@ void DrawCalculator(QPainter& p) {
         for (int c = 0; c < 3; ++c) p.drawRect(6 + 4 * c, 10 + 4 * r, 2, 2);
 }
 
+// A ball with a read-out beside it: the data window.
+void DrawDataOut(QPainter& p) {
+    p.setPen(QPen(QColor(0, 80, 0), 1));
+    p.setBrush(QColor(80, 200, 80));
+    p.drawEllipse(QPoint(7, 12), 5, 5);
+    p.setPen(QPen(QColor(20, 20, 90), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(13, 4, 9, 16);
+    p.setPen(QPen(QColor(0, 0, 128), 1));
+    for (int r = 0; r < 4; ++r) p.drawLine(15, 7 + 4 * r, 20, 7 + 4 * r);
+}
+
+// Axes with a rising curve: the experiment curve.
+void DrawCurve(QPainter& p) {
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(QColor(240, 240, 240));
+    p.drawRect(2, 2, 20, 20);
+    p.drawLine(5, 19, 20, 19);
+    p.drawLine(5, 19, 5, 4);
+    QPainterPath path(QPointF(5, 19));
+    path.cubicTo(QPointF(11, 19), QPointF(14, 12), QPointF(20, 5));
+    p.setPen(QPen(QColor(200, 30, 30), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
 }  // namespace
 
 QIcon MakeToolIcon(ToolIcon which) {
@@ -100,9 +142,12 @@ QIcon MakeToolIcon(ToolIcon which) {
         case ToolIcon::Save: DrawSave(p); break;
         case ToolIcon::New: DrawNew(p); break;
         case ToolIcon::LabCondition: DrawLabCondition(p); break;
+        case ToolIcon::Adjust: DrawAdjust(p); break;
         case ToolIcon::Run: DrawRun(p); break;
         case ToolIcon::Stop: DrawStop(p); break;
         case ToolIcon::Pause: DrawPause(p); break;
+        case ToolIcon::DataOut: DrawDataOut(p); break;
+        case ToolIcon::Curve: DrawCurve(p); break;
         case ToolIcon::Calculator: DrawCalculator(p); break;
     }
     p.end();

@@ -6,7 +6,7 @@
 
 namespace mb {
 
-enum class ToolIcon { Open, Save, New, LabCondition, Run, Stop, Pause, Calculator };
+enum class ToolIcon { Open, Save, New, LabCondition, Adjust, Run, Stop, Pause, DataOut, Curve, Calculator };
 
 QIcon MakeToolIcon(ToolIcon which);
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/curve.h"
+#include "engine/curve_session.h"
 #include "engine/engine.h"
 #include "io/project_file.h"
 #include "scene/element_kinds.h"
@@ -27,11 +28,14 @@ constexpr const char* kUsage =
     "      t,index,name,x,y,vx,vy,ax,ay,mass: one row per ball for the start\n"
     "      (t = 0) and after every M-th tick (default 1). Exit status 2 when a\n"
     "      ball leaves the controllable area.\n"
-    "  curve FILE.kmx\n"
+    "  curve FILE.kmx [--values]\n"
     "      Compute the experiment curve of the file's curve settings for the balls\n"
     "      chosen as curve objects. Prints CSV\n"
     "      tick,ball,col0,row0,col1,row1,hbefore,hafter,vbefore,vafter: one row per\n"
-    "      plotted segment, ticks counted from 1.\n"
+    "      plotted segment, ticks counted from 1. With --values prints instead the\n"
+    "      samples as the curve window saves them,\n"
+    "      tick,t,ball,name,hbefore,hafter,vbefore,vafter: one row per curve ball\n"
+    "      and tick from the start time on, on the graph or not.\n"
     "  resave IN.kmx OUT.kmx\n"
     "      Read a project and write it back (with its names file).\n"
     "  info FILE.kmx\n"
@@ -195,44 +199,51 @@ int CommandRun(const std::vector<std::string>& args, std::ostream& out, std::ost
 }
 
 int CommandCurve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) return Usage(err, "curve takes one project file.");
-    if (!args[1].empty() && args[1][0] == '-') return Usage(err, "unknown option '" + args[1] + "' for curve.");
-    std::unique_ptr<Scene> scene = Load(args[1], err);
+    std::string file;
+    bool values = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--values")
+            values = true;
+        else if (!a.empty() && a[0] == '-')
+            return Usage(err, "unknown option '" + a + "' for curve; curve takes one project file and --values.");
+        else if (file.empty())
+            file = a;
+        else
+            return Usage(err, "curve takes one project file.");
+    }
+    if (file.empty()) return Usage(err, "curve takes one project file.");
+    std::unique_ptr<Scene> scene = Load(file, err);
     if (!scene) return kSimFailed;
     Scene& s = *scene;
-    const CurveSettings& c = s.curve;
     // The checks of "Draw curve", in its order and words.
-    const char* refusal = nullptr;
-    if (c.startTime < 0)
-        refusal = "The Start time must be bigger than zero.";
-    else if (c.endTime < 0 || c.startTime >= c.endTime)
-        refusal = "The End time must be bigger than the start time.";
-    else if (c.horizontalStep == 0 || c.verticalStep == 0)
-        refusal = "The scale of coordinate can not be zero.";
-    if (refusal) {
-        Complain(err, refusal);
+    const CurveCheck check = CheckCurveSettings(s.curve);
+    if (!check.ok()) {
+        Complain(err, check.message);
         return kSimFailed;
     }
-    bool anyFlag = false;
-    for (int j = 0; j < kBallCapacity && s.balls[j].inUse(); ++j) anyFlag = anyFlag || s.balls[j].curveFlag == 1;
-    if (!anyFlag) {
-        Complain(err, "Please set the curve object first.");
+    if (!AnyCurveObject(s)) {
+        Complain(err, kCurveNoObject);
         return kSimFailed;
     }
     // Opening the file redraws the scene, which puts the balls back and refreshes
     // every presence switch; then the computation starts.
     ResetBallsToInitial(s);
     RefreshPresenceSwitches(s);
-    s.RunTime = 0;
-    ResetForCurve(s);
-    out << "tick,ball,col0,row0,col1,row1,hbefore,hafter,vbefore,vafter\n";
+    BeginCurve(s);
+    out << (values ? kCurveValuesHeader : "tick,ball,col0,row0,col1,row1,hbefore,hafter,vbefore,vafter") << '\n';
     std::vector<CurveSegment> segments;
     for (long long tick = 1;; ++tick) {
         segments.clear();
         const int result = CurveTick(s, segments);
-        for (const CurveSegment& g : segments)
-            out << tick << ',' << g.ball << ',' << g.col0 << ',' << g.row0 << ',' << g.col1 << ',' << g.row1 << ','
-                << Num(g.hBefore) << ',' << Num(g.hAfter) << ',' << Num(g.vBefore) << ',' << Num(g.vAfter) << '\n';
+        for (const CurveSegment& g : segments) {
+            if (values)
+                out << CurveCsvRow(s, tick, g) << '\n';
+            else if (g.plotted)
+                out << tick << ',' << g.ball << ',' << g.col0 << ',' << g.row0 << ',' << g.col1 << ',' << g.row1
+                    << ',' << Num(g.hBefore) << ',' << Num(g.hAfter) << ',' << Num(g.vBefore) << ','
+                    << Num(g.vAfter) << '\n';
+        }
         if (result == kCurveEnded) break;
     }
     return kSimOk;

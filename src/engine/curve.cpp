@@ -89,7 +89,11 @@ void AdvanceForCurve(detail::StepContext& context, int j, bool lastSubStep, std:
         b.screenX = static_cast<int>(col);
         b.screenY = static_cast<int>(row);
     }
-    if (s.settings.GravityOn) b.Fy = -b.mass * kStandardGravity;
+    // The extra force joins the sum first, as in the run, so the curve shows the
+    // motion the run shows.
+    b.Fx += b.extraFx;
+    b.Fy += b.extraFy;
+    if (s.settings.GravityOn) b.Fy -= b.mass * kStandardGravity;
     context.addForces(j);
     if (s.settings.RelativityOn) ApplyRelativity(b);
 
@@ -137,13 +141,13 @@ void AdvanceForCurve(detail::StepContext& context, int j, bool lastSubStep, std:
     if (!sampling || s.RunTime < c.startTime) return;
     CurveSegment seg;
     seg.ball = j;
+    seg.time = s.RunTime;
     seg.hBefore = sample.hBefore;
     seg.hAfter = sample.hAfter;
     seg.vBefore = sample.vBefore;
     seg.vAfter = sample.vAfter;
-    if (!CurveColumn(c, seg.hBefore, seg.col0) || !CurveColumn(c, seg.hAfter, seg.col1) ||
-        !CurveRow(c, seg.vBefore, seg.row0) || !CurveRow(c, seg.vAfter, seg.row1))
-        return;
+    seg.plotted = CurveColumn(c, seg.hBefore, seg.col0) && CurveColumn(c, seg.hAfter, seg.col1) &&
+                  CurveRow(c, seg.vBefore, seg.row0) && CurveRow(c, seg.vAfter, seg.row1);
     seg.colour = PackColour(b.red / 2, b.green / 2, b.blue / 2);
     out.push_back(seg);
 }

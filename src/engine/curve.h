@@ -1,8 +1,8 @@
 // The experiment curve: the balls are put back to their initial state and the
 // stepping loop's force, integration, track and bump sequence runs again on its
-// own, without the balls' extra forces and without drawing the main view. At the
-// last sub-step of every tick each curve ball yields one short segment spanning
-// that sub-step, in the pixel coordinates of the 252 x 252 graph.
+// own, without drawing the main view. At the last sub-step of every tick each
+// curve ball yields one sample spanning that sub-step and, when it lies on the
+// graph, a short segment in the pixel coordinates of the 252 x 252 graph.
 #pragma once
 
 #include <cstdint>
@@ -43,9 +43,11 @@ inline constexpr double kCurvePixelsPerGrid = 40.0;
 inline constexpr int kCurveMinCoordinate = -199;
 inline constexpr int kCurveMaxCoordinate = 1199;
 
-// One plotted piece of a ball's curve.
+// One sample of a ball's curve, and the piece of the graph it plots.
 struct CurveSegment {
     int ball = 0;
+    double time = 0;                             // RunTime at the start of the sampled sub-step
+    bool plotted = false;                        // the four coordinates below lie in the plottable range
     int col0 = 0, row0 = 0, col1 = 0, row1 = 0;  // from (col0, row0) to (col1, row1)
     double hBefore = 0, hAfter = 0;              // horizontal quantity at both ends
     double vBefore = 0, vAfter = 0;              // vertical quantity at both ends
@@ -64,7 +66,8 @@ bool CurveRow(const CurveSettings& c, double value, int& row);
 void ResetForCurve(Scene& scene);
 
 // One sub-step of ball j. On the last sub-step of a tick a ball whose curve flag
-// is 1 is sampled, and its segment appended to `out` when it is plottable.
+// is 1 is sampled; from the start time on, the sample is appended to `out`
+// (marked plotted when its segment lies in the plottable range).
 void CurveAdvance(Scene& scene, int j, bool lastSubStep, std::vector<CurveSegment>& out);
 
 enum CurveTickResult : int { kCurveGoesOn = 0, kCurveEnded = 1 };

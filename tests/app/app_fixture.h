@@ -75,7 +75,7 @@ protected:
         o.shell = &shell;
         window = std::make_unique<MainWindow>(o);
         // Tests drive the ticks themselves.
-        window->findChild<QTimer*>("Timer1")->stop();
+        window->runController().timer()->stop();
         window->resize(1000, 800);
         window->show();
         QCoreApplication::processEvents();
@@ -83,7 +83,8 @@ protected:
 
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
     QMenu* menu(const char* name) { return window->findChild<QMenu*>(name); }
-    // A button of the tool bar (the creating panel has buttons of the same names).
+    // A button of the main tool bar (the creating panel and the data window have
+    // buttons of the same names).
     QToolButton* button(const char* name) {
         return window->findChild<QToolBar*>("Panel1")->findChild<QToolButton*>(name);
     }

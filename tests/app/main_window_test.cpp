@@ -1,10 +1,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QMenuBar>
-#include <QSet>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QSet>
 #include <QToolBar>
 #include <QUrl>
 
@@ -25,7 +25,8 @@ struct ControlState {
 // The commands that need an open project, as menu entries and tool bar buttons.
 const ControlState kProjectControls[] = {{"N4", false}, {"N5", false}, {"N10", false}, {"N7", true},
                                          {"N34", true}, {"N8", false}, {"N35", false}};
-const char* const kProjectButtons[] = {"SpeedButton6", "SpeedButton8", "SpeedButton1"};
+const char* const kProjectButtons[] = {"SpeedButton6", "SpeedButton8", "SpeedButton1", "SpeedButton10",
+                                       "SpeedButton11"};
 const char* const kAlwaysButtons[] = {"SpeedButton4", "SpeedButton7", "SpeedButton13"};
 
 class MainWindowTest : public AppTest {
@@ -92,12 +93,23 @@ TEST_F(MainWindowTest, GroundPictureBesideTheProgramServesWhenTheStartFolderHasN
 
 TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     startWindow();
-    const std::pair<const char*, const char*> entries[] = {
-        {"N2", "&New project"},         {"N3", "&Open project"},         {"N4", "&Save project"},
-        {"N5", "Save project &As ..."}, {"N10", "&Close"},               {"N6", "&Quit"},
-        {"N8", "&Experiment set...  "}, {"N31", "&Lay background..."},   {"N32", "Clear &background"},
-        {"N35", "&Run experiment"},     {"N46", "&Calculator"},          {"N48", "&Mail to us"},
-        {"N49", "Visit our &website"},  {"N51", "&How to use"},          {"N52", "A&bout the software"}};
+    const std::pair<const char*, const char*> entries[] = {{"N2", "&New project"},
+                                                           {"N3", "&Open project"},
+                                                           {"N4", "&Save project"},
+                                                           {"N5", "Save project &As ..."},
+                                                           {"N10", "&Close"},
+                                                           {"N6", "&Quit"},
+                                                           {"N8", "&Experiment set...  "},
+                                                           {"N31", "&Lay background..."},
+                                                           {"N32", "Clear &background"},
+                                                           {"N35", "&Run experiment"},
+                                                           {"N46", "&Calculator"},
+                                                           {"N48", "&Mail to us"},
+                                                           {"N49", "Visit our &website"},
+                                                           {"N51", "&How to use"},
+                                                           {"N52", "A&bout the software"},
+                                                           {"N37", "&Synchronous data output set"},
+                                                           {"N39", "&Experiment data curve"}};
     for (const auto& [name, text] : entries) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->text(), text) << name;
@@ -139,9 +151,11 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
         QWidget* w = panel->widgetForAction(a);
         order << w->objectName() + ":" + w->toolTip();
     }
-    EXPECT_EQ(order, QStringList({"SpeedButton4:open", "SpeedButton6:save", "SpeedButton7:new", "|",
-                                  "SpeedButton8:Lab condition set", "|", "SpeedButton1:Run", "SpeedButton2:Stop",
-                                  "SpeedButton3:pause", "|", "SpeedButton13:calculator"}));
+    EXPECT_EQ(order,
+              QStringList({"SpeedButton4:open", "SpeedButton6:save", "SpeedButton7:new", "|",
+                           "SpeedButton8:Lab condition set", "SpeedButton5:Adjust experiment component", "|",
+                           "SpeedButton1:Run", "SpeedButton2:Stop", "SpeedButton3:pause", "|", "SpeedButton10:data out",
+                           "SpeedButton11:Experiment curve", "|", "SpeedButton13:calculator"}));
 }
 
 TEST_F(MainWindowTest, NewProjectPlacesTheOriginWithTheMouseAndOpensTheScaleDialog) {

@@ -30,7 +30,8 @@ protected:
         for (const char* m : {"N1", "N7", "N34", "N50"})
             EXPECT_EQ(menu(m)->menuAction()->isEnabled(), !running) << m;
         for (const char* m : {"N45", "N47"}) EXPECT_TRUE(menu(m)->menuAction()->isEnabled()) << m;
-        for (const char* b : {"SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton8"})
+        for (const char* b : {"SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton8", "SpeedButton10",
+                              "SpeedButton11"})
             EXPECT_EQ(button(b)->isEnabled(), !running) << b;
         for (const char* b : {"SpeedButton2", "SpeedButton3"}) EXPECT_EQ(button(b)->isEnabled(), running) << b;
         for (const char* b : {"SpeedButton1", "SpeedButton13"}) EXPECT_TRUE(button(b)->isEnabled()) << b;
@@ -46,7 +47,7 @@ TEST_F(RunControlTest, RunPausePauseStopReturnsTheBallToItsStart) {
     EXPECT_EQ(window->scene().RunTime, 0.0);
     expectRunControls(true);
 
-    for (int i = 0; i < 5; ++i) window->tick();
+    for (int i = 0; i < 5; ++i) window->runController().tick();
     EXPECT_NEAR(window->scene().RunTime, 0.05, 1e-12);
     EXPECT_NEAR(ball().x, 100.0 + 2000.0 * 0.05, 1e-9);
     // The picture moved at the last sub-step of each tick, leaving a red trajectory.
@@ -68,14 +69,14 @@ TEST_F(RunControlTest, RunPausePauseStopReturnsTheBallToItsStart) {
     EXPECT_EQ(window->scene().Running, 0);
     expectRunControls(true);
     const double t = window->scene().RunTime, x = ball().x, vx = ball().vx;
-    for (int i = 0; i < 3; ++i) window->tick();
+    for (int i = 0; i < 3; ++i) window->runController().tick();
     EXPECT_EQ(window->scene().RunTime, t);
     EXPECT_EQ(ball().x, x);
 
     // pause again resumes where it stood.
     button("SpeedButton3")->click();
     EXPECT_EQ(window->scene().Running, 1);
-    window->tick();
+    window->runController().tick();
     EXPECT_NEAR(window->scene().RunTime, t + 0.01, 1e-12);
     EXPECT_NEAR(ball().x, x + vx * 0.01, 1e-9);
 
@@ -94,7 +95,7 @@ TEST_F(RunControlTest, RunPausePauseStopReturnsTheBallToItsStart) {
 TEST_F(RunControlTest, ResizeDuringARunRepaintsAtOnceAndBringsTheBallsBackAtTheNextTick) {
     openMovingBall(2000.0);
     window->findChild<QAction*>("N35")->trigger();
-    for (int i = 0; i < 3; ++i) window->tick();
+    for (int i = 0; i < 3; ++i) window->runController().tick();
     const int sx = ball().screenX;
     ASSERT_GT(QColor::fromRgb(pixel(sx, 250)).red(), 100);
 
@@ -104,7 +105,7 @@ TEST_F(RunControlTest, ResizeDuringARunRepaintsAtOnceAndBringsTheBallsBackAtTheN
     EXPECT_EQ(pixel(sx, 250), 0u);  // static scene only: no ball
     EXPECT_EQ(pixel(340, 250), 0u);  // and no old trajectory
 
-    window->tick();
+    window->runController().tick();
     EXPECT_EQ(window->scene().RedrawPending, 0);
     EXPECT_GT(QColor::fromRgb(pixel(ball().screenX, 250)).red(), 100);
     EXPECT_EQ(ball().x, 100.0 + 2000.0 * 0.04);  // the balls kept their state
@@ -123,7 +124,7 @@ TEST_F(RunControlTest, ABallHalfBelowTheVisibleBottomEdgeLeavesNoCopiesBehind) {
     ASSERT_GT(QColor::fromRgb(pixel(300, row)).red(), 100);
 
     button("SpeedButton1")->click();
-    for (int i = 0; i < 3; ++i) window->tick();
+    for (int i = 0; i < 3; ++i) window->runController().tick();
     ASSERT_GT(ball().screenX, 340);
     EXPECT_EQ(pixel(300, row), 0u);  // the start place is black again
     EXPECT_GT(QColor::fromRgb(pixel(ball().screenX, row)).red(), 100);
@@ -132,7 +133,7 @@ TEST_F(RunControlTest, ABallHalfBelowTheVisibleBottomEdgeLeavesNoCopiesBehind) {
 TEST_F(RunControlTest, ResizeWhilePausedKeepsTheBallsWhereTheyStand) {
     openMovingBall(2000.0);
     window->findChild<QAction*>("N35")->trigger();
-    for (int i = 0; i < 3; ++i) window->tick();
+    for (int i = 0; i < 3; ++i) window->runController().tick();
     button("SpeedButton3")->click();
     const double x = ball().x;
     const int sx = ball().screenX;
@@ -146,7 +147,7 @@ TEST_F(RunControlTest, ResizeWhilePausedKeepsTheBallsWhereTheyStand) {
 TEST_F(RunControlTest, ABallLeavingTheControllableAreaHaltsTheRunWithTheOverflowMessage) {
     openMovingBall(1e7);
     button("SpeedButton1")->click();
-    window->tick();
+    window->runController().tick();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, kOverflow);
     EXPECT_EQ(prompts.messages[0].caption, "warning");
@@ -154,7 +155,7 @@ TEST_F(RunControlTest, ABallLeavingTheControllableAreaHaltsTheRunWithTheOverflow
     EXPECT_EQ(window->scene().Running, 0);
     expectRunControls(true);  // the user ends the run with Stop
     const double x = ball().x;
-    window->tick();
+    window->runController().tick();
     EXPECT_EQ(ball().x, x);
     EXPECT_EQ(prompts.messages.size(), 1u);
 
@@ -170,14 +171,14 @@ TEST_F(RunControlTest, AnEmptySceneRunsOnTime) {
     s->balls.clear();
     openThroughMenu(writeProject(*s));
     button("SpeedButton1")->click();
-    for (int i = 0; i < 4; ++i) window->tick();
+    for (int i = 0; i < 4; ++i) window->runController().tick();
     EXPECT_NEAR(window->scene().RunTime, 4 * 10 * 0.001, 1e-12);
     EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(RunControlTest, TheTimerDrivesARunOnItsOwn) {
     openMovingBall(100.0);
-    window->findChild<QTimer*>("Timer1")->start();
+    window->runController().timer()->start();
     button("SpeedButton1")->click();
     QElapsedTimer clock;
     clock.start();

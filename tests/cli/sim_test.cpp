@@ -324,6 +324,54 @@ TEST_F(SimProcess, CurveOfABallAtRestStepsAlongRow226) {
     EXPECT_NE(bad.err.find("The End time must be bigger than the start time."), std::string::npos);
 }
 
+// Splits one CSV line without quoted fields.
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> out;
+    std::string field;
+    std::istringstream in(line);
+    while (std::getline(in, field, ',')) out.push_back(field);
+    return out;
+}
+
+TEST_F(SimProcess, CurveValuesFollowTheRunOfABallWithAnExtraForce) {
+    auto s = std::make_unique<Scene>();
+    const int j = AddBall(*s, {0.5, -1.0, 0.2, 0.0}, "push");
+    s->balls[j].extraFx = 3.0;
+    s->balls[j].extraFy = 1.5;
+    s->balls[j].curveFlag = 1;
+    s->curve.endTime = 1.0;
+    s->curve.horizontalStep = 1e-6;  // almost nothing lies on the graph; every sample is listed
+    const std::string file = Quote(Write(*s, "push.kmx"));
+    const ProcessResult curve = Sim("curve " + file + " --values");
+    ASSERT_EQ(curve.status, 0) << curve.err;
+    const ProcessResult run = Sim("run " + file + " --ticks 9");
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    std::istringstream c(curve.out), r(run.out);
+    std::string cl, rl;
+    std::getline(c, cl);
+    EXPECT_EQ(cl, "tick,t,ball,name,hbefore,hafter,vbefore,vafter");
+    std::getline(r, rl);
+    std::getline(r, rl);  // the start, before the first tick: no curve sample matches it
+    int rows = 0;
+    double lastX = 0;
+    while (std::getline(r, rl)) {
+        ASSERT_TRUE(std::getline(c, cl));
+        const auto cf = Fields(cl), rf = Fields(rl);
+        ASSERT_EQ(cf.size(), 8u) << cl;
+        ++rows;
+        EXPECT_EQ(std::stoi(cf[0]), rows);
+        EXPECT_EQ(cf[3], "push");
+        // The sample spans the last sub-step of the tick; its end is the run's
+        // state after that tick: the time, and the position to the last bit.
+        EXPECT_NEAR(std::stod(cf[5]), std::stod(rf[0]), 1e-12) << rows;
+        EXPECT_EQ(std::stod(cf[7]), std::stod(rf[3])) << rows;
+        lastX = std::stod(rf[3]);
+    }
+    EXPECT_EQ(rows, 9);
+    EXPECT_GT(lastX, 0.5 + 0.2 * 0.9 + 1.0);  // pushed well beyond the drift alone
+}
+
 TEST_F(SimProcess, RunSamplingOptions) {
     const std::string file = Example("orbit.kmx");
     struct Case {

@@ -37,9 +37,8 @@ QString Tree(QMenu* menu) {
 TEST_F(CreatingPanelTest, TheEditMenuHoldsTheCreatTreeInItsOrder) {
     openScene();
     EXPECT_EQ(Tree(menu("N7")),
-              "N8 N9(N12 | N13(N21 N22) N14 N15 N16 N17(N18 N36) N38(N40 N41) N19(N24 N25) N20(N26 N27) | N58) | "
+              "N8 N9(N12 | N13(N21 N22) N14 N15 N16 N17(N18 N36) N38(N40 N41) N19(N24 N25) N20(N26 N27) | N58) N29 | "
               "N31 N32 | N44");
-    EXPECT_EQ(window->adjustParameterPlace(), menu("N7")->actions().at(2));
     EXPECT_EQ(action("N40")->text(), "&Pensile one moving object");
     EXPECT_EQ(menu("N13")->title(), "&Electric field");
 }
@@ -123,7 +122,7 @@ TEST_F(CreatingPanelTest, TheShowCommandPlacesThePanelOnceAndARunHidesIt) {
     action("N35")->trigger();  // run
     EXPECT_FALSE(panel().isVisible());
     EXPECT_FALSE(n44->isChecked());
-    window->stopExperiment();
+    window->runController().stop();
     EXPECT_TRUE(panel().isVisible());
     EXPECT_TRUE(n44->isChecked());
 
@@ -131,7 +130,7 @@ TEST_F(CreatingPanelTest, TheShowCommandPlacesThePanelOnceAndARunHidesIt) {
     panel().close();
     EXPECT_FALSE(n44->isChecked());
     action("N35")->trigger();
-    window->stopExperiment();
+    window->runController().stop();
     EXPECT_FALSE(panel().isVisible());
 }
 

@@ -1,4 +1,5 @@
 #include "engine/curve.h"
+#include "engine/curve_session.h"
 
 #include <gtest/gtest.h>
 
@@ -97,18 +98,27 @@ TEST(Curve, SamplesAreTakenAroundTheLastSubStep) {
     }
 }
 
-TEST(Curve, ExtraForceIsLeftOut) {
+TEST(Curve, ExtraForceMovesTheCurveAsItMovesTheRun) {
+    // A constant push and nothing else: the curve's position after the sampled
+    // sub-step of tick k is the run's position after tick k, to the last bit.
     auto s = OneBall(0, 0, 0, 0);
     s->balls[0].extraFx = 5.0;
+    s->balls[0].extraFy = -2.0;
     s->curve.endTime = 1.0;
-    RunCurve(*s);
-    EXPECT_EQ(s->balls[0].x, 0.0);
-    // The animated run does push it.
+    s->curve.verticalVariable = kQuantityY;
+    s->curve.horizontalVariable = kQuantityX;
+    const auto ticks = RunCurve(*s);
     auto run = OneBall(0, 0, 0, 0);
     run->balls[0].extraFx = 5.0;
+    run->balls[0].extraFy = -2.0;
     StartRun(*run);
-    StepScene(*run, nullptr);
-    EXPECT_GT(run->balls[0].x, 0.0);
+    for (std::size_t k = 0; k + 1 < ticks.size(); ++k) {
+        ASSERT_EQ(StepScene(*run, nullptr), kStepNormal);
+        ASSERT_EQ(ticks[k].size(), 1u);
+        EXPECT_EQ(ticks[k][0].hAfter, run->balls[0].x) << k;
+        EXPECT_EQ(ticks[k][0].vAfter, run->balls[0].y) << k;
+    }
+    EXPECT_GT(run->balls[0].x, 2.0);  // 5 N on 1 kg for most of a second
 }
 
 TEST(Curve, OnlyFlaggedBallsAfterTheStartTimeInsideTheRangeArePlotted) {
@@ -123,16 +133,23 @@ TEST(Curve, OnlyFlaggedBallsAfterTheStartTimeInsideTheRangeArePlotted) {
     for (std::size_t t = 0; t < ticks.size(); ++t) {
         // Tick t samples at RunTime 0.1 (t + 1) - 0.001.
         EXPECT_EQ(ticks[t].size(), t >= 5 ? 1u : 0u) << t;
+        for (const CurveSegment& seg : ticks[t]) EXPECT_TRUE(seg.plotted);
         for (const CurveSegment& seg : ticks[t]) EXPECT_EQ(seg.ball, 0);
     }
 
-    // A position far off the graph is not plotted at all.
+    // A position far off the graph is sampled but not plotted.
     auto far = OneBall(0, 0, 1, 0);
     far->curve.horizontalVariable = kQuantityX;
     far->curve.horizontalStep = 1e-4;  // 40 pixels per 0.1 mm
     far->curve.endTime = 0.3;
     const auto farTicks = RunCurve(*far);
-    for (const auto& tick : farTicks) EXPECT_TRUE(tick.empty());
+    std::size_t samples = 0;
+    for (const auto& tick : farTicks)
+        for (const CurveSegment& seg : tick) {
+            EXPECT_FALSE(seg.plotted);
+            ++samples;
+        }
+    EXPECT_GE(samples, 2u);
 
     int col = 0;
     EXPECT_FALSE(CurveColumn(far->curve, std::nan(""), col));
@@ -172,6 +189,50 @@ TEST(Curve, QuantityListMatchesTheWindowsItems) {
     EXPECT_STREQ(kCurveQuantities[kQuantityAy].unitPerGrid, "(m/s /grid)");
     EXPECT_TRUE(kCurveQuantities[kQuantityAcceleration].squaredUnit);
     EXPECT_FALSE(kCurveQuantities[kQuantitySpeed].squaredUnit);
+}
+
+}  // namespace
+}  // namespace mb
+
+namespace mb {
+namespace {
+
+TEST(CurveSession, BeginDerivesCordAndPoleLengthsFromTheDrawingAsARunStartDoes) {
+    // A cord drawn 3 m long whose stored length is still the 1 m of an older drawing.
+    auto s = OneBall(0, -3, 0, 0);
+    HangingConnector& cord = s->hangingCords[0];
+    cord = {0, 0, 1.0, 5.0, 0, 0};
+    auto run = std::make_unique<Scene>(*s);
+    s->RunTime = 4;
+    BeginCurve(*s);
+    StartRun(*run);
+    EXPECT_EQ(s->RunTime, 0.0);
+    EXPECT_DOUBLE_EQ(s->hangingCords[0].L, 3.0);
+    EXPECT_EQ(s->hangingCords[0].L, run->hangingCords[0].L);
+    EXPECT_EQ(s->hangingCords[0].K, run->hangingCords[0].K);
+}
+
+TEST(CurveSession, ChecksComeInTheWindowsOrder) {
+    struct Case {
+        double start, end, hStep, vStep;
+        CurveField field;
+    };
+    const double nan = std::nan("");
+    const Case cases[] = {
+        {-1, -1, 0, 0, CurveField::StartTime},  {0, -1, 0, 0, CurveField::EndTime},
+        {2, 2, 0, 0, CurveField::StartTime},    {0, 1, 0, 0, CurveField::HorizontalStep},
+        {0, 1, 1, 0, CurveField::VerticalStep}, {0, 1, nan, 1, CurveField::HorizontalStep},
+        {nan, 1, 1, 1, CurveField::StartTime},  {0, 1, 1, 1, CurveField::None},
+    };
+    for (const Case& c : cases) {
+        CurveSettings k;
+        k.startTime = c.start;
+        k.endTime = c.end;
+        k.horizontalStep = c.hStep;
+        k.verticalStep = c.vStep;
+        EXPECT_EQ(CheckCurveSettings(k).field, c.field) << c.start << " " << c.end << " " << c.hStep << " " << c.vStep;
+        EXPECT_EQ(CheckCurveSettings(k).ok(), c.field == CurveField::None);
+    }
 }
 
 }  // namespace

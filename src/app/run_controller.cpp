@@ -1,0 +1,79 @@
+#include "app/run_controller.h"
+
+#include <QTimer>
+
+#include "engine/engine.h"
+#include "ui/prompts.h"
+
+namespace mb {
+
+namespace {
+const char* const kWarning = "warning";
+const char* const kOverflow =
+    "Found one of the moving object has overflow the area can be controled,and it will result in error.Please "
+    "reduce the step time,and try the experiment again.";
+}  // namespace
+
+RunController::RunController(Host& host, Prompts& prompts, QObject* parent)
+    : QObject(parent), host_(host), prompts_(prompts) {
+    setObjectName("RunController");
+    // Ticks come for the whole life of the window; they do nothing unless a run goes on.
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setInterval(1);
+    connect(timer_, &QTimer::timeout, this, &RunController::tick);
+    timer_->start();
+}
+
+void RunController::start() {
+    // A new project still waiting for its origin has nothing to run yet.
+    if (!host_.mayRun()) return;
+    host_.setRunControls(true);
+    active_ = true;
+    StartRun(host_.runScene());
+    host_.fullRedraw();
+    host_.runStarted();
+}
+
+void RunController::stop() {
+    host_.setRunControls(false);
+    active_ = false;
+    StopRun(host_.runScene());
+    host_.fullRedraw();
+}
+
+void RunController::pause() {
+    Scene& s = host_.runScene();
+    s.Running = s.Running ? 0 : 1;
+}
+
+void RunController::restart() {
+    if (!active_) return;
+    Scene& s = host_.runScene();
+    s.Running = 1;
+    s.RunTime = 0.0;
+    host_.fullRedraw();
+}
+
+void RunController::tick() {
+    Scene& s = host_.runScene();
+    if (!s.Running) return;
+    if (s.RedrawPending) {
+        host_.runRepaint();
+        s.RedrawPending = 0;
+    }
+    const int result = StepScene(s, display_);
+    host_.showChanges();
+    if (result == kStepOverflow) {
+        s.Running = 0;
+        prompts_.message(kOverflow, kWarning, Prompts::Ok);
+    }
+}
+
+void RunController::shutDown() {
+    host_.runScene().Running = 0;
+    timer_->stop();
+}
+
+}  // namespace mb

@@ -1,0 +1,112 @@
+// "Experiment curve": recomputes the experiment from its start without
+// animating the main view and plots one quantity against another for the curve
+// balls, on a 252 x 252 graph that can be saved as a picture. The samples can be
+// saved or copied as CSV. The computation runs on the window's own 1 ms timer.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <vector>
+
+#include "engine/curve.h"
+#include "scene/scene.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace mb {
+
+class CurveObjectDialog;
+class Prompts;
+
+class CurveWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Samples kept for "Save data..." and "Copy data"; a longer computation keeps its first ones.
+    static constexpr std::size_t kSampleLimit = 1000000;
+
+    struct Sample {
+        long long tick = 0;
+        CurveSegment segment;
+    };
+
+    explicit CurveWindow(Prompts& prompts, QWidget* parent = nullptr);
+
+    // Opening: the edits, lists and units from the scene's curve settings, the
+    // empty graph, no computation going on.
+    void load(Scene& scene);
+
+    // One event of the window's timer: while drawing, one tick of the computation.
+    void tick();
+    bool drawing() const { return drawing_; }
+
+    const QImage& graph() const { return graph_; }
+    const std::vector<Sample>& samples() const { return samples_; }
+    // The samples as CSV, the header naming both quantities with their units.
+    QString samplesCsv() const;
+
+    // The buttons.
+    void objectSet();
+    void drawOrStop();
+    void saveGraph();
+    void saveData();
+    void copyData();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void nameEdited(const QString& text);
+    void axisEdited(QLineEdit* edit, double& field);
+    void variableChosen(bool horizontal, int index);
+    void showUnits();
+    void redrawFrame();
+    void showGraph();
+    void setEditable(bool editable);
+    // Steps 1 to 4 of Draw curve / Stop: read, check, write back. False when refused.
+    bool readAndCheck();
+    void endDrawing(const char* caption);
+    void finish();
+
+    Prompts& prompts_;
+    Scene* scene_ = nullptr;
+    bool drawing_ = false;
+    bool loading_ = false;
+    long long ticks_ = 0;
+    std::vector<Sample> samples_;
+    QImage graph_;
+    QString lastFolder_;
+    CurveObjectDialog* objectDialog_;
+
+    QLineEdit* nameEdit_;
+    QLineEdit* startTimeEdit_;
+    QLineEdit* endTimeEdit_;
+    QLineEdit* hStartEdit_;
+    QLineEdit* hStepEdit_;
+    QLineEdit* vStartEdit_;
+    QLineEdit* vStepEdit_;
+    QComboBox* hList_;
+    QComboBox* vList_;
+    QLabel* hUnit_;
+    QLabel* hGridUnit_;
+    QLabel* vUnit_;
+    QLabel* vGridUnit_;
+    QLabel* hTwo_;
+    QLabel* hGridTwo_;
+    QLabel* vTwo_;
+    QLabel* vGridTwo_;
+    QPushButton* objectButton_;
+    QPushButton* drawButton_;
+    QPushButton* saveGraphButton_;
+    QPushButton* closeButton_;
+    QPushButton* saveDataButton_;
+    QPushButton* copyDataButton_;
+    QLabel* image1_;
+    QTimer* timer1_;
+};
+
+}  // namespace mb

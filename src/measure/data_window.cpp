@@ -1,0 +1,363 @@
+#include "measure/data_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "engine/curve_session.h"
+#include "measure/run_commands.h"
+#include "ui/dialog_kit.h"
+#include "ui/number_text.h"
+#include "view/measure_pictures.h"
+
+namespace mb {
+
+namespace {
+constexpr FormText kTexts[] = {
+    {"TForm25", "Experiment data"},
+    {"SpeedButton1", "restart"},
+    {"SpeedButton2", "stop"},
+    {"SpeedButton3", "pause"},
+    {"Label1", "Ball:"},
+    {"Label2", "Time:"},
+    {"Label3", "t:"},
+    {"Label4", "(s)"},
+    {"Label5", "Place:"},
+    {"Label6", "X:"},
+    {"Label7", "(m)"},
+    {"Label8", "Y:"},
+    {"Label9", "(m)"},
+    {"Label10", "velocity"},
+    {"Label11", "vx:"},
+    {"Label12", "(m/s)"},
+    {"Label13", "vy:"},
+    {"Label14", "(m/s)"},
+    {"Label15", "|v|:"},
+    {"Label16", "(m/s)"},
+    {"Label17", "θ:"},
+    {"Label18", "(deg)"},
+    {"Label19", "acceleration"},
+    {"Label20", "ax:"},
+    {"Label21", "(m/s  )"},
+    {"Label22", "ay:"},
+    {"Label23", "(m/s  )"},
+    {"Label24", "|a|:"},
+    {"Label25", "(m/s  )"},
+    {"Label26", "θ:"},
+    {"Label27", "(deg)"},
+    {"Label28", "2"},
+    {"Label29", "2"},
+    {"Label30", "2"},
+    {"Record", "Record"},
+};
+const char* const kRecordTitle = "Record the experiment data";
+const char* const kCsvFilter = "CSV file (*.csv)";
+
+// The pictures of the three run buttons.
+enum class RunPicture { Restart, Stop, Pause };
+
+QIcon RunIcon(RunPicture which) {
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    switch (which) {
+        case RunPicture::Restart:
+            // Back to the start, then on: a bar and a play triangle.
+            p.setBrush(QColor(0, 128, 0));
+            p.drawRect(3, 4, 3, 12);
+            p.drawPolygon(QPolygon({QPoint(8, 4), QPoint(17, 10), QPoint(8, 16)}));
+            break;
+        case RunPicture::Stop:
+            p.setBrush(QColor(200, 0, 0));
+            p.drawRect(4, 4, 12, 12);
+            break;
+        case RunPicture::Pause:
+            p.setBrush(QColor(0, 0, 160));
+            p.drawRect(4, 4, 4, 12);
+            p.drawRect(12, 4, 4, 12);
+            break;
+    }
+    return QIcon(pm);
+}
+
+QString Shown(double v) { return std::isfinite(v) ? FormatData(v) : QString(); }
+
+// A unit label with the raised "2" of a squared second in its gap.
+QWidget* SquaredUnit(const FormBuilder& f, const char* unitName, const char* twoName) {
+    auto* box = new QWidget(f.form());
+    auto* unit = f.label(unitName);
+    auto* two = f.label(twoName);
+    QFont small = two->font();
+    small.setPointSizeF(small.pointSizeF() * 0.7);
+    two->setFont(small);
+    unit->setParent(box);
+    two->setParent(box);
+    unit->move(0, 3);
+    unit->adjustSize();
+    // Over the blank between "s" and ")".
+    two->move(unit->fontMetrics().horizontalAdvance("(m/s"), 0);
+    two->adjustSize();
+    box->setFixedSize(unit->width() + 2, unit->height() + 3);
+    return box;
+}
+}  // namespace
+
+DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
+    const FormBuilder f(this, kTexts);
+    setObjectName("TForm25");
+    setWindowTitle(f.text("TForm25"));
+    setModal(true);
+    QPalette navy = palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    navy.setColor(QPalette::Text, QColor(0, 0, 128));
+    setPalette(navy);
+
+    auto toolButton = [&](const char* name, RunPicture picture) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(name);
+        b->setToolTip(f.text(name));
+        b->setIcon(RunIcon(picture));
+        b->setAutoRaise(true);
+        return b;
+    };
+    restartButton_ = toolButton("SpeedButton1", RunPicture::Restart);
+    stopButton_ = toolButton("SpeedButton2", RunPicture::Stop);
+    pauseButton_ = toolButton("SpeedButton3", RunPicture::Pause);
+    connect(restartButton_, &QToolButton::clicked, this, &DataWindow::restartRun);
+    connect(stopButton_, &QToolButton::clicked, this, &DataWindow::stopRun);
+    connect(pauseButton_, &QToolButton::clicked, this, &DataWindow::pauseRun);
+    ballList_ = new QComboBox(this);
+    ballList_->setObjectName("ComboBox1");
+    connect(ballList_, &QComboBox::activated, this, &DataWindow::ballChosen);
+    recordButton_ = f.button("Record");
+    recordButton_->setAutoDefault(false);
+    recordButton_->setToolTip("Write the values of every tick of this run to a CSV file");
+    connect(recordButton_, &QPushButton::clicked, this, &DataWindow::saveRecord);
+
+    auto valueEdit = [&](const char* name) {
+        QLineEdit* e = f.edit(name);
+        e->setReadOnly(true);
+        e->setFixedWidth(88);
+        return e;
+    };
+    timeEdit_ = valueEdit("Edit7");
+    xEdit_ = valueEdit("Edit1");
+    yEdit_ = valueEdit("Edit2");
+    vxEdit_ = valueEdit("Edit3");
+    vyEdit_ = valueEdit("Edit4");
+    axEdit_ = valueEdit("Edit5");
+    ayEdit_ = valueEdit("Edit6");
+    speedEdit_ = valueEdit("Edit8");
+    vAngleEdit_ = valueEdit("Edit9");
+    accelEdit_ = valueEdit("Edit10");
+    aAngleEdit_ = valueEdit("Edit11");
+
+    auto picture = [&](const char* name, QImage& image) {
+        auto* l = new QLabel(this);
+        l->setObjectName(name);
+        l->setFixedSize(kDirectionPictureSide, kDirectionPictureSide);
+        DrawDirectionPicture(image, 0, 0);
+        l->setPixmap(QPixmap::fromImage(image));
+        return l;
+    };
+    velocityPicture_ = picture("Image1", velocityImage_);
+    accelerationPicture_ = picture("Image2", accelerationImage_);
+
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(restartButton_);
+    tools->addWidget(stopButton_);
+    tools->addWidget(pauseButton_);
+    tools->addSpacing(6);
+    tools->addWidget(f.label("Label1"));
+    tools->addWidget(ballList_, 1);
+
+    auto* g = new QGridLayout;
+    g->setVerticalSpacing(2);
+    int row = 0;
+    auto valueRow = [&](const char* labelName, QLineEdit* edit, QWidget* unit) {
+        g->addWidget(f.label(labelName), row, 1, Qt::AlignRight);
+        g->addWidget(edit, row, 2);
+        g->addWidget(unit, row, 3);
+        ++row;
+    };
+    g->addWidget(f.label("Label2"), row, 0);
+    ++row;
+    valueRow("Label3", timeEdit_, f.label("Label4"));
+    g->addWidget(f.label("Label5"), row, 0);
+    ++row;
+    valueRow("Label6", xEdit_, f.label("Label7"));
+    valueRow("Label8", yEdit_, f.label("Label9"));
+    g->addWidget(f.label("Label10"), row, 0);
+    g->addWidget(velocityPicture_, row + 1, 0, 3, 1, Qt::AlignTop);
+    valueRow("Label11", vxEdit_, f.label("Label12"));
+    valueRow("Label13", vyEdit_, f.label("Label14"));
+    valueRow("Label15", speedEdit_, f.label("Label16"));
+    valueRow("Label17", vAngleEdit_, f.label("Label18"));
+    g->addWidget(f.label("Label19"), row, 0);
+    g->addWidget(accelerationPicture_, row + 1, 0, 3, 1, Qt::AlignTop);
+    valueRow("Label20", axEdit_, SquaredUnit(f, "Label21", "Label28"));
+    valueRow("Label22", ayEdit_, SquaredUnit(f, "Label23", "Label29"));
+    valueRow("Label24", accelEdit_, SquaredUnit(f, "Label25", "Label30"));
+    valueRow("Label26", aAngleEdit_, f.label("Label27"));
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(6, 6, 6, 6);
+    top->addLayout(tools);
+    top->addLayout(g);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(recordButton_);
+    top->addLayout(bottom);
+    setFixedSize(sizeHint().expandedTo(QSize(230, 386)));
+}
+
+void DataWindow::load(Scene& scene) {
+    scene_ = &scene;
+    ticks_ = 0;
+    record_.clear();
+    ballList_->clear();
+    const int n = scene.balls.count();
+    for (int j = 0; j < n; ++j) ballList_->addItem(QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
+    ballList_->setCurrentIndex(scene.SelectedBall < n ? scene.SelectedBall : -1);
+    for (QLineEdit* e : {timeEdit_, xEdit_, yEdit_, vxEdit_, vyEdit_, axEdit_, ayEdit_, speedEdit_, vAngleEdit_,
+                         accelEdit_, aAngleEdit_})
+        e->clear();
+    DrawDirectionPicture(velocityImage_, 0, 0);
+    DrawDirectionPicture(accelerationImage_, 0, 0);
+    velocityPicture_->setPixmap(QPixmap::fromImage(velocityImage_));
+    accelerationPicture_->setPixmap(QPixmap::fromImage(accelerationImage_));
+}
+
+void DataWindow::ballChosen(int index) {
+    if (scene_ && index >= 0) scene_->SelectedBall = index;
+}
+
+void DataWindow::updateDataWindow(const Scene& scene, int ball) {
+    if (scene_ != &scene) return;  // not the run this window follows
+    const int n = scene.balls.count();
+    // Only the last ball's display work leaves its values on the window; the
+    // earlier ones would be overwritten within the same tick.
+    if (ball != n - 1) return;
+    if (scene.SelectedBall < 0 || scene.SelectedBall >= n) return;
+    showValues(scene, scene.SelectedBall);
+}
+
+void DataWindow::showValues(const Scene& scene, int j) {
+    const Ball& b = scene.balls[j];
+    DataRow r;
+    r.tick = ++ticks_;
+    r.ball = j;
+    r.t = scene.RunTime;
+    r.x = b.x;
+    r.y = b.y;
+    r.vx = b.meanVx;
+    r.vy = b.meanVy;
+    r.ax = b.meanAx;
+    r.ay = b.meanAy;
+    r.speed = r.vx != 0 ? std::sqrt(r.vx * r.vx + r.vy * r.vy) : std::fabs(r.vy);
+    r.accel = r.ax != 0 ? std::sqrt(r.ax * r.ax + r.ay * r.ay) : std::fabs(r.ay);
+    r.vAngle = DirectionDegrees(r.vx, r.vy);
+    r.aAngle = DirectionDegrees(r.ax, r.ay);
+    // A direction is shown only for a vector whose parts are all numbers.
+    if (!std::isfinite(r.vx) || !std::isfinite(r.vy)) r.speed = std::nan("");
+    if (!std::isfinite(r.ax) || !std::isfinite(r.ay)) r.accel = std::nan("");
+
+    // A tick comes every millisecond: boxes and pictures that show the same as
+    // before are left alone rather than repainted.
+    auto put = [](QLineEdit* e, double v) {
+        const QString text = Shown(v);
+        if (e->text() != text) e->setText(text);
+    };
+    put(timeEdit_, r.t);
+    put(xEdit_, r.x);
+    put(yEdit_, r.y);
+    put(vxEdit_, r.vx);
+    put(vyEdit_, r.vy);
+    put(axEdit_, r.ax);
+    put(ayEdit_, r.ay);
+    put(speedEdit_, r.speed);
+    put(accelEdit_, r.accel);
+    put(vAngleEdit_, r.vAngle);
+    put(aAngleEdit_, r.aAngle);
+    auto picture = [](QLabel* label, QImage& image, double x, double y) {
+        const QImage old = image;
+        DrawDirectionPicture(image, x, y);
+        if (image != old) label->setPixmap(QPixmap::fromImage(image));
+    };
+    picture(velocityPicture_, velocityImage_, r.vx, r.vy);
+    picture(accelerationPicture_, accelerationImage_, r.ax, r.ay);
+    if (record_.size() < kRecordLimit) record_.push_back(r);
+}
+
+QByteArray DataWindow::recordCsv() const {
+    std::string text =
+        "tick,t (s),ball,name,x (m),y (m),vx (m/s),vy (m/s),|v| (m/s),theta v (deg),ax (m/s^2),ay (m/s^2),"
+        "|a| (m/s^2),theta a (deg)\n";
+    for (const DataRow& r : record_) {
+        const std::string name =
+            scene_ && r.ball < kBallCapacity ? scene_->balls.names[static_cast<std::size_t>(r.ball)] : std::string();
+        text += std::to_string(r.tick) + ',' + CsvNumber(r.t) + ',' + std::to_string(r.ball) + ',' + CsvText(name);
+        for (double v : {r.x, r.y, r.vx, r.vy, r.speed, r.vAngle, r.ax, r.ay, r.accel, r.aAngle})
+            text += ',' + CsvNumber(v);
+        text += '\n';
+    }
+    return QByteArray::fromStdString(text);
+}
+
+void DataWindow::saveRecord() {
+    QString path = prompts_.saveFile(kRecordTitle, lastFolder_, kCsvFilter, "csv");
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
+    lastFolder_ = QFileInfo(path).absolutePath();
+    QSaveFile file(path);
+    const QByteArray csv = recordCsv();
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        prompts_.message("The data could not be written to " + path + ":\n" + file.errorString(), kWarningCaption,
+                         Prompts::Ok);
+        return;
+    }
+    if (record_.size() >= kRecordLimit)
+        prompts_.message(QString("The file holds the first %1 ticks of the run.").arg(kRecordLimit), kWarningCaption,
+                         Prompts::Ok);
+}
+
+void DataWindow::restartRun() {
+    if (!commands_) return;
+    ticks_ = 0;
+    record_.clear();
+    commands_->restart();
+}
+
+void DataWindow::pauseRun() {
+    if (commands_) commands_->pause();
+}
+
+void DataWindow::stopRun() {
+    if (commands_) commands_->stop();
+    scene_ = nullptr;
+    done(1);
+}
+
+void DataWindow::closeEvent(QCloseEvent* event) {
+    // The close box ends the run, as the stop button does.
+    event->ignore();
+    stopRun();
+}
+
+void DataWindow::reject() { stopRun(); }
+
+}  // namespace mb

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <cmath>
+
+#include "measure/data_ball_dialog.h"
+#include "measure/data_window.h"
+#include "measure/run_commands.h"
+#include "scene/table_ops.h"
+#include "support/scripted_prompts.h"
+
+namespace mb::test {
+namespace {
+
+std::unique_ptr<Scene> ThreeBalls() {
+    auto s = std::make_unique<Scene>();
+    for (const char* name : {"Ball_1", "Ball_2", "Ball_3"}) AddBall(*s, {}, name);
+    return s;
+}
+
+QString Text(QWidget& w, const char* name) { return w.findChild<QLineEdit*>(name)->text(); }
+
+QImage Picture(QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(name)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool Colour(const QImage& image, int x, int y, QRgb c) { return (image.pixel(x, y) & 0xffffff) == (c & 0xffffff); }
+
+TEST(DataBallDialog, OffersDontShowAndEveryBallAndWritesTheChoiceOnOkOnly) {
+    struct Case {
+        int picked;
+        QString preselected;
+        const char* button;
+        int chooseItem;  // -1: keep the preselection
+        int selectedAfter;
+    };
+    const Case cases[] = {
+        {-1, "don't show", "BitBtn1", -1, -1},  // a click on empty space
+        {1, "Ball_2", "BitBtn1", -1, 1},
+        {2, "Ball_3", "BitBtn1", 1, 0},         // the user picks Ball_1 instead
+        {0, "Ball_1", "BitBtn2", 3, 2},         // Cancel keeps what was chosen before
+        {7, "don't show", "BitBtn1", -1, -1},   // a stale index shows nothing
+    };
+    for (const Case& c : cases) {
+        auto s = ThreeBalls();
+        s->SelectedBall = 2;
+        ScriptedPrompts prompts;
+        DataBallDialog dialog(prompts);
+        EXPECT_EQ(dialog.objectName(), "TForm26");
+        EXPECT_EQ(dialog.windowTitle(), "SynchronizationData out set");
+        QString shown;
+        int items = 0;
+        prompts.dialogs.push_back([&](QDialog& d) {
+            auto* list = d.findChild<QComboBox*>("ComboBox1");
+            shown = list->currentText();
+            items = list->count();
+            if (c.chooseItem >= 0) list->setCurrentIndex(c.chooseItem);
+            d.findChild<QPushButton*>(c.button)->click();
+            return d.result();
+        });
+        dialog.edit(*s, c.picked);
+        EXPECT_EQ(shown, c.preselected) << c.picked;
+        EXPECT_EQ(items, 4);
+        EXPECT_EQ(s->SelectedBall, c.selectedAfter) << c.picked;
+    }
+}
+
+TEST(DataBallDialog, DeletingTheDataBallClearsTheChoiceAndALaterOneMovesDown) {
+    auto s = ThreeBalls();
+    s->SelectedBall = 2;
+    DeleteElement(*s, ElementKind::Ball, 0);
+    EXPECT_EQ(s->SelectedBall, 1);
+    DeleteElement(*s, ElementKind::Ball, 1);
+    EXPECT_EQ(s->SelectedBall, -1);
+}
+
+// The chosen ball's values as the stepping loop leaves them at the end of a tick.
+void Show(DataWindow& w, Scene& s, double vx, double vy, double ax, double ay) {
+    Ball& b = s.balls[s.SelectedBall];
+    b.meanVx = vx;
+    b.meanVy = vy;
+    b.meanAx = ax;
+    b.meanAy = ay;
+    w.updateDataWindow(s, s.ballCount() - 1);
+}
+
+TEST(DataWindow, AnglesAndArrowsFollowTheDirection) {
+    ScriptedPrompts prompts;
+    DataWindow w(prompts);
+    EXPECT_EQ(w.objectName(), "TForm25");
+    EXPECT_EQ(w.windowTitle(), "Experiment data");
+    auto s = ThreeBalls();
+    s->SelectedBall = 1;
+    w.load(*s);
+    EXPECT_EQ(w.findChild<QComboBox*>("ComboBox1")->currentText(), "Ball_2");
+
+    const QRgb black = qRgb(0, 0, 0), red = qRgb(255, 0, 0), white = qRgb(255, 255, 255), blue = qRgb(0, 0, 255);
+    struct Case {
+        double vx, vy;
+        QString speed;
+        double angleLow, angleHigh;  // NaN: the angle box is empty
+        QPoint redAt, blackAt, whiteAt;
+    };
+    const double none = std::nan("");
+    const Case cases[] = {
+        {0, 2, "2", 90, 90, {27, 5}, {27, 30}, {27, 49}},           // straight up: the head at the top
+        {0, -2, "2", -90, -90, {27, 49}, {27, 30}, {27, 4}},        // straight down
+        {-3, 0, "3", 180, 180, {5, 26}, {40, 27}, {50, 27}},        // left along the x axis
+        {-1, -1, "1.4142", 180.0001, 269.9999, {11, 42}, {20, 33}, {40, 12}},  // down and to the left
+        {1, 1, "1.4142", 45, 45, {42, 11}, {27, 26}, {12, 42}},
+        {0, 0, "0", none, none, {-1, -1}, {-1, -1}, {27, 27}},      // at rest: no arrow, no angle
+    };
+    for (const Case& c : cases) {
+        Show(w, *s, c.vx, c.vy, 0, 0);
+        EXPECT_EQ(Text(w, "Edit8"), c.speed) << c.vx << "," << c.vy;
+        const QString angle = Text(w, "Edit9");
+        if (std::isnan(c.angleLow)) {
+            EXPECT_EQ(angle, "");
+        } else {
+            EXPECT_GE(angle.toDouble(), c.angleLow) << angle.toStdString();
+            EXPECT_LE(angle.toDouble(), c.angleHigh) << angle.toStdString();
+        }
+        const QImage p = Picture(w, "Image1");
+        ASSERT_EQ(p.size(), QSize(54, 54));
+        EXPECT_TRUE(Colour(p, 0, 0, blue) && Colour(p, 53, 53, blue) && Colour(p, 53, 20, blue));
+        if (c.redAt.x() >= 0) {
+            EXPECT_TRUE(Colour(p, c.redAt.x(), c.redAt.y(), red)) << c.vx << "," << c.vy;
+            EXPECT_TRUE(Colour(p, c.blackAt.x(), c.blackAt.y(), black)) << c.vx << "," << c.vy;
+        } else {
+            for (int y = 1; y < 53; ++y)
+                for (int x = 1; x < 53; ++x) ASSERT_TRUE(Colour(p, x, y, white)) << x << "," << y;
+        }
+        EXPECT_TRUE(Colour(p, c.whiteAt.x(), c.whiteAt.y(), white)) << c.vx << "," << c.vy;
+        // The acceleration is at rest throughout: its picture stays empty.
+        EXPECT_EQ(Text(w, "Edit11"), "");
+        EXPECT_TRUE(Colour(Picture(w, "Image2"), 27, 27, white));
+    }
+    // Straight up, the arrow head is two red strokes from the tip down to both sides.
+    Show(w, *s, 0, 5, 0, 0);
+    const QImage up = Picture(w, "Image1");
+    bool left = false, right = false;
+    for (int y = 6; y < 18; ++y)
+        for (int x = 24; x <= 31; ++x)
+            if (Colour(up, x, y, red)) (x < 27 ? left : right) = true;
+    EXPECT_TRUE(left && right);
+}
+
+TEST(DataWindow, ValuesShowFiveDigitsAndNothingThatIsNotANumber) {
+    ScriptedPrompts prompts;
+    DataWindow w(prompts);
+    auto s = ThreeBalls();
+    s->SelectedBall = 0;
+    w.load(*s);
+    s->RunTime = 2.5;
+    s->balls[0].x = 0.000123456;
+    s->balls[0].y = 123456;
+    Show(w, *s, 3, 4, -0.5, 0);
+    EXPECT_EQ(Text(w, "Edit7"), "2.5");
+    EXPECT_EQ(Text(w, "Edit1"), "0.00012346");
+    EXPECT_EQ(Text(w, "Edit2"), "1.2346e+05");
+    EXPECT_EQ(Text(w, "Edit3"), "3");
+    EXPECT_EQ(Text(w, "Edit4"), "4");
+    EXPECT_EQ(Text(w, "Edit8"), "5");
+    EXPECT_EQ(Text(w, "Edit5"), "-0.5");
+    EXPECT_EQ(Text(w, "Edit10"), "0.5");
+    EXPECT_EQ(Text(w, "Edit11"), "180");
+    for (const char* name : {"Edit1", "Edit7", "Edit9"}) EXPECT_TRUE(w.findChild<QLineEdit*>(name)->isReadOnly());
+
+    const double inf = std::numeric_limits<double>::infinity();
+    Show(w, *s, inf, 1, std::nan(""), 0);
+    for (const char* name : {"Edit3", "Edit8", "Edit9", "Edit5", "Edit10", "Edit11"})
+        EXPECT_EQ(Text(w, name), "") << name;
+    EXPECT_TRUE(Colour(Picture(w, "Image1"), 27, 27, qRgb(255, 255, 255)));
+
+    // Only the last ball's display work is shown: the earlier calls of a tick are passed over.
+    s->balls[0].x = 7;
+    w.updateDataWindow(*s, 0);
+    EXPECT_EQ(Text(w, "Edit1"), "0.00012346");
+}
+
+class RecordingCommands : public RunCommands {
+public:
+    QStringList calls;
+    void restart() override { calls << "restart"; }
+    void pause() override { calls << "pause"; }
+    void stop() override { calls << "stop"; }
+};
+
+TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
+    struct Case {
+        const char* button;  // nullptr: the close box
+        QStringList calls;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"SpeedButton1", {"restart"}, false},
+        {"SpeedButton3", {"pause"}, false},
+        {"SpeedButton2", {"stop"}, true},
+        {nullptr, {"stop"}, true},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompts prompts;
+        RecordingCommands commands;
+        DataWindow w(prompts);
+        w.setRunCommands(&commands);
+        auto s = ThreeBalls();
+        s->SelectedBall = 0;
+        w.load(*s);
+        w.show();
+        if (c.button) {
+            auto* b = w.findChild<QToolButton*>(c.button);
+            EXPECT_FALSE(b->icon().isNull());
+            b->click();
+        } else {
+            w.close();
+        }
+        EXPECT_EQ(commands.calls, c.calls) << (c.button ? c.button : "close box");
+        EXPECT_EQ(w.isVisible(), !c.closes);
+        if (c.closes) EXPECT_EQ(w.result(), 1);
+    }
+}
+
+TEST(DataWindow, RecordWritesEveryTickOfTheRunSinceItsStart) {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    RecordingCommands commands;
+    DataWindow w(prompts);
+    w.setRunCommands(&commands);
+    auto s = ThreeBalls();
+    s->balls.names[1] = "Ball, \"two\"";
+    s->SelectedBall = 1;
+    w.load(*s);
+    for (int k = 1; k <= 5; ++k) {
+        s->RunTime = 0.1 * k;
+        s->balls[1].x = k;
+        Show(w, *s, 0, -1, 0, 0);
+    }
+    // A restart begins the record again.
+    w.findChild<QToolButton*>("SpeedButton1")->click();
+    for (int k = 1; k <= 3; ++k) {
+        s->RunTime = 0.1 * k;
+        s->balls[1].x = 10 + k;
+        Show(w, *s, 0, -1, 0, 0);
+    }
+    prompts.files.push_back(dir.filePath("run"));
+    w.findChild<QPushButton*>("Record")->click();
+    QFile f(dir.filePath("run.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("tick,t (s),ball,name,x (m),y (m),vx (m/s),vy (m/s),|v| (m/s),theta v (deg)"));
+    EXPECT_EQ(lines[1], "1,0.10000000000000001,1,\"Ball, \"\"two\"\"\",11,0,0,-1,1,-90,0,0,0,");
+    EXPECT_TRUE(lines[3].startsWith("3,"));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+}  // namespace
+}  // namespace mb::test
