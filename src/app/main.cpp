@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/main_window.h"
+#include "app/project_state.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,5 +14,8 @@ int main(int argc, char** argv) {
     // with the screen's whole working area, centred, and ask to be maximised too.
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    // "motionbench lab.kmx" opens the project once the window shows.
+    const QString project = mb::ProjectFromArguments(QCoreApplication::arguments());
+    if (!project.isEmpty()) QTimer::singleShot(0, &window, [&window, project] { window.openProjectFile(project); });
     return app.exec();
 }

@@ -1,13 +1,20 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -36,6 +43,26 @@ const char* const kNoGround = "Can not find ground.bmp";
 const char* const kCannotOpen = "Can not open this file ,please check you system.";
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
 const char* const kGroundFile = "ground.bmp";
+const char* const kSpeedKey = "run/speed";
+const char* const kLastFolderKey = "files/lastFolder";
+
+// The user's documents, where a file chooser starts when nothing better is known.
+QString DocumentsFolder() {
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!docs.isEmpty() && QDir(docs).exists()) return docs;
+    return QDir::homePath();
+}
+
+// The first project file among dropped things.
+QString DroppedProject(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (QFileInfo(path).suffix().compare("kmx", Qt::CaseInsensitive) == 0) return path;
+    }
+    return {};
+}
 
 // Remark slots start with the font of the hidden memo: white, 15 pixels high,
 // the GB2312 character set, no style.
@@ -88,7 +115,14 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     startDirectory_ = options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory;
     programDirectory_ =
         options.programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDirectory;
-    lastFolder_ = startDirectory_;
+    settings_ = options.settingsFile.isEmpty()
+                    ? std::make_unique<QSettings>("Motionbench", "Motionbench")
+                    : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
+    lastFolder_ = settings_->value(kLastFolderKey).toString();
+    if (lastFolder_.isEmpty() || !QDir(lastFolder_).exists()) lastFolder_ = DocumentsFolder();
+    recent_.load(*settings_);
+    examplesFolder_ = FindExamplesFolder(programDirectory_);
+    setAcceptDrops(true);
 
     // The main window's font writes the run's time box.
     QFont mainFont("Century Gothic");
@@ -101,6 +135,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
     runController_ = new RunController(*this, *prompts_, this);
     runController_->setTickDisplay(tickDisplay_.get());
+    connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
 
     image1_ = new SceneWidget(surface_, this);
     setCentralWidget(image1_);
@@ -114,6 +149,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     aboutBox_ = new AboutDialog(this);
 
     createActions();
+    createSpeedControl();
     createMenus();
     createToolBar();
     createStatusBar();
@@ -123,8 +159,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
 
     // The state of a program with no project.
     setProjectControls(false);
-    stopAct_->setEnabled(false);
-    pauseAct_->setEnabled(false);
+    updateRunCommands();
     resetProject();
     backgroundShown_ = true;
     projectOpen_ = false;
@@ -185,20 +220,32 @@ void MainWindow::createActions() {
     clearBackgroundAct_ = NamedAction(this, "N32", "Clear &background");
     connect(clearBackgroundAct_, &QAction::triggered, this, &MainWindow::clearBackground);
 
+    // The run's keys work wherever the run is watched from (see runKeyActions);
+    // the tool bar's hints name them.
     runAct_ = NamedAction(this, "N35", "&Run experiment");
-    runAct_->setToolTip("Run");
+    runAct_->setShortcut(Qt::Key_F5);
+    runAct_->setToolTip("Run (F5)");
     runAct_->setIcon(MakeToolIcon(ToolIcon::Run));
     connect(runAct_, &QAction::triggered, runController_, &RunController::start);
 
     stopAct_ = NamedAction(this, "StopCommand", "Stop");
-    stopAct_->setToolTip("Stop");
+    stopAct_->setShortcut(Qt::Key_Escape);
+    stopAct_->setToolTip("Stop (Esc)");
     stopAct_->setIcon(MakeToolIcon(ToolIcon::Stop));
     connect(stopAct_, &QAction::triggered, runController_, &RunController::stop);
 
     pauseAct_ = NamedAction(this, "PauseCommand", "pause");
-    pauseAct_->setToolTip("pause");
+    pauseAct_->setShortcut(Qt::Key_Space);
+    pauseAct_->setToolTip("pause (Space)");
     pauseAct_->setIcon(MakeToolIcon(ToolIcon::Pause));
     connect(pauseAct_, &QAction::triggered, runController_, &RunController::pause);
+
+    stepAct_ = NamedAction(this, "StepCommand", "S&tep");
+    stepAct_->setToolTip("Step: one tick of the paused run");
+    connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
+    // Shortcuts of actions that live only in menus and the tool bar are lost with
+    // them while a menu is closed: the window carries them too.
+    addActions(runKeyActions());
 
     calculatorAct_ = NamedAction(this, "N46", "&Calculator");
     calculatorAct_->setToolTip("calculator");
@@ -224,6 +271,20 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(saveAct_);
     fileMenu_->addAction(saveAsAct_);
     fileMenu_->addSeparator();
+    examplesMenu_ = fileMenu_->addMenu("&Examples");
+    examplesMenu_->setObjectName("ExamplesMenu");
+    for (const ExampleEntry& e : ListExamples(examplesFolder_)) {
+        QAction* a = examplesMenu_->addAction(e.title);
+        a->setData(e.path);
+        a->setStatusTip(QDir::toNativeSeparators(e.path));
+        connect(a, &QAction::triggered, this, [this, path = e.path] { openProjectFile(path); });
+    }
+    examplesMenu_->menuAction()->setEnabled(!examplesMenu_->isEmpty());
+    recentMenu_ = fileMenu_->addMenu("&Recent projects");
+    recentMenu_->setObjectName("RecentMenu");
+    recentMenu_->setToolTipsVisible(true);
+    rebuildRecentMenu();
+    fileMenu_->addSeparator();
     fileMenu_->addAction(closeAct_);
     fileMenu_->addSeparator();
     fileMenu_->addAction(quitAct_);
@@ -236,6 +297,11 @@ void MainWindow::createMenus() {
 
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
+    runMenu_->addAction(pauseAct_);
+    runMenu_->addAction(stopAct_);
+    runMenu_->addAction(stepAct_);
+    runMenu_->addSeparator();
+    runMenu_->addMenu(speedMenu_);
 
     toolsMenu_ = NamedMenu(bar, "N45", "&Tools");
     toolsMenu_->addAction(calculatorAct_);
@@ -273,6 +339,8 @@ void MainWindow::createToolBar() {
     button(runAct_, "SpeedButton1");
     button(stopAct_, "SpeedButton2");
     button(pauseAct_, "SpeedButton3");
+    button(stepAct_, "StepButton");
+    panel1_->addWidget(speedButton_);
     panel1_->addSeparator();
     button(calculatorAct_, "SpeedButton13");
 }
@@ -300,16 +368,57 @@ void MainWindow::setProjectControls(bool enabled) {
 }
 
 void MainWindow::setRunControls(bool running) {
-    // During a run the menus File, Edit, Run and Help are closed, and with them
-    // their shortcuts; Run itself, the tools and the net stay.
-    for (QMenu* m : {fileMenu_, editMenu_, runMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
+    // During a run the menus File, Edit and Help are closed, and with them their
+    // shortcuts; the Run menu (pause, Stop, Step, Speed), the tools and the net stay.
+    for (QMenu* m : {fileMenu_, editMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
                        layBackgroundAct_, clearBackgroundAct_, howToUseAct_, aboutAct_})
         a->setEnabled(!running);
-    stopAct_->setEnabled(running);
-    pauseAct_->setEnabled(running);
     image1_->setEnabled(!running);
+    updateRunCommands();
 }
+
+void MainWindow::updateRunCommands() {
+    const bool active = runController_->active();
+    stopAct_->setEnabled(active);
+    pauseAct_->setEnabled(active);
+    stepAct_->setEnabled(active && !scene_->Running);
+}
+
+QList<QAction*> MainWindow::runKeyActions() const { return {runAct_, pauseAct_, stopAct_, stepAct_}; }
+
+void MainWindow::createSpeedControl() {
+    speedMenu_ = new QMenu("&Speed", this);
+    speedMenu_->setObjectName("SpeedMenu");
+    speedGroup_ = new QActionGroup(this);
+    speedGroup_->setExclusive(true);
+    int count = 0;
+    const RunSpeedInfo* speeds = RunSpeeds(&count);
+    for (int i = 0; i < count; ++i) {
+        QAction* a = speedMenu_->addAction(speeds[i].label);
+        a->setObjectName(QString("RunSpeed_") + speeds[i].key);
+        a->setCheckable(true);
+        a->setData(int(speeds[i].speed));
+        speedGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, s = speeds[i].speed] { setRunSpeed(s); });
+    }
+    speedButton_ = new QToolButton(this);
+    speedButton_->setObjectName("SpeedControl");
+    speedButton_->setMenu(speedMenu_);
+    speedButton_->setPopupMode(QToolButton::InstantPopup);
+    speedButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    speedButton_->setToolTip("Speed of the run against the wall clock");
+    setRunSpeed(RunSpeedFromKey(settings_->value(kSpeedKey).toString()));
+}
+
+void MainWindow::setRunSpeed(RunSpeed speed) {
+    runController_->setSpeed(speed);
+    for (QAction* a : speedGroup_->actions()) a->setChecked(a->data().toInt() == int(speed));
+    speedButton_->setText(InfoOf(speed).label);
+    settings_->setValue(kSpeedKey, InfoOf(speed).key);
+}
+
+RunSpeed MainWindow::runSpeed() const { return runController_->pace().speed(); }
 
 void MainWindow::resetProject() {
     ResetScene(*scene_);
@@ -350,9 +459,69 @@ void MainWindow::resizeView() {
         ResizeView(surface_, *scene_, projectOpen_, W, H);
     }
     showChanges();
+    refreshTitle();
+}
+
+bool MainWindow::isModified() const {
+    if (!projectOpen_ || originPending_) return false;
+    return changes_.differs(*scene_);
+}
+
+void MainWindow::sceneChanged() { refreshTitle(); }
+
+void MainWindow::backgroundChanged() {
+    changes_.backgroundChanged();
+    refreshTitle();
+}
+
+void MainWindow::refreshTitle() {
+    if (!projectOpen_ && !originPending_) {
+        setWindowModified(false);
+        setWindowTitle(kCaption);
+        return;
+    }
+    const QString name = projectPath_.isEmpty() ? QString("Untitled") : QFileInfo(projectPath_).fileName();
+    setWindowTitle(name + QString::fromUtf8("[*] \u2014 Motionbench"));
+    setWindowModified(isModified());
+}
+
+bool MainWindow::isExample() const { return PathInFolder(projectPath_, examplesFolder_); }
+
+void MainWindow::rememberProject(const QString& path) {
+    recent_.add(path);
+    recent_.save(*settings_);
+    rebuildRecentMenu();
+}
+
+void MainWindow::rebuildRecentMenu() {
+    recentMenu_->clear();
+    const QStringList& paths = recent_.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        QString text = QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName());
+        // Two projects of the same name are told apart by their folders.
+        for (qsizetype j = 0; j < paths.size(); ++j)
+            if (j != i && QFileInfo(paths[j]).fileName() == QFileInfo(path).fileName()) {
+                text += "  (" + QDir::toNativeSeparators(QFileInfo(path).absolutePath()) + ")";
+                break;
+            }
+        QAction* a = recentMenu_->addAction(text);
+        a->setData(path);
+        a->setToolTip(QDir::toNativeSeparators(path));
+        a->setStatusTip(QDir::toNativeSeparators(path));
+        connect(a, &QAction::triggered, this, [this, path] { openProjectFile(path); });
+    }
+    recentMenu_->menuAction()->setEnabled(!paths.isEmpty());
 }
 
 bool MainWindow::askToGoOn() {
+    if (!isModified()) {
+        // Nothing to lose: go on as "&No" does, without asking.
+        originPending_ = true;
+        saveFirst_ = false;
+        projectOpen_ = true;
+        return true;
+    }
     const bool oldPending = originPending_;
     const bool oldOpen = projectOpen_;
     form2_->load();
@@ -407,6 +576,7 @@ void MainWindow::newProject() {
     }
     statusPrompt_->clear();
     showChanges();
+    refreshTitle();
 }
 
 void MainWindow::surfaceMoved(QPoint at) {
@@ -434,6 +604,8 @@ void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) {
     form3_->load();
     if (prompts_->exec(*form3_) == QDialog::Accepted) {
         scene_->view.MetresPerPixel = form3_->metresPerPixel();
+        // A new project with nothing in it yet has nothing to lose.
+        changes_.markSaved(*scene_);
         projectOpen_ = true;
         setProjectControls(true);
     } else {
@@ -446,21 +618,37 @@ void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) {
     resizeView();
 }
 
-void MainWindow::openProject() {
-    if (projectOpen_) {
-        if (!askToGoOn()) {
-            resizeView();
-            return;
-        }
-        originPending_ = false;
+bool MainWindow::readyToReplace() {
+    if (!projectOpen_) return true;
+    if (!askToGoOn()) {
+        resizeView();
+        return false;
     }
+    originPending_ = false;
+    return true;
+}
+
+void MainWindow::openProject() {
+    if (!readyToReplace()) return;
     const QString path = prompts_->openFile("open experiment", lastFolder_, kProjectFilter);
     if (path.isEmpty()) {
         resizeView();
         return;
     }
+    lastFolder_ = QFileInfo(path).absolutePath();
+    settings_->setValue(kLastFolderKey, lastFolder_);
+    loadProject(path);
+}
+
+void MainWindow::openProjectFile(const QString& path) {
+    // File commands are closed during a run; a file dropped then waits for its end.
+    if (runController_->active() || path.isEmpty()) return;
+    if (!readyToReplace()) return;
+    loadProject(path);
+}
+
+void MainWindow::loadProject(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
-    lastFolder_ = folder;
 
     ReadResult read;
     try {
@@ -472,6 +660,12 @@ void MainWindow::openProject() {
     if (!read.ok) {
         // The open experiment and its path stay as they were.
         const QString why = read.cannotOpen ? QString(kCannotOpen) : QString::fromStdString(read.error);
+        if (read.cannotOpen && recent_.paths().contains(QFileInfo(path).absoluteFilePath())) {
+            // A recent project that is gone leaves the list.
+            recent_.remove(path);
+            recent_.save(*settings_);
+            rebuildRecentMenu();
+        }
         prompts_->message(why, kWarning, Prompts::Ok | Prompts::Cancel);
         resizeView();
         return;
@@ -488,11 +682,16 @@ void MainWindow::openProject() {
     // The reader has already said what it found wrong with a ball; the pictures
     // only need drawing.
     RederiveBalls(*scene_);
+    rememberProject(projectPath_);
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
     projectOpen_ = true;
     originPending_ = false;
+    // The first redraw measures the remarks' text: what the files hold is the
+    // scene as it stands after it.
     resizeView();
+    changes_.markSaved(*scene_);
+    refreshTitle();
     if (!notes.isEmpty()) prompts_->message(notes.join('\n'), kWarning, Prompts::Ok | Prompts::Cancel);
 }
 
@@ -504,7 +703,10 @@ bool MainWindow::writeProjectTo(const QString& path) {
         r.ok = false;
         r.error = e.what();
     }
-    if (r.ok) return true;
+    if (r.ok) {
+        changes_.markSaved(*scene_);
+        return true;
+    }
     prompts_->message("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
                           "\nThe files that were there are unchanged.",
                       kWarning, Prompts::Ok | Prompts::Cancel);
@@ -512,18 +714,26 @@ bool MainWindow::writeProjectTo(const QString& path) {
 }
 
 bool MainWindow::saveProject() {
-    // A project that was never saved has no file yet: ask for one.
-    if (projectPath_.isEmpty()) return saveProjectAs();
-    return writeProjectTo(projectPath_);
+    // A project that was never saved has no file yet: ask for one. A shipped
+    // example is saved as a copy elsewhere, never over the program's own file.
+    if (projectPath_.isEmpty() || isExample()) return saveProjectAs();
+    if (!writeProjectTo(projectPath_)) return false;
+    rememberProject(projectPath_);
+    refreshTitle();
+    return true;
 }
 
 bool MainWindow::saveProjectAs() {
-    QString path = prompts_->saveFile("save experiment", lastFolder_, kProjectFilter, "kmx");
+    const QString startIn = isExample() ? DocumentsFolder() : lastFolder_;
+    QString path = prompts_->saveFile("save experiment", startIn, kProjectFilter, "kmx");
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += ".kmx";
     if (!writeProjectTo(path)) return false;
     projectPath_ = QFileInfo(path).absoluteFilePath();
     lastFolder_ = QFileInfo(path).absolutePath();
+    settings_->setValue(kLastFolderKey, lastFolder_);
+    rememberProject(projectPath_);
+    refreshTitle();
     return true;
 }
 
@@ -533,8 +743,7 @@ void MainWindow::closeProject() {
         return;
     }
     setProjectControls(false);
-    stopAct_->setEnabled(false);
-    pauseAct_->setEnabled(false);
+    updateRunCommands();
     projectPath_.clear();
     resetProject();
     projectOpen_ = false;
@@ -557,6 +766,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!runController_->active() && !DroppedProject(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedProject(event->mimeData());
+    if (path.isEmpty() || runController_->active()) return;
+    event->acceptProposedAction();
+    // The drop ends before the save prompt shows: the dragging program is not
+    // kept waiting on a modal box.
+    QTimer::singleShot(0, this, [this, path] { openProjectFile(path); });
+}
+
 void MainWindow::experimentSet() {
     if (!projectOpen_) return;
     form6_->load(scene_->settings);
@@ -569,6 +791,7 @@ void MainWindow::layBackground() {
     if (!path.isEmpty()) {
         backgroundFile_ = path;
         backgroundShown_ = true;
+        changes_.backgroundChanged();
         QImage picture;
         if (picture.load(path))
             backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
@@ -579,6 +802,7 @@ void MainWindow::layBackground() {
 }
 
 void MainWindow::clearBackground() {
+    if (backgroundShown_ && projectOpen_ && !originPending_) changes_.backgroundChanged();
     backgroundShown_ = false;
     // With the project open this is the full redraw; while a new project's origin is
     // still chosen it keeps the black surface with the axes the pointer moves.
@@ -589,6 +813,8 @@ void MainWindow::fullRedraw() {
     applyBackground();
     surface_.FullRedraw(*scene_);
     showChanges();
+    // Every edit ends with a full redraw: the title follows it.
+    refreshTitle();
 }
 
 void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }

@@ -71,6 +71,7 @@ protected:
         o.programDirectory = programDir.path();
         o.prompts = &prompts;
         o.shell = &shell;
+        o.settingsFile = settingsDir.filePath("settings.ini");
         window = std::make_unique<MainWindow>(o);
         // Tests drive the ticks themselves.
         window->findChild<QTimer*>("Timer1")->stop();
@@ -114,6 +115,7 @@ protected:
     QTemporaryDir startDir;
     QTemporaryDir programDir;
     QTemporaryDir projectDir;
+    QTemporaryDir settingsDir;  // the run speed, recent projects and last folder of these windows
     ScriptedPrompts prompts;
     RecordingShell shell;
     std::unique_ptr<MainWindow> window;

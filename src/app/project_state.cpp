@@ -1,0 +1,78 @@
+#include "app/project_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "io/project_file.h"
+
+namespace mb {
+
+void ChangeTracker::markSaved(const Scene& scene) {
+    EncodedProject e = EncodeProject(scene);
+    project_ = std::move(e.project);
+    names_ = std::move(e.names);
+    backgroundChanged_ = false;
+}
+
+bool ChangeTracker::differs(const Scene& scene) const {
+    if (backgroundChanged_) return true;
+    const EncodedProject e = EncodeProject(scene);
+    return e.project != project_ || e.names != names_;
+}
+
+QStringList ExamplesFolderCandidates(const QString& programDirectory) {
+    const QDir program(programDirectory);
+    QStringList folders{program.filePath("examples"), program.filePath("../share/motionbench/examples")};
+#ifdef MB_SOURCE_EXAMPLES_DIR
+    folders << QStringLiteral(MB_SOURCE_EXAMPLES_DIR);
+#endif
+    for (QString& f : folders) f = QDir::cleanPath(f);
+    return folders;
+}
+
+QString FindExamplesFolder(const QString& programDirectory) {
+    for (const QString& folder : ExamplesFolderCandidates(programDirectory)) {
+        const QDir dir(folder);
+        if (dir.exists() && !dir.entryList({"*.kmx"}, QDir::Files).isEmpty()) return dir.absolutePath();
+    }
+    return {};
+}
+
+QString ExampleTitle(const QString& fileName) {
+    QString title = QFileInfo(fileName).completeBaseName();
+    title.replace('_', ' ');
+    if (!title.isEmpty()) title[0] = title[0].toUpper();
+    return title;
+}
+
+QList<ExampleEntry> ListExamples(const QString& folder) {
+    QList<ExampleEntry> list;
+    if (folder.isEmpty()) return list;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({"*.kmx"}, QDir::Files, QDir::Name))
+        list.push_back({ExampleTitle(name), dir.absoluteFilePath(name)});
+    std::sort(list.begin(), list.end(), [](const ExampleEntry& a, const ExampleEntry& b) {
+        return QString::localeAwareCompare(a.title, b.title) < 0;
+    });
+    return list;
+}
+
+bool PathInFolder(const QString& path, const QString& folder) {
+    if (path.isEmpty() || folder.isEmpty()) return false;
+    const QString dir = QFileInfo(folder).canonicalFilePath();
+    QString file = QFileInfo(path).canonicalFilePath();
+    if (file.isEmpty()) file = QFileInfo(path).absoluteFilePath();  // not written yet
+    return !dir.isEmpty() && file.startsWith(dir + '/');
+}
+
+QString ProjectFromArguments(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a.isEmpty() || a.startsWith('-')) continue;
+        return QFileInfo(a).absoluteFilePath();
+    }
+    return {};
+}
+
+}  // namespace mb
