@@ -3,13 +3,34 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <memory>
 
+#include "engine/engine.h"
 #include "io/project_file.h"
 
 namespace mb {
 
+namespace {
+// The project file also holds values the program derives while it draws and
+// runs: a ball's screen place, pixel radius and picture size (they follow the
+// moving picture), a remark's measured text size, and the length and stiffness
+// of cords and poles taken at the start of every run. They are set as a run or a
+// redraw would set them, so only what the user can change is compared.
+EncodedProject Fingerprint(const Scene& scene) {
+    auto copy = std::make_unique<Scene>(scene);
+    for (int j = 0; j < kBallCapacity && copy->balls[j].inUse(); ++j) {
+        Ball& b = copy->balls[j];
+        DeriveBallScreen(b, copy->view);
+        b.pixelCount = 0;
+    }
+    for (Remark& r : copy->remarks) r.width = r.height = 0;
+    PrepareRun(*copy);
+    return EncodeProject(*copy);
+}
+}  // namespace
+
 void ChangeTracker::markSaved(const Scene& scene) {
-    EncodedProject e = EncodeProject(scene);
+    EncodedProject e = Fingerprint(scene);
     project_ = std::move(e.project);
     names_ = std::move(e.names);
     backgroundChanged_ = false;
@@ -17,7 +38,7 @@ void ChangeTracker::markSaved(const Scene& scene) {
 
 bool ChangeTracker::differs(const Scene& scene) const {
     if (backgroundChanged_) return true;
-    const EncodedProject e = EncodeProject(scene);
+    const EncodedProject e = Fingerprint(scene);
     return e.project != project_ || e.names != names_;
 }
 

@@ -14,7 +14,9 @@ namespace mb {
 // Whether anything would be lost by closing the project. The scene is compared
 // as the project file would hold it, so every edit counts however it was made
 // (a dialog, the mouse, Parameter adjust) and an edit undone by hand counts as
-// none; the background picture, which the file does not hold, has its own flag.
+// none; what the program derives itself while drawing and running (a ball's
+// screen place, a cord's length) is left out. The background picture, which the
+// file does not hold, has its own flag.
 class ChangeTracker {
 public:
     // The scene as it now stands is what the files hold (after open or save, or

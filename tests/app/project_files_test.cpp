@@ -139,6 +139,23 @@ TEST_F(ProjectFilesTest, EveryKindOfChangeMarksTheProjectAndOnlyThenTheCloseAsks
     }
 }
 
+TEST_F(ProjectFilesTest, EveryExampleStaysUnchangedThroughARun) {
+    // A run moves the balls' pictures and derives cord and pole lengths, all of
+    // which the file holds; none of it is a change of the user's.
+    startWindow();
+    for (const QString& name : QDir(MB_EXAMPLES_DIR).entryList({"*.kmx"}, QDir::Files)) {
+        openThroughMenu(QDir(MB_EXAMPLES_DIR).filePath(name));
+        ASSERT_EQ(window->projectPath(), QDir(MB_EXAMPLES_DIR).absoluteFilePath(name));
+        expectUnchanged(qPrintable(name));
+        action("N35")->trigger();
+        for (int i = 0; i < 50; ++i) window->runController().tick();
+        EXPECT_FALSE(window->isModified()) << name.toStdString() << " running";
+        action("StopCommand")->trigger();
+        expectUnchanged(qPrintable(name + " stopped"));
+    }
+    EXPECT_EQ(promptsShown(), 0);
+}
+
 TEST_F(ProjectFilesTest, SaveMakesItUnchangedAndQuitNeedsNoAnswer) {
     startWindow();
     openThroughMenu(writeProject(*OneBallScene()));
