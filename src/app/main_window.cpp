@@ -243,8 +243,8 @@ void MainWindow::createActions() {
     stepAct_ = NamedAction(this, "StepCommand", "S&tep");
     stepAct_->setToolTip("Step: one tick of the paused run");
     connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
-    // Shortcuts of actions that live only in menus and the tool bar are lost with
-    // them while a menu is closed: the window carries them too.
+    // The window carries the run's commands itself, so their keys work whatever
+    // state the menus and the tool bar are in.
     addActions(runKeyActions());
 
     calculatorAct_ = NamedAction(this, "N46", "&Calculator");
@@ -468,11 +468,6 @@ bool MainWindow::isModified() const {
 }
 
 void MainWindow::sceneChanged() { refreshTitle(); }
-
-void MainWindow::backgroundChanged() {
-    changes_.backgroundChanged();
-    refreshTitle();
-}
 
 void MainWindow::refreshTitle() {
     if (!projectOpen_ && !originPending_) {

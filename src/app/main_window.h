@@ -86,8 +86,6 @@ public:
     // Brings the title and its modified marker up to date. Every redraw calls it;
     // code that changes the scene without a redraw calls it too.
     void sceneChanged();
-    // The background was laid or cleared: the project differs from its file.
-    void backgroundChanged();
 
     // Run, pause, Stop and Step: a window of its own that is open during a run
     // (the data window) adds these, so F5, Space and Esc work there too.

@@ -108,6 +108,13 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     EXPECT_EQ(action("N4")->shortcut(), QKeySequence(QKeySequence::Save));
     EXPECT_EQ(action("N5")->shortcut(), QKeySequence("Ctrl+Shift+S"));
     EXPECT_EQ(action("N6")->shortcut(), QKeySequence("Ctrl+Q"));
+    // The run's keys, in the Run menu too.
+    EXPECT_EQ(action("N35")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(action("PauseCommand")->shortcut(), QKeySequence(Qt::Key_Space));
+    EXPECT_EQ(action("StopCommand")->shortcut(), QKeySequence(Qt::Key_Escape));
+    QStringList runEntries;
+    for (QAction* a : menu("N34")->actions()) runEntries << (a->isSeparator() ? "|" : a->text());
+    EXPECT_EQ(runEntries, QStringList({"&Run experiment", "pause", "Stop", "S&tep", "|", "&Speed"}));
 
     // Left to right, with their hints; separators stand after "new" and after
     // "Lab condition set", and before the calculator.

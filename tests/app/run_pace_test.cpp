@@ -75,20 +75,6 @@ TEST(RunPaceTest, TimeLostOrPausedIsNotMadeUpAfterwards) {
     EXPECT_NEAR(t, 3.0, 0.35);
 }
 
-TEST(RunPaceTest, SpeedsAreRememberedByKey) {
-    int n = 0;
-    const RunSpeedInfo* speeds = RunSpeeds(&n);
-    ASSERT_EQ(n, 8);
-    QStringList labels;
-    for (int i = 0; i < n; ++i) {
-        labels << speeds[i].label;
-        EXPECT_EQ(RunSpeedFromKey(speeds[i].key), speeds[i].speed);
-    }
-    EXPECT_EQ(labels, QStringList({"x0.1", "x0.25", "x0.5", "Real time", "x2", "x5", "x10", "Fastest"}));
-    EXPECT_EQ(RunSpeedFromKey(""), RunSpeed::RealTime);
-    EXPECT_EQ(RunSpeedFromKey("garbage"), RunSpeed::RealTime);
-}
-
 class RunPaceWindowTest : public AppTest {
 protected:
     void openProjectile() {
@@ -229,24 +215,6 @@ TEST_F(RunKeysTest, F5RunsSpacePausesAndResumesEscStopsInTheWindowAndInAWindowTh
     activate(window.get());
     press(window.get(), Qt::Key_Space);
     EXPECT_EQ(window->scene().Running, 0);
-}
-
-TEST_F(RunKeysTest, MenusAndToolBarShowTheKeys) {
-    openProjectile();
-    struct Case {
-        const char* action;
-        QKeySequence key;
-        const char* button;
-        const char* hint;
-    };
-    const Case cases[] = {{"N35", QKeySequence(Qt::Key_F5), "SpeedButton1", "Run (F5)"},
-                          {"PauseCommand", QKeySequence(Qt::Key_Space), "SpeedButton3", "pause (Space)"},
-                          {"StopCommand", QKeySequence(Qt::Key_Escape), "SpeedButton2", "Stop (Esc)"}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(action(c.action)->shortcut(), c.key) << c.action;
-        EXPECT_TRUE(menu("N34")->actions().contains(action(c.action))) << c.action;
-        EXPECT_EQ(button(c.button)->toolTip(), c.hint) << c.action;
-    }
 }
 
 }  // namespace
