@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/project_state.h"
 #include "app/resource_paths.h"
 
 namespace {
@@ -40,5 +42,8 @@ int main(int argc, char** argv) {
     // with the screen's whole working area, centred, and ask to be maximised too.
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    // "motionbench lab.kmx" opens the project once the window shows.
+    const QString project = mb::ProjectFromArguments(QCoreApplication::arguments());
+    if (!project.isEmpty()) QTimer::singleShot(0, &window, [&window, project] { window.openProjectFile(project); });
     return app.exec();
 }

@@ -1,13 +1,20 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -50,6 +57,26 @@ const char* const kCannotOpen = "Can not open this file ,please check you system
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
 const char* const kGroundFile = "ground.bmp";
 const char* const kChooseDataBall = "Please choose the moving object which to be shown it's data when runing.";
+const char* const kSpeedKey = "run/speed";
+const char* const kLastFolderKey = "files/lastFolder";
+
+// The user's documents, where a file chooser starts when nothing better is known.
+QString DocumentsFolder() {
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!docs.isEmpty() && QDir(docs).exists()) return docs;
+    return QDir::homePath();
+}
+
+// The first project file among dropped things.
+QString DroppedProject(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (QFileInfo(path).suffix().compare("kmx", Qt::CaseInsensitive) == 0) return path;
+    }
+    return {};
+}
 
 // Remark slots start with the font of the hidden memo: white, 15 pixels high,
 // the GB2312 character set, no style.
@@ -102,7 +129,14 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     startDirectory_ = options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory;
     programDirectory_ =
         options.programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDirectory;
-    lastFolder_ = startDirectory_;
+    settings_ = options.settingsFile.isEmpty()
+                    ? std::make_unique<QSettings>("Motionbench", "Motionbench")
+                    : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
+    lastFolder_ = settings_->value(kLastFolderKey).toString();
+    if (lastFolder_.isEmpty() || !QDir(lastFolder_).exists()) lastFolder_ = DocumentsFolder();
+    recent_.load(*settings_);
+    examplesFolder_ = ExamplesFolder(programDirectory_);
+    setAcceptDrops(true);
 
     // The main window's font writes the run's time box.
     QFont mainFont("Century Gothic");
@@ -117,6 +151,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), form25_);
     runController_ = new RunController(*this, *prompts_, this);
     runController_->setTickDisplay(runDisplay_.get());
+    connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
     form25_->setRunCommands(runController_);
     form26_ = new DataBallDialog(*prompts_, this);
     form29_ = new CurveWindow(*prompts_, this);
@@ -147,6 +182,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     connect(form31_, &CreatingPanel::hidden, this, [this] { showPanelAct_->setChecked(false); });
 
     createActions();
+    createSpeedControl();
     createMenus();
     createToolBar();
     createStatusBar();
@@ -156,8 +192,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
 
     // The state of a program with no project.
     setProjectControls(false);
-    stopAct_->setEnabled(false);
-    pauseAct_->setEnabled(false);
+    updateRunCommands();
     resetProject();
     backgroundShown_ = true;
     resizeView();
@@ -226,18 +261,23 @@ void MainWindow::createActions() {
     showPanelAct_->setCheckable(true);
     connect(showPanelAct_, &QAction::triggered, this, [this](bool ticked) { showCreatingPanel(ticked); });
 
+    // The run's keys work wherever the run is watched from (see runKeyActions);
+    // the tool bar's hints name them.
     runAct_ = NamedAction(this, "N35", "&Run experiment");
-    runAct_->setToolTip("Run");
+    runAct_->setShortcut(Qt::Key_F5);
+    runAct_->setToolTip("Run (F5)");
     runAct_->setIcon(MakeToolIcon(ToolIcon::Run));
     connect(runAct_, &QAction::triggered, runController_, &RunController::start);
 
-    stopAct_ = NamedAction(this, "StopCommand", "Stop");
-    stopAct_->setToolTip("Stop");
+    stopAct_ = NamedAction(this, "StopCommand", "St&op");
+    stopAct_->setShortcut(Qt::Key_Escape);
+    stopAct_->setToolTip("Stop (Esc)");
     stopAct_->setIcon(MakeToolIcon(ToolIcon::Stop));
     connect(stopAct_, &QAction::triggered, runController_, &RunController::stop);
 
-    pauseAct_ = NamedAction(this, "PauseCommand", "pause");
-    pauseAct_->setToolTip("pause");
+    pauseAct_ = NamedAction(this, "PauseCommand", "&pause");
+    pauseAct_->setShortcut(Qt::Key_Space);
+    pauseAct_->setToolTip("pause (Space)");
     pauseAct_->setIcon(MakeToolIcon(ToolIcon::Pause));
     connect(pauseAct_, &QAction::triggered, runController_, &RunController::pause);
 
@@ -250,6 +290,13 @@ void MainWindow::createActions() {
     curveAct_->setToolTip("Experiment curve");
     curveAct_->setIcon(MakeToolIcon(ToolIcon::Curve));
     connect(curveAct_, &QAction::triggered, this, &MainWindow::experimentCurve);
+
+    stepAct_ = NamedAction(this, "StepCommand", "S&tep");
+    stepAct_->setToolTip("Step: one tick of the paused run");
+    connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
+    // The window carries the run's commands itself, so their keys work whatever
+    // state the menus and the tool bar are in.
+    addActions(runKeyActions());
 
     calculatorAct_ = NamedAction(this, "N46", "&Calculator");
     calculatorAct_->setToolTip("calculator");
@@ -275,6 +322,20 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(saveAct_);
     fileMenu_->addAction(saveAsAct_);
     fileMenu_->addSeparator();
+    examplesMenu_ = fileMenu_->addMenu("&Examples");
+    examplesMenu_->setObjectName("ExamplesMenu");
+    for (const ExampleEntry& e : ListExamples(examplesFolder_)) {
+        QAction* a = examplesMenu_->addAction(e.title);
+        a->setData(e.path);
+        a->setStatusTip(QDir::toNativeSeparators(e.path));
+        connect(a, &QAction::triggered, this, [this, path = e.path] { openProjectFile(path); });
+    }
+    examplesMenu_->menuAction()->setEnabled(!examplesMenu_->isEmpty());
+    recentMenu_ = fileMenu_->addMenu("&Recent projects");
+    recentMenu_->setObjectName("RecentMenu");
+    recentMenu_->setToolTipsVisible(true);
+    rebuildRecentMenu();
+    fileMenu_->addSeparator();
     fileMenu_->addAction(closeAct_);
     fileMenu_->addSeparator();
     fileMenu_->addAction(quitAct_);
@@ -294,6 +355,11 @@ void MainWindow::createMenus() {
 
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
+    runMenu_->addAction(pauseAct_);
+    runMenu_->addAction(stopAct_);
+    runMenu_->addAction(stepAct_);
+    runMenu_->addSeparator();
+    runMenu_->addMenu(speedMenu_);
     runMenu_->addSeparator();
     runMenu_->addAction(dataOutputAct_);
     runMenu_->addAction(curveAct_);
@@ -335,6 +401,8 @@ void MainWindow::createToolBar() {
     button(runAct_, "SpeedButton1");
     button(stopAct_, "SpeedButton2");
     button(pauseAct_, "SpeedButton3");
+    button(stepAct_, "StepButton");
+    panel1_->addWidget(speedButton_);
     panel1_->addSeparator();
     button(dataOutputAct_, "SpeedButton10");
     button(curveAct_, "SpeedButton11");
@@ -365,15 +433,13 @@ void MainWindow::setProjectControls(bool enabled) {
 }
 
 void MainWindow::setRunControls(bool running) {
-    // During a run the menus File, Edit, Run and Help are closed, and with them
-    // their shortcuts; Run itself, the tools and the net stay.
-    for (QMenu* m : {fileMenu_, editMenu_, runMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
+    // During a run the menus File, Edit and Help are closed, and with them their
+    // shortcuts; the Run menu (pause, Stop, Step, Speed), the tools and the net stay.
+    for (QMenu* m : {fileMenu_, editMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
                        layBackgroundAct_, clearBackgroundAct_, showPanelAct_, adjustAct_, howToUseAct_, aboutAct_,
                        dataOutputAct_, curveAct_})
         a->setEnabled(!running);
-    stopAct_->setEnabled(running);
-    pauseAct_->setEnabled(running);
     image1_->setEnabled(!running);
     // The creating panel steps aside while a run goes on and comes back after it.
     if (running) {
@@ -382,7 +448,50 @@ void MainWindow::setRunControls(bool running) {
         form31_->showAfterRun();
         if (form31_->isVisible()) showPanelAct_->setChecked(true);
     }
+    updateRunCommands();
 }
+
+void MainWindow::updateRunCommands() {
+    const bool active = runController_->active();
+    stopAct_->setEnabled(active);
+    pauseAct_->setEnabled(active);
+    stepAct_->setEnabled(active && !scene_->Running);
+}
+
+QList<QAction*> MainWindow::runKeyActions() const { return {runAct_, pauseAct_, stopAct_, stepAct_}; }
+
+void MainWindow::createSpeedControl() {
+    speedMenu_ = new QMenu("Spee&d", this);
+    speedMenu_->setObjectName("SpeedMenu");
+    speedGroup_ = new QActionGroup(this);
+    speedGroup_->setExclusive(true);
+    int count = 0;
+    const RunSpeedInfo* speeds = RunSpeeds(&count);
+    for (int i = 0; i < count; ++i) {
+        QAction* a = speedMenu_->addAction(speeds[i].label);
+        a->setObjectName(QString("RunSpeed_") + speeds[i].key);
+        a->setCheckable(true);
+        a->setData(int(speeds[i].speed));
+        speedGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, s = speeds[i].speed] { setRunSpeed(s); });
+    }
+    speedButton_ = new QToolButton(this);
+    speedButton_->setObjectName("SpeedControl");
+    speedButton_->setMenu(speedMenu_);
+    speedButton_->setPopupMode(QToolButton::InstantPopup);
+    speedButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    speedButton_->setToolTip("Speed of the run against the wall clock");
+    setRunSpeed(RunSpeedFromKey(settings_->value(kSpeedKey).toString()));
+}
+
+void MainWindow::setRunSpeed(RunSpeed speed) {
+    runController_->setSpeed(speed);
+    for (QAction* a : speedGroup_->actions()) a->setChecked(a->data().toInt() == int(speed));
+    speedButton_->setText(InfoOf(speed).label);
+    settings_->setValue(kSpeedKey, InfoOf(speed).key);
+}
+
+RunSpeed MainWindow::runSpeed() const { return runController_->pace().speed(); }
 
 void MainWindow::resetProject() {
     ResetScene(*scene_);
@@ -429,9 +538,58 @@ void MainWindow::resizeView() {
         ResizeView(surface_, *scene_, projectOpen(), W, H, editor_->selection());
     }
     showChanges();
+    refreshTitle();
+}
+
+bool MainWindow::isModified() const {
+    if (!projectOpen() || originPending()) return false;
+    return changes_.differs(*scene_);
+}
+
+void MainWindow::sceneChanged() { refreshTitle(); }
+
+void MainWindow::refreshTitle() {
+    if (!projectOpen() && !originPending()) {
+        setWindowModified(false);
+        setWindowTitle(kCaption);
+        return;
+    }
+    const QString name = projectPath_.isEmpty() ? QString("Untitled") : QFileInfo(projectPath_).fileName();
+    setWindowTitle(name + QString::fromUtf8("[*] \u2014 Motionbench"));
+    setWindowModified(isModified());
+}
+
+bool MainWindow::isExample() const { return PathInFolder(projectPath_, examplesFolder_); }
+
+void MainWindow::rememberProject(const QString& path) {
+    recent_.add(path);
+    recent_.save(*settings_);
+    rebuildRecentMenu();
+}
+
+void MainWindow::rebuildRecentMenu() {
+    recentMenu_->clear();
+    const QStringList& paths = recent_.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        QString text = QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName());
+        // Two projects of the same name are told apart by their folders.
+        for (qsizetype j = 0; j < paths.size(); ++j)
+            if (j != i && QFileInfo(paths[j]).fileName() == QFileInfo(path).fileName()) {
+                text += "  (" + QDir::toNativeSeparators(QFileInfo(path).absolutePath()) + ")";
+                break;
+            }
+        QAction* a = recentMenu_->addAction(text);
+        a->setData(path);
+        a->setToolTip(QDir::toNativeSeparators(path));
+        a->setStatusTip(QDir::toNativeSeparators(path));
+        connect(a, &QAction::triggered, this, [this, path] { openProjectFile(path); });
+    }
+    recentMenu_->menuAction()->setEnabled(!paths.isEmpty());
 }
 
 bool MainWindow::askToGoOn() {
+    if (!isModified()) return true;  // nothing to lose: go on as "&No" does, without asking
     form2_->load();
     prompts_->exec(*form2_);
     switch (form2_->answer()) {
@@ -472,6 +630,7 @@ void MainWindow::newProject() {
     }
     statusPrompt_->clear();
     showChanges();
+    refreshTitle();
 }
 
 void MainWindow::surfaceMoved(QPoint at) { editor_->move(at); }
@@ -490,6 +649,8 @@ void MainWindow::originClicked() {
     form3_->load();
     if (prompts_->exec(*form3_) == QDialog::Accepted) {
         scene_->view.MetresPerPixel = form3_->metresPerPixel();
+        // A new project with nothing in it yet has nothing to lose.
+        changes_.markSaved(*scene_);
         editor_->state().ProjectOpen = true;
         setProjectControls(true);
         showPanelAct_->setChecked(true);
@@ -520,21 +681,37 @@ void MainWindow::showCreatingPanel(bool show) {
     resizeView();
 }
 
-void MainWindow::openProject() {
-    if (projectOpen()) {
-        if (!askToGoOn()) {
-            resizeView();
-            return;
-        }
-        editor_->state().OriginPending = false;
+bool MainWindow::readyToReplace() {
+    if (!projectOpen()) return true;
+    if (!askToGoOn()) {
+        resizeView();
+        return false;
     }
+    editor_->state().OriginPending = false;
+    return true;
+}
+
+void MainWindow::openProject() {
+    if (!readyToReplace()) return;
     const QString path = prompts_->openFile("open experiment", lastFolder_, kProjectFilter);
     if (path.isEmpty()) {
         resizeView();
         return;
     }
+    lastFolder_ = QFileInfo(path).absolutePath();
+    settings_->setValue(kLastFolderKey, lastFolder_);
+    loadProject(path);
+}
+
+void MainWindow::openProjectFile(const QString& path) {
+    // File commands are closed during a run; a file dropped then waits for its end.
+    if (runController_->active() || path.isEmpty()) return;
+    if (!readyToReplace()) return;
+    loadProject(path);
+}
+
+void MainWindow::loadProject(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
-    lastFolder_ = folder;
 
     ReadResult read;
     try {
@@ -546,6 +723,12 @@ void MainWindow::openProject() {
     if (!read.ok) {
         // The open experiment and its path stay as they were.
         const QString why = read.cannotOpen ? QString(kCannotOpen) : QString::fromStdString(read.error);
+        if (read.cannotOpen && recent_.paths().contains(QFileInfo(path).absoluteFilePath())) {
+            // A recent project that is gone leaves the list.
+            recent_.remove(path);
+            recent_.save(*settings_);
+            rebuildRecentMenu();
+        }
         prompts_->message(why, kWarning, Prompts::Ok | Prompts::Cancel);
         resizeView();
         return;
@@ -562,6 +745,7 @@ void MainWindow::openProject() {
     // The reader has already said what it found wrong with a ball; the pictures
     // only need drawing.
     RederiveBalls(*scene_);
+    rememberProject(projectPath_);
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
     showPanelAct_->setChecked(true);
@@ -570,7 +754,11 @@ void MainWindow::openProject() {
     editor_->state().ProjectOpen = true;
     editor_->state().OriginPending = false;
     form31_->SyncCreatingPanel(0);
+    // The first redraw measures the remarks' text: what the files hold is the
+    // scene as it stands after it.
     resizeView();
+    changes_.markSaved(*scene_);
+    refreshTitle();
     if (!notes.isEmpty()) prompts_->message(notes.join('\n'), kWarning, Prompts::Ok | Prompts::Cancel);
 }
 
@@ -582,7 +770,10 @@ bool MainWindow::writeProjectTo(const QString& path) {
         r.ok = false;
         r.error = e.what();
     }
-    if (r.ok) return true;
+    if (r.ok) {
+        changes_.markSaved(*scene_);
+        return true;
+    }
     prompts_->message("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
                           "\nThe files that were there are unchanged.",
                       kWarning, Prompts::Ok | Prompts::Cancel);
@@ -590,18 +781,26 @@ bool MainWindow::writeProjectTo(const QString& path) {
 }
 
 bool MainWindow::saveProject() {
-    // A project that was never saved has no file yet: ask for one.
-    if (projectPath_.isEmpty()) return saveProjectAs();
-    return writeProjectTo(projectPath_);
+    // A project that was never saved has no file yet: ask for one. A shipped
+    // example is saved as a copy elsewhere, never over the program's own file.
+    if (projectPath_.isEmpty() || isExample()) return saveProjectAs();
+    if (!writeProjectTo(projectPath_)) return false;
+    rememberProject(projectPath_);
+    refreshTitle();
+    return true;
 }
 
 bool MainWindow::saveProjectAs() {
-    QString path = prompts_->saveFile("save experiment", lastFolder_, kProjectFilter, "kmx");
+    const QString startIn = isExample() ? DocumentsFolder() : lastFolder_;
+    QString path = prompts_->saveFile("save experiment", startIn, kProjectFilter, "kmx");
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += ".kmx";
     if (!writeProjectTo(path)) return false;
     projectPath_ = QFileInfo(path).absoluteFilePath();
     lastFolder_ = QFileInfo(path).absolutePath();
+    settings_->setValue(kLastFolderKey, lastFolder_);
+    rememberProject(projectPath_);
+    refreshTitle();
     return true;
 }
 
@@ -611,8 +810,7 @@ void MainWindow::closeProject() {
         return;
     }
     setProjectControls(false);
-    stopAct_->setEnabled(false);
-    pauseAct_->setEnabled(false);
+    updateRunCommands();
     projectPath_.clear();
     resetProject();
     editor_->resetTool();
@@ -637,6 +835,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!runController_->active() && !DroppedProject(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedProject(event->mimeData());
+    if (path.isEmpty() || runController_->active()) return;
+    event->acceptProposedAction();
+    // The drop ends before the save prompt shows: the dragging program is not
+    // kept waiting on a modal box.
+    QTimer::singleShot(0, this, [this, path] { openProjectFile(path); });
+}
+
 void MainWindow::experimentSet() {
     if (!projectOpen()) return;
     form6_->load(scene_->settings);
@@ -649,6 +860,7 @@ void MainWindow::layBackground() {
     if (!path.isEmpty()) {
         backgroundFile_ = path;
         backgroundShown_ = true;
+        changes_.backgroundChanged();
         QImage picture;
         if (picture.load(path))
             backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
@@ -659,6 +871,7 @@ void MainWindow::layBackground() {
 }
 
 void MainWindow::clearBackground() {
+    if (backgroundShown_ && projectOpen() && !originPending()) changes_.backgroundChanged();
     backgroundShown_ = false;
     // With the project open this is the full redraw; while a new project's origin is
     // still chosen it keeps the black surface with the axes the pointer moves.
@@ -669,6 +882,8 @@ void MainWindow::fullRedraw() {
     applyBackground();
     surface_.FullRedraw(*scene_);
     showChanges();
+    // Every edit ends with a full redraw: the title follows it.
+    refreshTitle();
 }
 
 void MainWindow::runStarted() {

@@ -8,14 +8,19 @@
 #include <memory>
 
 #include "editor/mouse_editor.h"
+#include "app/project_state.h"
+#include "app/recent_projects.h"
 #include "app/run_controller.h"
 #include "scene/scene.h"
 #include "view/scene_surface.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
+class QSettings;
 class QToolBar;
+class QToolButton;
 
 namespace mb {
 
@@ -53,6 +58,9 @@ public:
         Prompts* prompts = nullptr;
         // The desktop's document and program launcher; Qt's own when null.
         DesktopShell* shell = nullptr;
+        // Where the run speed, the recent projects and the last folder are kept
+        // between sessions (an INI file); the user's own settings when empty.
+        QString settingsFile;
     };
 
     explicit MainWindow(const Options& options);
@@ -65,6 +73,10 @@ public:
     bool saveProject();
     bool saveProjectAs();
     void closeProject();
+    // Opens `path` as Open does once its file is chosen: the save prompt first
+    // when something would be lost (Examples, Recent projects, a dropped file,
+    // the command line).
+    void openProjectFile(const QString& path);
     // Run, Stop, pause, restart and the ticks of Timer1.
     RunController& runController() { return *runController_; }
     // Edit menu.
@@ -84,6 +96,26 @@ public:
 
     // Repaints the surface for the current state, as a window resize does.
     void resizeView();
+
+    // Whether closing the project now would lose something: the scene differs
+    // from what was last opened or saved, or the background was laid or cleared.
+    bool isModified() const;
+    // Brings the title and its modified marker up to date. Every redraw calls it;
+    // code that changes the scene without a redraw calls it too.
+    void sceneChanged();
+
+    // Run, pause, Stop and Step: a window of its own that is open during a run
+    // (the data window) adds these, so F5, Space and Esc work there too.
+    QList<QAction*> runKeyActions() const;
+    // The speed of runs, remembered between sessions.
+    void setRunSpeed(RunSpeed speed);
+    RunSpeed runSpeed() const;
+
+    // Where the Open dialog starts.
+    const QString& openFolder() const { return lastFolder_; }
+    // The shipped examples' folder (empty when none was found).
+    const QString& examplesFolder() const { return examplesFolder_; }
+    const RecentProjects& recentProjects() const { return recent_; }
 
     // The mouse on the drawing surface (surface pixels), handed to the editor.
     void surfaceMoved(QPoint at);
@@ -110,6 +142,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
@@ -136,6 +170,17 @@ private:
     void showSurfaceChanges() override { showChanges(); }
     void syncCreatingPanel(int mode) override;
     void originClicked() override;
+    // The save prompt of Open, when a project is open; false when Open must not go on.
+    bool readyToReplace();
+    // Reads `path` into the window; the open experiment stays when that fails.
+    void loadProject(const QString& path);
+    // The opened project is one of the shipped examples.
+    bool isExample() const;
+    void refreshTitle();
+    void rememberProject(const QString& path);
+    void rebuildRecentMenu();
+    void createSpeedControl();
+    void updateRunCommands();
     // Enables or disables the commands that need an open project.
     void setProjectControls(bool enabled);
     // RunController::Host.
@@ -169,6 +214,10 @@ private:
     QString startDirectory_;
     QString programDirectory_;
     QString lastFolder_;  // where the file choosers open
+    QString examplesFolder_;
+    std::unique_ptr<QSettings> settings_;
+    ChangeTracker changes_;
+    RecentProjects recent_;
     QImage startPicture_;  // "ground.bmp" of the start folder, shown while no project is open
     QImage backgroundPicture_;
     bool backgroundShown_ = false;
@@ -203,6 +252,11 @@ private:
     QMenu* toolsMenu_ = nullptr;
     QMenu* netMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    QMenu* examplesMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QMenu* speedMenu_ = nullptr;
+    QActionGroup* speedGroup_ = nullptr;
+    QToolButton* speedButton_ = nullptr;
     QAction* newAct_ = nullptr;
     QAction* openAct_ = nullptr;
     QAction* saveAct_ = nullptr;
@@ -219,6 +273,7 @@ private:
     QAction* pauseAct_ = nullptr;
     QAction* dataOutputAct_ = nullptr;
     QAction* curveAct_ = nullptr;
+    QAction* stepAct_ = nullptr;
     QAction* calculatorAct_ = nullptr;
     QAction* mailAct_ = nullptr;
     QAction* websiteAct_ = nullptr;

@@ -33,8 +33,18 @@ QString UserGuidePath(const QString& programDirectory) {
 }
 
 QString ExamplesFolder(const QString& programDirectory) {
-    const QString found = FindDataPath(programDirectory, kExamples);
-    return QFileInfo(found).isDir() ? found : QString();
+    // A folder counts only when it holds experiments; a program run from a build
+    // folder without its copy falls back on the source tree's.
+    QStringList folders;
+    for (const QString& f : DataFolders(programDirectory)) folders << QDir(f).filePath(kExamples);
+#ifdef MB_SOURCE_EXAMPLES_DIR
+    folders << QStringLiteral(MB_SOURCE_EXAMPLES_DIR);
+#endif
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        if (dir.exists() && !dir.entryList({"*.kmx"}, QDir::Files).isEmpty()) return dir.absolutePath();
+    }
+    return {};
 }
 
 }  // namespace mb

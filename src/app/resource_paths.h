@@ -20,7 +20,9 @@ QString FindDataPath(const QString& programDirectory, const QString& relative);
 // is nowhere (so that a message can name the place).
 QString UserGuidePath(const QString& programDirectory);
 
-// The folder of the shipped example experiments; empty when there is none.
+// The folder of the shipped example experiments: beside the program, in the
+// installed layout, or (for a program run from its build folder) the source
+// tree's. Empty when none holds any.
 QString ExamplesFolder(const QString& programDirectory);
 
 }  // namespace mb

@@ -22,7 +22,7 @@ RunController::RunController(Host& host, Prompts& prompts, QObject* parent)
     timer_->setObjectName("Timer1");
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(1);
-    connect(timer_, &QTimer::timeout, this, &RunController::tick);
+    connect(timer_, &QTimer::timeout, this, &RunController::timerFired);
     timer_->start();
 }
 
@@ -32,8 +32,10 @@ void RunController::start() {
     host_.setRunControls(true);
     active_ = true;
     StartRun(host_.runScene());
+    pace_.reset();
     host_.fullRedraw();
     host_.runStarted();
+    emit runStateChanged();
 }
 
 void RunController::stop() {
@@ -41,11 +43,37 @@ void RunController::stop() {
     active_ = false;
     StopRun(host_.runScene());
     host_.fullRedraw();
+    emit runStateChanged();
 }
 
 void RunController::pause() {
+    // Outside a run there is nothing to pause: setting Running would step a scene
+    // whose run was never started.
+    if (!active_) return;
     Scene& s = host_.runScene();
     s.Running = s.Running ? 0 : 1;
+    pace_.reset();
+    emit runStateChanged();
+}
+
+void RunController::step() {
+    Scene& s = host_.runScene();
+    if (!active_ || s.Running) return;
+    takeTick(s);
+}
+
+void RunController::setSpeed(RunSpeed speed) { pace_.setSpeed(speed); }
+
+void RunController::timerFired() {
+    Scene& s = host_.runScene();
+    if (!s.Running) {
+        // Paused, halted or ended (from here or from the data window): the wall
+        // clock that passes meanwhile is not owed to the run.
+        pace_.reset();
+        return;
+    }
+    const double tickLength = s.settings.StepsPerTick * s.settings.StepTime;
+    if (pace_.tickDue(s.RunTime, tickLength)) tick();
 }
 
 void RunController::restart() {
@@ -53,12 +81,18 @@ void RunController::restart() {
     Scene& s = host_.runScene();
     s.Running = 1;
     s.RunTime = 0.0;
+    pace_.reset();
     host_.fullRedraw();
+    emit runStateChanged();
 }
 
 void RunController::tick() {
     Scene& s = host_.runScene();
     if (!s.Running) return;
+    takeTick(s);
+}
+
+void RunController::takeTick(Scene& s) {
     if (s.RedrawPending) {
         host_.runRepaint();
         s.RedrawPending = 0;
@@ -67,6 +101,7 @@ void RunController::tick() {
     host_.showChanges();
     if (result == kStepOverflow) {
         s.Running = 0;
+        emit runStateChanged();
         prompts_.message(kOverflow, kWarning, Prompts::Ok);
     }
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include "measure/run_commands.h"
+#include "app/run_pace.h"
 #include "scene/scene.h"
 
 class QTimer;
@@ -55,8 +56,16 @@ public:
     void pause() override;
     // Restart from the data window: Running set, RunTime 0, balls back to their start.
     void restart() override;
-    // One event of Timer1.
+    // One tick of the run: StepsPerTick sub-steps and the drawing, when Running.
     void tick();
+    // Step while paused: exactly one tick, then paused again.
+    void step();
+    // One event of Timer1: a tick when the run's pace says one is due.
+    void timerFired();
+
+    // The pace that decides when the timer's events take a tick.
+    RunPace& pace() { return pace_; }
+    void setSpeed(RunSpeed speed);
 
     // From Run to Stop, paused or halted included.
     bool active() const { return active_; }
@@ -64,12 +73,20 @@ public:
     // Ends the ticks for good (the program is closing).
     void shutDown();
 
+signals:
+    // A run started, stopped, paused, resumed or halted: what may be asked changed.
+    void runStateChanged();
+
 private:
+    // The tick itself, whether or not Running is set.
+    void takeTick(Scene& s);
+
     Host& host_;
     Prompts& prompts_;
     TickDisplay* display_ = nullptr;
     QTimer* timer_ = nullptr;
     bool active_ = false;
+    RunPace pace_;
 };
 
 }  // namespace mb

@@ -73,6 +73,7 @@ protected:
         o.programDirectory = programDir.path();
         o.prompts = &prompts;
         o.shell = &shell;
+        o.settingsFile = settingsDir.filePath("settings.ini");
         window = std::make_unique<MainWindow>(o);
         // Tests drive the ticks themselves.
         window->runController().timer()->stop();
@@ -120,6 +121,7 @@ protected:
     QTemporaryDir startDir;
     QTemporaryDir programDir;
     QTemporaryDir projectDir;
+    QTemporaryDir settingsDir;  // the run speed, recent projects and last folder of these windows
     ScriptedPrompts prompts;
     RecordingShell shell;
     std::unique_ptr<MainWindow> window;

@@ -137,6 +137,14 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     EXPECT_EQ(action("N4")->shortcut(), QKeySequence(QKeySequence::Save));
     EXPECT_EQ(action("N5")->shortcut(), QKeySequence("Ctrl+Shift+S"));
     EXPECT_EQ(action("N6")->shortcut(), QKeySequence("Ctrl+Q"));
+    // The run's keys, in the Run menu too.
+    EXPECT_EQ(action("N35")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(action("PauseCommand")->shortcut(), QKeySequence(Qt::Key_Space));
+    EXPECT_EQ(action("StopCommand")->shortcut(), QKeySequence(Qt::Key_Escape));
+    QStringList runEntries;
+    for (QAction* a : menu("N34")->actions()) runEntries << (a->isSeparator() ? "|" : a->text());
+    EXPECT_EQ(runEntries, QStringList({"&Run experiment", "&pause", "St&op", "S&tep", "|", "Spee&d", "|",
+                                     "&Synchronous data output set", "&Experiment data curve"}));
 
     // Left to right, with their hints; separators stand after "new" and after
     // "Lab condition set", and before the calculator.
@@ -151,11 +159,13 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
         QWidget* w = panel->widgetForAction(a);
         order << w->objectName() + ":" + w->toolTip();
     }
-    EXPECT_EQ(order,
-              QStringList({"SpeedButton4:open", "SpeedButton6:save", "SpeedButton7:new", "|",
-                           "SpeedButton8:Lab condition set", "SpeedButton5:Adjust experiment component", "|",
-                           "SpeedButton1:Run", "SpeedButton2:Stop", "SpeedButton3:pause", "|", "SpeedButton10:data out",
-                           "SpeedButton11:Experiment curve", "|", "SpeedButton13:calculator"}));
+    EXPECT_EQ(order, QStringList({"SpeedButton4:open", "SpeedButton6:save", "SpeedButton7:new", "|",
+                                  "SpeedButton8:Lab condition set", "SpeedButton5:Adjust experiment component", "|",
+                                  "SpeedButton1:Run (F5)", "SpeedButton2:Stop (Esc)", "SpeedButton3:pause (Space)",
+                                  "StepButton:Step: one tick of the paused run",
+                                  "SpeedControl:Speed of the run against the wall clock", "|",
+                                  "SpeedButton10:data out", "SpeedButton11:Experiment curve", "|",
+                                  "SpeedButton13:calculator"}));
 }
 
 TEST_F(MainWindowTest, NewProjectPlacesTheOriginWithTheMouseAndOpensTheScaleDialog) {
@@ -219,6 +229,7 @@ TEST_F(MainWindowTest, NewFromAnOpenProjectAsksFirstAndPutsTheAxesAtTheResetOrig
     const QString path = writeProject(*OneBallScene());
     openThroughMenu(path);
     ASSERT_TRUE(window->projectOpen());
+    window->scene().balls[0].vx0 = 1.0;  // something to lose, so New asks
 
     // Cancel: nothing changes.
     prompts.dialogs.push_back(Press("BitBtn3"));
@@ -251,8 +262,7 @@ TEST_F(MainWindowTest, NewFromAnOpenProjectAsksFirstAndPutsTheAxesAtTheResetOrig
 TEST_F(MainWindowTest, AHalfChosenOriginSurvivesAClearedBackgroundAndACancelledQuit) {
     startWindow();
     openThroughMenu(writeProject(*OneBallScene()));
-    prompts.dialogs.push_back(Press("BitBtn2"));  // "&No": a new project, origin pending
-    action("N2")->trigger();
+    action("N2")->trigger();  // nothing changed, so no prompt: a new project, origin pending
     window->surfaceMoved(QPoint(300, 250));
     const QRgb axis = qRgb(180, 180, 180) & 0xFFFFFF;
 
@@ -263,11 +273,12 @@ TEST_F(MainWindowTest, AHalfChosenOriginSurvivesAClearedBackgroundAndACancelledQ
     EXPECT_EQ(pixel(300, 40), axis);
     EXPECT_EQ(pixel(40, 250), axis);
 
-    // The close box, answered with Cancel, leaves the origin still to be chosen.
-    prompts.dialogs.push_back(Press("BitBtn3"));
+    // A project whose origin is still chosen has nothing to lose: the close box
+    // asks nothing.
     QCloseEvent e;
     QCoreApplication::sendEvent(window.get(), &e);
-    EXPECT_FALSE(e.isAccepted());
+    EXPECT_TRUE(e.isAccepted());
+    EXPECT_TRUE(prompts.dialogsShown.empty());
     EXPECT_TRUE(window->originPending());
 
     window->surfaceMoved(QPoint(400, 300));
@@ -289,7 +300,6 @@ TEST_F(MainWindowTest, AbandoningANewProjectBegunFromAnOpenOneBringsBackTheStart
     openThroughMenu(writeProject(*OneBallScene()));
     ASSERT_EQ(pixel(2, 2), qRgb(90, 0, 90) & 0xFFFFFF);
 
-    prompts.dialogs.push_back(Press("BitBtn2"));
     action("N2")->trigger();
     window->surfaceMoved(QPoint(300, 250));
     prompts.dialogs.push_back([](QDialog&) { return int(QDialog::Rejected); });
@@ -348,8 +358,7 @@ TEST_F(MainWindowTest, EveryExampleOpensWithItsBallsDrawnWhereTheyStart) {
     ASSERT_FALSE(examples.isEmpty());
     for (const QString& name : examples) {
         prompts.messages.clear();
-        if (window->projectOpen()) prompts.dialogs.push_back(Press("BitBtn2"));
-        openThroughMenu(QDir(MB_EXAMPLES_DIR).filePath(name));
+        openThroughMenu(QDir(MB_EXAMPLES_DIR).filePath(name));  // unchanged: no prompt
         EXPECT_TRUE(prompts.messages.empty()) << name.toStdString() << ": " << prompts.texts().join("|").toStdString();
         ASSERT_TRUE(window->projectOpen()) << name.toStdString();
         const Scene& s = window->scene();
@@ -394,6 +403,7 @@ TEST_F(MainWindowTest, OpenFailuresLeaveTheCurrentExperimentAlone) {
     openThroughMenu(good);
     ASSERT_TRUE(window->projectOpen());
     const QString goodPath = window->projectPath();
+    window->scene().balls[0].vx0 = 1.0;  // something to lose, so Open asks
 
     struct Case {
         const char* what;
@@ -506,6 +516,7 @@ TEST_F(MainWindowTest, QuitAsksToSaveAnOpenExperimentAndCancelKeepsTheProgram) {
     EXPECT_TRUE(prompts.dialogsShown.empty());
     window->show();
     openThroughMenu(writeProject(*OneBallScene()));
+    window->scene().balls[0].vx0 = 1.0;  // something to lose
     struct Case {
         const char* button;
         bool closes;
@@ -522,6 +533,7 @@ TEST_F(MainWindowTest, QuitAsksToSaveAnOpenExperimentAndCancelKeepsTheProgram) {
 TEST_F(MainWindowTest, QuitWithYesWhoseSaveIsCancelledStaysOpen) {
     startWindow();
     newProjectWithOrigin(QPoint(200, 150), Press("BitBtn1"));
+    window->scene().balls[0] = MakeBall(1.0, 1.0, 0.0, 0.0, 0.5);  // something to lose
     prompts.dialogs.push_back(Press("BitBtn1"));  // Yes, then Cancel in the save chooser
     QCloseEvent e;
     QCoreApplication::sendEvent(window.get(), &e);

@@ -1,0 +1,51 @@
+// What the main window knows about the project it holds beyond the scene: whether
+// the scene differs from what was last opened or saved, where the shipped
+// examples live, and which project the command line names.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "scene/scene.h"
+
+namespace mb {
+
+// Whether anything would be lost by closing the project. The scene is compared
+// as the project file would hold it, so every edit counts however it was made
+// (a dialog, the mouse, Parameter adjust) and an edit undone by hand counts as
+// none; what the program derives itself while drawing and running (a ball's
+// screen place, a cord's length) is left out. The background picture, which the
+// file does not hold, has its own flag.
+class ChangeTracker {
+public:
+    // The scene as it now stands is what the files hold (after open or save, or
+    // a new project with nothing in it yet).
+    void markSaved(const Scene& scene);
+    // The background was laid or cleared.
+    void backgroundChanged() { backgroundChanged_ = true; }
+    bool differs(const Scene& scene) const;
+
+private:
+    std::string project_;
+    std::string names_;
+    bool backgroundChanged_ = false;
+};
+
+struct ExampleEntry {
+    QString title;  // "Cord pendulum" for cord_pendulum.kmx
+    QString path;
+};
+// The examples in `folder`, by title.
+QList<ExampleEntry> ListExamples(const QString& folder);
+// A file's title: its base name with blanks for underscores and a capital first.
+QString ExampleTitle(const QString& fileName);
+// True when `path` lies in `folder` (both resolved, so links and ".." play no part).
+bool PathInFolder(const QString& path, const QString& folder);
+
+// The project the command line names: the first argument after the program's
+// name that is not an option, made absolute against the working folder. Empty
+// when there is none.
+QString ProjectFromArguments(const QStringList& arguments);
+
+}  // namespace mb
