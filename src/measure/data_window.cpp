@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QAction>
+#include <QKeySequence>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -140,6 +142,16 @@ DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     connect(restartButton_, &QToolButton::clicked, this, &DataWindow::restartRun);
     connect(stopButton_, &QToolButton::clicked, this, &DataWindow::stopRun);
     connect(pauseButton_, &QToolButton::clicked, this, &DataWindow::pauseRun);
+    // The run's keys of the main window work here too: F5 runs again from the
+    // start, Space pauses and resumes, Esc (the dialog's own) stops.
+    for (auto [button, key] : {std::pair{restartButton_, Qt::Key_F5}, std::pair{pauseButton_, Qt::Key_Space}}) {
+        auto* keyAction = new QAction(this);
+        keyAction->setShortcut(key);
+        connect(keyAction, &QAction::triggered, button, &QToolButton::click);
+        addAction(keyAction);
+        button->setToolTip(button->toolTip() + " (" + QKeySequence(key).toString() + ")");
+    }
+    stopButton_->setToolTip(stopButton_->toolTip() + " (Esc)");
     ballList_ = new QComboBox(this);
     ballList_->setObjectName("ComboBox1");
     connect(ballList_, &QComboBox::activated, this, &DataWindow::ballChosen);

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <cmath>
 
@@ -195,15 +197,20 @@ public:
 
 TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
     struct Case {
-        const char* button;  // nullptr: the close box
+        const char* button;  // nullptr: the close box, or the key
         QStringList calls;
         bool closes;
+        Qt::Key key = Qt::Key_unknown;
     };
     const Case cases[] = {
         {"SpeedButton1", {"restart"}, false},
         {"SpeedButton3", {"pause"}, false},
         {"SpeedButton2", {"stop"}, true},
         {nullptr, {"stop"}, true},
+        // The main window's run keys, while the data window has the keyboard.
+        {nullptr, {"restart"}, false, Qt::Key_F5},
+        {nullptr, {"pause"}, false, Qt::Key_Space},
+        {nullptr, {"stop"}, true, Qt::Key_Escape},
     };
     for (const Case& c : cases) {
         ScriptedPrompts prompts;
@@ -218,6 +225,11 @@ TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
             auto* b = w.findChild<QToolButton*>(c.button);
             EXPECT_FALSE(b->icon().isNull());
             b->click();
+        } else if (c.key != Qt::Key_unknown) {
+            w.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+            QTest::keyClick(&w, c.key);
+            QApplication::processEvents();
         } else {
             w.close();
         }
