@@ -53,16 +53,6 @@ std::string Num(double v) {
     return buf;
 }
 
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string q = "\"";
-    for (char c : s) {
-        if (c == '"') q += '"';
-        q += c;
-    }
-    return q + "\"";
-}
-
 std::string JsonString(const std::string& s) {
     std::string q = "\"";
     for (char c : s) {
@@ -122,7 +112,7 @@ void PrintBallRows(const Scene& s, std::ostream& out) {
     const int n = s.balls.count();
     for (int j = 0; j < n; ++j) {
         const Ball& b = s.balls[j];
-        out << Num(s.RunTime) << ',' << j << ',' << CsvField(s.balls.names[static_cast<std::size_t>(j)]) << ','
+        out << Num(s.RunTime) << ',' << j << ',' << CsvText(s.balls.names[static_cast<std::size_t>(j)]) << ','
             << Num(b.x) << ',' << Num(b.y) << ',' << Num(b.vx) << ',' << Num(b.vy) << ',' << Num(b.ax) << ','
             << Num(b.ay) << ',' << Num(b.mass) << '\n';
     }
