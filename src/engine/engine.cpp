@@ -336,6 +336,7 @@ StepContext::StepContext(Scene& scene) : scene_(scene), kernels_(ActiveKernels()
 }
 
 void StepContext::syncBall(int j) {
+    overlapsOf_ = -1;
     const Ball& b = scene_.balls[j];
     balls_.x[j] = b.x;
     balls_.y[j] = b.y;
@@ -458,9 +459,17 @@ void StepContext::addForces(int j) {
     const bool g = set.MutualGravitationOn, c = set.MutualCoulombOn;
     // Both mutual laws come from one pass over the other balls; the gravitation
     // joins the force before the point charges and the Coulomb force after the
-    // uniform electric fields, as the force order requires.
+    // uniform electric fields, as the force order requires. The same pass finds
+    // the balls that ball j overlaps: no ball moves between here and the bumps.
     MutualSums m;
-    if (g || c) m = kernels_.mutual(balls_, ballSlots_, b.x, b.y, kGravityG * b.mass, kCoulombK * b.Q / kPermittivity, g, c);
+    if (g || c) {
+        m = kernels_.mutual(balls_, ballSlots_, b.x, b.y, kGravityG * b.mass, kCoulombK * b.Q / kPermittivity, g, c,
+                            set.BumpOn ? b.R : -1.0);
+        if (set.BumpOn) {
+            overlapsOf_ = j;
+            overlaps_ = m.overlaps;
+        }
+    }
     if (g) {
         b.Fx += m.gx;
         b.Fy += m.gy;
@@ -508,7 +517,9 @@ void StepContext::applyBumps(int j) {
     // Which balls overlap ball j is settled before any bump: a bump changes ball
     // j's velocity and moves the other ball only, so the later tests find what
     // they would find now.
-    std::uint32_t hits = kernels_.overlaps(balls_, ballSlots_, bj.x, bj.y, bj.R) & FirstBits(ballCount_) & ~(1u << j);
+    std::uint32_t hits = overlapsOf_ == j ? overlaps_ : kernels_.overlaps(balls_, ballSlots_, bj.x, bj.y, bj.R);
+    overlapsOf_ = -1;
+    hits &= FirstBits(ballCount_) & ~(1u << j);
     while (hits) {
         const int k = std::countr_zero(hits);
         hits &= hits - 1;

@@ -52,6 +52,10 @@ private:
     const Kernels& kernels_;
     int ballCount_ = 0;
     int ballSlots_ = 0;
+    // The bump test's bits found with ball overlapsOf_'s mutual forces, until a
+    // ball's slot changes.
+    int overlapsOf_ = -1;
+    std::uint32_t overlaps_ = 0;
     BallArrays balls_;
     // Positions of the slots past the ball table, which a link may name.
     double linkedX_[kBallCapacity] = {};
