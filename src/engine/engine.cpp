@@ -392,10 +392,12 @@ void StepContext::addElectric(Ball& b) {
 }
 
 void StepContext::addMagnetic(Ball& b) {
+    // Outside every field the sum is 0 and so is the force.
+    std::uint32_t inside = kernels_.inside(magnetic_, b.x, b.y) & FirstBits(magnetic_.count);
+    if (!inside) return;
     const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
     if (s < 1e-80) return;
     double S = 0.0;
-    std::uint32_t inside = kernels_.inside(magnetic_, b.x, b.y) & FirstBits(magnetic_.count);
     while (inside) {
         const UniformMagneticField& f = scene_.magneticFields[std::countr_zero(inside)];
         inside &= inside - 1;

@@ -142,19 +142,18 @@ inline std::uint32_t Overlaps(const BallArrays& a, int slots, double bx, double 
 
 // The pull (gravity masses) or push (point charges) of a table of fixed central
 // elements on the ball at (bx, by): for element i, F = coef strength / r² along
-// (dx / r, dy / r); elements closer than 1e-80 m add nothing, and padding
-// elements have no strength.
+// (dx / r, dy / r), with 1/r taken once; elements closer than 1e-80 m add
+// nothing, and padding elements have no strength.
 inline CentralSums Central(const CentralArrays& e, double bx, double by, double coef) {
-    const V4 vbx = Splat(bx), vby = Splat(by), vcoef = Splat(coef);
-    const V4 nearLimit = Splat(1e-80);
+    const V4 vbx = Splat(bx), vby = Splat(by), vcoef = Splat(coef), one = Splat(1.0), nearLimit = Splat(1e-80);
     V4 sx{}, sy{};
     for (int i = 0; i < e.slots; i += kLanes) {
         const V4 dx = Load(e.x + i) - vbx, dy = Load(e.y + i) - vby;
         const V4 r = Sqrt(dx * dx + dy * dy);
-        const V4 F = vcoef * Load(e.strength + i) / (r * r);
-        const M4 near = Lt(r, nearLimit);
-        sx += ZeroWhere(near, dx / r * F);
-        sy += ZeroWhere(near, dy / r * F);
+        const V4 inv = ZeroWhere(Lt(r, nearLimit), one / r);
+        const V4 F = vcoef * Load(e.strength + i) * (inv * inv);
+        sx += dx * inv * F;
+        sy += dy * inv * F;
     }
     return {Join(sx), Join(sy)};
 }
@@ -191,20 +190,22 @@ inline std::uint32_t CircleContacts(const CircleArrays& c, double x, double y, d
     return bits;
 }
 
-// Bit i set for each straight track that reflects the ball of radius R at (x, y):
-// the centre within the track's extent in y, and then either a vertical track
-// within R of the centre, or the centre within the extent in x and the line
-// within R of it.
+// Bit i set for each straight track that may reflect the ball of radius R at
+// (x, y): the centre within the track's extent in y, and then either a vertical
+// track within R of the centre, or the centre within the extent in x and the
+// line within R of it. The track's own test (on the distance divided by the
+// norm) decides; this one, free of the division, lets through every track within
+// R of its line with a margin for rounding.
 inline std::uint32_t StraightContacts(const LineArrays& t, double x, double y, double R) {
-    const V4 vx = Splat(x), vy = Splat(y), vR = Splat(R), zero{};
+    const V4 vx = Splat(x), vy = Splat(y), vR = Splat(R), reach = Splat(R * (1 + 1e-9) + 1e-300);
     std::uint32_t bits = 0;
     for (int i = 0; i < t.slots; i += kLanes) {
         const V4 xs = Load(t.xs + i), ys = Load(t.ys + i), xe = Load(t.xe + i), ye = Load(t.ye + i);
         const M4 yOk = (Gt(ys, ye) & Le(ye, vy) & Le(vy, ys)) | (Gt(ye, ys) & Le(ys, vy) & Le(vy, ye)) | Eq(ys, ye);
         const M4 vertical = Eq(xs, xe) & Le(Abs(vx - xs), vR);
-        const V4 d = (Load(t.A + i) * vx + Load(t.B + i) * vy + Load(t.C + i)) / Load(t.norm + i);
-        const M4 apart = (Gt(d, zero) & Gt(d - vR, zero)) | (Le(d, zero) & Lt(d + vR, zero));
-        const M4 across = Le(xs, vx) & Le(vx, xe) & ~apart;
+        const V4 along = Abs(Load(t.A + i) * vx + Load(t.B + i) * vy + Load(t.C + i));
+        const M4 near = Le(along, reach * Abs(Load(t.norm + i)) * Splat(1 + 1e-12));
+        const M4 across = Le(xs, vx) & Le(vx, xe) & near;
         bits |= LaneBits(yOk & (vertical | across)) << i;
     }
     return bits;
