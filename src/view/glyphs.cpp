@@ -1,5 +1,7 @@
 #include "view/glyphs.h"
 
+#include "view/connector_moves.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -577,6 +579,32 @@ void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int in
         line(image, QPoint(x - 4, y - 4), QPoint(x + 5, y + 5), colour, true);
         line(image, QPoint(x + 4, y - 4), QPoint(x - 5, y + 5), colour, true);
     }
+}
+
+ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int index) {
+    ConnectorShape s;
+    s.colour = ConnectorColour(kind).rgb();
+    const bool wide = IsPole(kind);
+    auto add = [&](QLine* list, int& count, QPoint a, QPoint b) {
+        list[count++] = QLine(a, b);
+        if (wide) {
+            // The second stroke of a wide line, as PlotWideLine draws it.
+            const bool xMajor = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+            const QPoint step = xMajor ? QPoint(0, -1) : QPoint(-1, 0);
+            list[count++] = QLine(a + step, b + step);
+        }
+    };
+    QPoint a, b;
+    if (ConnectorEnds(scene, kind, index, a, b)) add(s.lines, s.lineCount, a, b);
+    if (IsHanging(kind)) {
+        const HangingConnector& c = HangingTableOf(scene, kind)[index];
+        const int x = X(scene.view, c.anchorX), y = Y(scene.view, c.anchorY);
+        add(s.marks, s.markCount, QPoint(x - 4, y - 4), QPoint(x + 5, y + 5));
+        add(s.marks, s.markCount, QPoint(x + 4, y - 4), QPoint(x - 5, y + 5));
+    }
+    for (int i = 0; i < s.lineCount; ++i) s.bounds |= QRect(s.lines[i].p1(), s.lines[i].p2()).normalized();
+    for (int i = 0; i < s.markCount; ++i) s.bounds |= QRect(s.marks[i].p1(), s.marks[i].p2()).normalized();
+    return s;
 }
 
 void DrawConnectorKind(QPainter& p, const Scene& scene, ConnectorKind kind) {

@@ -275,16 +275,23 @@ void SceneSurface::ToggleAxes(int originX, int originY) {
 
 int PixelListReach(const PixelList& list, int count) {
     count = std::clamp(count, 0, kPixelListCapacity);
-    int r = 0;
+    // Four running extremes rather than one chain of maxima of absolute values.
+    int minX = 0, maxX = 0, minY = 0, maxY = 0;
     for (int i = 0; i < count; ++i) {
         const PixelEntry& e = list[static_cast<std::size_t>(i)];
-        const int ax = e.dx < 0 ? -e.dx : e.dx, ay = e.dy < 0 ? -e.dy : e.dy;
-        r = std::max(r, std::max(ax, ay));
+        minX = std::min(minX, static_cast<int>(e.dx));
+        maxX = std::max(maxX, static_cast<int>(e.dx));
+        minY = std::min(minY, static_cast<int>(e.dy));
+        maxY = std::max(maxY, static_cast<int>(e.dy));
     }
-    return r;
+    return std::max(std::max(maxX, -minX), std::max(maxY, -minY));
 }
 
 void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
+    putPixelsWithin(x, y, list, count, PixelListReach(list, count));
+}
+
+void SceneSurface::putPixelsWithin(int x, int y, const PixelList& list, int count, int reach) {
     // Stamps are accepted up to 400 pixels beyond the surface's far edges (1600 for
     // the 1200-pixel surface), so a ball half off the surface still shows its part.
     const int maxX = std::max(1600, image_.width() + 400), maxY = std::max(1600, image_.height() + 400);
@@ -293,12 +300,13 @@ void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
     const int w = image_.width(), h = image_.height();
     uchar* bits = image_.bits();
     const qsizetype bpl = image_.bytesPerLine();
-    const int reach = PixelListReach(list, count);
     const QRect box(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1);
     if (image_.rect().contains(box)) {
+        uchar* centre = bits + y * bpl + x * static_cast<qsizetype>(sizeof(QRgb));
         for (int i = 0; i < count; ++i) {
             const PixelEntry& e = list[static_cast<std::size_t>(i)];
-            reinterpret_cast<QRgb*>(bits + (y + e.dy) * bpl)[x + e.dx] = qRgb(e.red, e.green, e.blue);
+            *reinterpret_cast<QRgb*>(centre + e.dy * bpl + e.dx * static_cast<qsizetype>(sizeof(QRgb))) =
+                qRgb(e.red, e.green, e.blue);
         }
     } else {
         for (int i = 0; i < count; ++i) {
@@ -317,6 +325,8 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
     const int w = image_.width(), h = image_.height();
     const uchar* bits = image_.constBits();
     const qsizetype bpl = image_.bytesPerLine();
+    // Offsets are 8-bit: a centre this far inside the surface has every entry on it.
+    const bool allOnSurface = x >= 128 && y >= 128 && x + 127 < w && y + 127 < h;
     for (int i = 0; i < count; ++i) {
         const PixelEntry& e = pattern[static_cast<std::size_t>(i)];
         PixelEntry& d = dest[static_cast<std::size_t>(i)];
@@ -326,7 +336,7 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
         // Off the surface there is nothing to keep; black stands in (a stamp there is
         // never shown either).
         QRgb c = 0;
-        if (px >= 0 && py >= 0 && px < w && py < h) c = reinterpret_cast<const QRgb*>(bits + py * bpl)[px];
+        if (allOnSurface || (px >= 0 && py >= 0 && px < w && py < h)) c = reinterpret_cast<const QRgb*>(bits + py * bpl)[px];
         d.red = static_cast<std::uint8_t>(qRed(c));
         d.green = static_cast<std::uint8_t>(qGreen(c));
         d.blue = static_cast<std::uint8_t>(qBlue(c));
