@@ -629,7 +629,7 @@ void MainWindow::tick() {
         surface_.RunRepaint(*scene_);
         scene_->RedrawPending = 0;
     }
-    const int result = StepScene(*scene_, tickDisplay_.get());
+    const int result = tickSlicer_.step(*scene_, tickDisplay_.get());
     showChanges();
     if (result == kStepOverflow) {
         scene_->Running = 0;

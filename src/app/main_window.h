@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "app/tick_slicer.h"
 #include "scene/scene.h"
 #include "view/scene_surface.h"
 
@@ -115,6 +116,8 @@ private:
     std::unique_ptr<Scene> scene_;
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
+    // A tick of very many sub-steps is spread over several timer events.
+    TickSlicer tickSlicer_;
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "view/glyphs.h"
 
@@ -222,11 +223,24 @@ void SceneSurface::drawGrid(QPainter& p, const Scene& scene) {
     const int ex = extentX(), ey = extentY();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
+    std::vector<int> columns;
     auto lattice = [&](QRgb colour, long long spacing, long long kFrom) {
+        // The vertical lines (each from row 0 to the last row) are set row by row,
+        // which walks the surface's memory in order instead of down each column.
+        columns.clear();
         for (long long k = FirstOnSurface(ox, spacing, kFrom);; ++k) {
             const long long x = ox + spacing * k;
             if (x > W) break;
-            PlotLine(image_, QPoint(static_cast<int>(x), 0), QPoint(static_cast<int>(x), ey), colour, false);
+            if (x < ex) columns.push_back(static_cast<int>(x));
+        }
+        if (!columns.empty()) {
+            const QRgb opaque = 0xff000000u | (colour & 0x00ffffffu);
+            uchar* bits = image_.bits();
+            const qsizetype bpl = image_.bytesPerLine();
+            for (int y = 0; y < ey; ++y) {
+                QRgb* row = reinterpret_cast<QRgb*>(bits + y * bpl);
+                for (int x : columns) row[x] = opaque;
+            }
         }
         for (long long k = FirstOnSurface(oy, spacing, kFrom);; ++k) {
             const long long y = oy + spacing * k;
