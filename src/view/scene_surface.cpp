@@ -100,15 +100,40 @@ void SceneSurface::clearBackground() {
 QRect SceneSurface::takeDirty() {
     const QRect d = dirty_;
     dirty_ = QRect();
+    dirtyPieces_.clear();
+    dirtyWhole_ = false;
     return d;
+}
+
+QRegion SceneSurface::takeDirtyRegion() {
+    QRegion region;
+    if (dirtyWhole_) {
+        region = dirty_;
+    } else {
+        for (const QRect& r : dirtyPieces_) region += r;
+    }
+    takeDirty();
+    return region;
 }
 
 void SceneSurface::markDirty(const QRect& rect) {
     const QRect r = rect.intersected(image_.rect());
-    if (!r.isEmpty()) dirty_ = dirty_.united(r);
+    if (r.isEmpty()) return;
+    dirty_ = dirty_.united(r);
+    // Past a few hundred pieces the bounding rectangle serves as well.
+    constexpr std::size_t kMostPieces = 256;
+    if (dirtyWhole_) return;
+    if (dirtyPieces_.size() < kMostPieces)
+        dirtyPieces_.push_back(r);
+    else
+        dirtyWhole_ = true;
 }
 
-void SceneSurface::markAllDirty() { dirty_ = image_.rect(); }
+void SceneSurface::markAllDirty() {
+    dirty_ = image_.rect();
+    dirtyPieces_.clear();
+    dirtyWhole_ = true;
+}
 
 void SceneSurface::clearWith(QPainter& p) {
     // The whole surface, not only the first 1200 x 1200 pixels: a big monitor must

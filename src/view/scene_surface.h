@@ -10,8 +10,10 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <random>
+#include <vector>
 
 #include "scene/scene.h"
 
@@ -62,6 +64,9 @@ public:
     // Dirty rectangle: the part of the surface changed since the widget last took it.
     QRect dirtyRect() const { return dirty_; }
     QRect takeDirty();
+    // The same, as the pieces that changed: a run's tick changes small places all
+    // over the surface, and the window need not copy what lies between them.
+    QRegion takeDirtyRegion();
     void markDirty(const QRect& rect);
     void markAllDirty();
 
@@ -114,6 +119,8 @@ private:
     int windowHeight_ = kMinimumSide;
     SurfaceFonts fonts_;
     QRect dirty_;
+    std::vector<QRect> dirtyPieces_;  // within dirty_, unless there were too many
+    bool dirtyWhole_ = false;          // dirty_ itself is the region
     std::minstd_rand dots_;
 };
 
