@@ -293,6 +293,24 @@ TEST(TickDisplay, MovesLeaveTheSamePixelsAsLiftingEveryConnector) {
     EXPECT_EQ(s1->balls[0].screenX, s2->balls[0].screenX);
 }
 
+TEST(TickDisplay, TheWindowIsToldOnlyOfThePiecesThatChanged) {
+    auto s = EmptyScene(false);
+    AddBall(*s, -1000, 0, 30);  // (100, 150)
+    AddBall(*s, 8000, -9000, 30);  // (1000, 1050)
+    s->Running = 1;
+    SceneSurface surface;
+    surface.FullRedraw(*s);
+    EXPECT_EQ(surface.takeDirtyRegion(), QRegion(surface.image().rect()));
+    SurfaceTickDisplay display(surface);
+    display.moveBall(*s, 0, 103, 151);
+    display.moveBall(*s, 1, 998, 1052);
+    const QRegion region = surface.takeDirtyRegion();
+    for (QPoint p : {QPoint(100, 150), QPoint(103, 151), QPoint(1000, 1050), QPoint(998, 1052)})
+        EXPECT_TRUE(region.contains(p)) << p.x() << "," << p.y();
+    EXPECT_FALSE(region.contains(QPoint(550, 600)));
+    EXPECT_TRUE(surface.takeDirtyRegion().isEmpty());
+}
+
 TEST(TickDisplay, StepSceneMovesTheBallAndDrawsItsTrack) {
     auto s = EmptyScene(false);
     Ball& b = AddBall(*s, 0, 0, 30, 255, 0, 255);  // (200, 150), colour magenta
