@@ -195,7 +195,11 @@ void PlotLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode) {
         const QRgb opaque = 0xff000000u | c;
         if (horizontal) {
             QRgb* row = reinterpret_cast<QRgb*>(bits + fixed * bpl);
-            for (long long x = lo; x <= hi; ++x) row[x] = xorMode ? row[x] ^ c : opaque;
+            if (xorMode) {
+                for (long long x = lo; x <= hi; ++x) row[x] ^= c;
+            } else if (lo <= hi) {
+                std::fill(row + lo, row + hi + 1, opaque);
+            }
         } else {
             uchar* at = bits + lo * bpl + fixed * static_cast<long long>(sizeof(QRgb));
             for (long long y = lo; y <= hi; ++y, at += bpl) {

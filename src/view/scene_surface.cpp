@@ -365,7 +365,16 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
     const uchar* bits = image_.constBits();
     const qsizetype bpl = image_.bytesPerLine();
     // Offsets are 8-bit: a centre this far inside the surface has every entry on it.
-    const bool allOnSurface = x >= 128 && y >= 128 && x + 127 < w && y + 127 < h;
+    if (x >= 128 && y >= 128 && x + 127 < w && y + 127 < h) {
+        const uchar* centre = bits + y * bpl + x * static_cast<qsizetype>(sizeof(QRgb));
+        for (int i = 0; i < count; ++i) {
+            const PixelEntry& e = pattern[static_cast<std::size_t>(i)];
+            const QRgb c = *reinterpret_cast<const QRgb*>(centre + e.dy * bpl + e.dx * static_cast<qsizetype>(sizeof(QRgb)));
+            dest[static_cast<std::size_t>(i)] = PixelEntry{e.dx, e.dy, static_cast<std::uint8_t>(qRed(c)),
+                                                           static_cast<std::uint8_t>(qGreen(c)), static_cast<std::uint8_t>(qBlue(c))};
+        }
+        return;
+    }
     for (int i = 0; i < count; ++i) {
         const PixelEntry& e = pattern[static_cast<std::size_t>(i)];
         PixelEntry& d = dest[static_cast<std::size_t>(i)];
@@ -375,7 +384,7 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
         // Off the surface there is nothing to keep; black stands in (a stamp there is
         // never shown either).
         QRgb c = 0;
-        if (allOnSurface || (px >= 0 && py >= 0 && px < w && py < h)) c = reinterpret_cast<const QRgb*>(bits + py * bpl)[px];
+        if (px >= 0 && py >= 0 && px < w && py < h) c = reinterpret_cast<const QRgb*>(bits + py * bpl)[px];
         d.red = static_cast<std::uint8_t>(qRed(c));
         d.green = static_cast<std::uint8_t>(qGreen(c));
         d.blue = static_cast<std::uint8_t>(qBlue(c));
