@@ -272,10 +272,6 @@ StepContext::StepContext(Scene& scene) : scene_(scene), kernels_(ActiveKernels()
         balls_.x[k] = balls_.y[k] = balls_.mass[k] = balls_.Q[k] = balls_.R[k] = 0.0;
     }
     for (int k = 0; k < ballCount_; ++k) syncBall(k);
-    for (int k = ballCount_; k < kBallCapacity; ++k) {
-        linkedX_[k] = scene.balls[k].x;
-        linkedY_[k] = scene.balls[k].y;
-    }
 
     const PresenceSwitches& p = scene.presence;
     if (p.damping) FillRegions(scene.dampingFields, damping_);
@@ -320,6 +316,7 @@ StepContext::StepContext(Scene& scene) : scene_(scene), kernels_(ActiveKernels()
     // Each ball's connectors in the order the force routines take them: count,
     // then place, so that every ball's list keeps that order.
     int counts[kBallCapacity] = {};
+    heldStart_[0] = 0;
     auto collect = [&](auto&& add) {
         if (p.linkSpring) CollectLinks(scene.linkSprings, add);
         if (p.hangingSpring) CollectHanging(scene.hangingSprings, add);
@@ -419,8 +416,9 @@ void StepContext::addHeld(Ball& b, int j) {
         const bool hanging = h.other < 0;
         double ox = h.anchorX, oy = h.anchorY;
         if (!hanging) {
-            ox = h.other < ballCount_ ? balls_.x[h.other] : linkedX_[h.other];
-            oy = h.other < ballCount_ ? balls_.y[h.other] : linkedY_[h.other];
+            // A link may name a slot past the ball table: that record's position.
+            ox = h.other < ballCount_ ? balls_.x[h.other] : scene_.balls[h.other].x;
+            oy = h.other < ballCount_ ? balls_.y[h.other] : scene_.balls[h.other].y;
         }
         double dx = b.x - ox;
         double dy = b.y - oy;

@@ -57,22 +57,19 @@ private:
     int overlapsOf_ = -1;
     std::uint32_t overlaps_ = 0;
     BallArrays balls_;
-    // Positions of the slots past the ball table, which a link may name.
-    double linkedX_[kBallCapacity] = {};
-    double linkedY_[kBallCapacity] = {};
     CentralArrays gravityMasses_;
     CentralArrays pointCharges_;
     RegionArrays damping_;
     RegionArrays electric_;
     RegionArrays magnetic_;
-    double electricCos_[kTableCapacity] = {};
-    double electricSin_[kTableCapacity] = {};
+    double electricCos_[kTableCapacity];
+    double electricSin_[kTableCapacity];
     LineArrays straight_;
     CircleArrays circular_;
     // Ball j's connectors are held_[heldStart_[j]] up to held_[heldStart_[j + 1]],
     // in the order of the force routines and, within a kind, in table order.
     HeldBy held_[6 * kTableCapacity * 2];
-    std::int16_t heldStart_[kBallCapacity + 1] = {};
+    std::int16_t heldStart_[kBallCapacity + 1];
 };
 
 // The kernels the stepping loop uses: the AVX2 build when the processor has it
