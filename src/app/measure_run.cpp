@@ -69,7 +69,7 @@ Rate MeasureOne(const QString& file, double seconds) {
     QElapsedTimer clock;
     clock.start();
     QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
     rate.seconds = clock.nsecsElapsed() * 1e-9;
     rate.halted = !scene.Running;
