@@ -72,8 +72,10 @@ public:
     }
     void flip(long long x, long long y) {
         if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
-        *(reinterpret_cast<QRgb*>(bits_ + y * bpl_) + x) ^= colour_;
+        flipOn(x, y);
     }
+    // A pixel known to lie on the image.
+    void flipOn(long long x, long long y) { *(reinterpret_cast<QRgb*>(bits_ + y * bpl_) + x) ^= colour_; }
 
 private:
     uchar* bits_;
@@ -104,6 +106,42 @@ void FlipOutside(Flipper& f, LineWalk& w, const QRect& exclude) {
         const long long m = w.sMaj * t, n = w.n();
         const long long x = w.xMajor ? m : n, y = w.xMajor ? n : m;
         if (!Contains(exclude, x, y)) f.flip(x, y);
+    }
+}
+
+// Two walks side by side over the same major steps.
+struct Step {
+    long long nA, nB, remA, remB;
+    long long twoMajA, twoMinA, twoMajB, twoMinB;
+    long long sA, sB;
+};
+
+// Steps t = from .. to of two lines running the same way, flipping the pixels
+// where they part (and, with `exclude`, not inside it). The pixel address
+// follows the major axis incrementally.
+template <bool XMajor>
+void WalkPair(Flipper& f, Step& st, long long sMaj, long long from, long long to, const QRect* exclude) {
+    const long long minorLimit = XMajor ? f.height() : f.width();
+    for (long long t = from; t <= to; ++t) {
+        if (st.nA != st.nB) {
+            const long long m = sMaj * t;
+            for (const long long n : {st.nA, st.nB}) {
+                if (n < 0 || n >= minorLimit) continue;
+                const long long x = XMajor ? m : n, y = XMajor ? n : m;
+                if (exclude && Contains(*exclude, x, y)) continue;
+                f.flipOn(x, y);
+            }
+        }
+        st.remA += st.twoMinA;
+        if (st.remA >= st.twoMajA) {
+            st.remA -= st.twoMajA;
+            st.nA += st.sA;
+        }
+        st.remB += st.twoMinB;
+        if (st.remB >= st.twoMajB) {
+            st.remB -= st.twoMajB;
+            st.nB += st.sB;
+        }
     }
 }
 
@@ -196,26 +234,21 @@ void XorLineChange(QImage& image, QPoint a0, QPoint b0, QPoint a1, QPoint b1, QR
         f.flipRun(xMajor, sMaj, n, std::max(from, exT1 + 1), to);
     };
     if (4 * A.minor > A.major || 4 * B.minor > B.major) {
-        // Short runs: step by step, both walks kept in registers.
-        long long nA = A.n(), nB = B.n(), remA = A.rem, remB = B.rem;
-        const long long twoMajA = 2 * A.major, twoMinA = 2 * A.minor, twoMajB = 2 * B.major, twoMinB = 2 * B.minor;
-        const long long sA = A.sMin, sB = B.sMin;
-        for (long long t = both0; t <= both1; ++t) {
-            if (nA != nB) {
-                flip(t, nA);
-                flip(t, nB);
-            }
-            remA += twoMinA;
-            if (remA >= twoMajA) {
-                remA -= twoMajA;
-                nA += sA;
-            }
-            remB += twoMinB;
-            if (remB >= twoMajB) {
-                remB -= twoMajB;
-                nB += sB;
-            }
-        }
+        // Short runs: step by step, both walks kept in registers. The excluded
+        // rectangle's major range splits the walk, so only its middle part
+        // tests each pixel against it.
+        Step step{A.n(), B.n(), A.rem, B.rem, 2 * A.major, 2 * A.minor, 2 * B.major, 2 * B.minor, A.sMin, B.sMin};
+        const long long cut0 = exclude.isEmpty() ? both1 + 1 : std::clamp(exT0, both0, both1 + 1);
+        const long long cut1 = exclude.isEmpty() ? both1 : std::clamp(exT1, cut0 - 1, both1);
+        auto walk = [&](long long from, long long to, bool test) {
+            if (xMajor)
+                WalkPair<true>(f, step, sMaj, from, to, test ? &exclude : nullptr);
+            else
+                WalkPair<false>(f, step, sMaj, from, to, test ? &exclude : nullptr);
+        };
+        walk(both0, cut0 - 1, false);
+        walk(cut0, cut1, true);
+        walk(cut1 + 1, both1, false);
         return;
     }
     long long nextA = nextStep(A), nextB = nextStep(B);

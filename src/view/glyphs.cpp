@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -587,7 +588,14 @@ void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int in
 
 ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int index) {
     ConnectorShape s;
-    s.colour = ConnectorColour(kind).rgb();
+    // The colours of ConnectorColour, without building a QColor for every call.
+    switch (kind) {
+        case ConnectorKind::HangingSpring:
+        case ConnectorKind::LinkSpring: s.colour = qRgb(150, 150, 180); break;
+        case ConnectorKind::HangingCord:
+        case ConnectorKind::LinkCord: s.colour = qRgb(200, 200, 200); break;
+        default: s.colour = qRgb(175, 175, 175); break;
+    }
     const bool wide = IsPole(kind);
     auto add = [&](QLine* list, int& count, QPoint a, QPoint b) {
         list[count++] = QLine(a, b);
@@ -606,8 +614,16 @@ ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int inde
         add(s.marks, s.markCount, QPoint(x - 4, y - 4), QPoint(x + 5, y + 5));
         add(s.marks, s.markCount, QPoint(x + 4, y - 4), QPoint(x - 5, y + 5));
     }
-    for (int i = 0; i < s.lineCount; ++i) s.bounds |= QRect(s.lines[i].p1(), s.lines[i].p2()).normalized();
-    for (int i = 0; i < s.markCount; ++i) s.bounds |= QRect(s.marks[i].p1(), s.marks[i].p2()).normalized();
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    auto cover = [&](const QLine& l) {
+        left = std::min({left, l.x1(), l.x2()});
+        right = std::max({right, l.x1(), l.x2()});
+        top = std::min({top, l.y1(), l.y2()});
+        bottom = std::max({bottom, l.y1(), l.y2()});
+    };
+    for (int i = 0; i < s.lineCount; ++i) cover(s.lines[i]);
+    for (int i = 0; i < s.markCount; ++i) cover(s.marks[i]);
+    if (left <= right) s.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
     return s;
 }
 
