@@ -340,7 +340,10 @@ void SceneSurface::putPixelsWithin(int x, int y, const PixelList& list, int coun
     uchar* bits = image_.bits();
     const qsizetype bpl = image_.bytesPerLine();
     const QRect box(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1);
-    if (image_.rect().contains(box)) {
+    // Offsets are 8-bit: a centre this far inside the surface has every entry on
+    // it, whatever the list holds (a ball's backdrop may hold offsets saved from
+    // an earlier picture).
+    if (x >= 128 && y >= 128 && x + 127 < w && y + 127 < h) {
         uchar* centre = bits + y * bpl + x * static_cast<qsizetype>(sizeof(QRgb));
         for (int i = 0; i < count; ++i) {
             const PixelEntry& e = list[static_cast<std::size_t>(i)];

@@ -94,7 +94,8 @@ public:
     // 0 < y < H. Pixels that fall off the surface are never touched.
     void PutPixels(int x, int y, const PixelList& list, int count);
     void SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count);
-    // PutPixels for a list whose reach (PixelListReach) the caller already knows.
+    // PutPixels with the reach (PixelListReach) of the ball's picture given by the
+    // caller; it bounds the rectangle marked dirty.
     void putPixelsWithin(int x, int y, const PixelList& list, int count, int reach);
 
     // The six connector kinds in XOR, in the order of the passes.
