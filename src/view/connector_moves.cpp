@@ -36,11 +36,11 @@ struct LineWalk {
         rem = num % (2 * major);
     }
     void next() {
+        // Without a branch: the carry follows the slope, which no predictor guesses.
         rem += 2 * minor;
-        if (rem >= 2 * major) {
-            rem -= 2 * major;
-            ++q;
-        }
+        const bool carry = rem >= 2 * major;
+        rem -= carry ? 2 * major : 0;
+        q += carry;
     }
     long long n() const { return n0 + sMin * q; }
 };
@@ -73,6 +73,9 @@ public:
     void flip(long long x, long long y) {
         if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
         flipOn(x, y);
+    }
+    void prefetch(long long x, long long y) const {
+        __builtin_prefetch(bits_ + y * bpl_ + x * static_cast<long long>(sizeof(QRgb)), 1);
     }
     // A pixel known to lie on the image.
     void flipOn(long long x, long long y) { *(reinterpret_cast<QRgb*>(bits_ + y * bpl_) + x) ^= colour_; }
@@ -122,7 +125,15 @@ struct Step {
 template <bool XMajor>
 void WalkPair(Flipper& f, Step& st, long long sMaj, long long from, long long to, const QRect* exclude) {
     const long long minorLimit = XMajor ? f.height() : f.width();
+    const long long majorLimit = XMajor ? f.width() : f.height();
     for (long long t = from; t <= to; ++t) {
+        // A steep line meets a new row of the surface at every step and touches
+        // only some of them: the hardware sees no stride to follow, so the row
+        // a few steps on is asked for ahead of need.
+        if constexpr (!XMajor) {
+            const long long ahead = sMaj * (t + 12);
+            if (ahead >= 0 && ahead < majorLimit && st.nA >= 0 && st.nA < minorLimit) f.prefetch(st.nA, ahead);
+        }
         if (st.nA != st.nB) {
             const long long m = sMaj * t;
             for (const long long n : {st.nA, st.nB}) {
@@ -132,16 +143,16 @@ void WalkPair(Flipper& f, Step& st, long long sMaj, long long from, long long to
                 f.flipOn(x, y);
             }
         }
+        // The carries of both walks without branches: they follow the slopes,
+        // which no predictor guesses.
         st.remA += st.twoMinA;
-        if (st.remA >= st.twoMajA) {
-            st.remA -= st.twoMajA;
-            st.nA += st.sA;
-        }
+        const bool carryA = st.remA >= st.twoMajA;
+        st.remA -= carryA ? st.twoMajA : 0;
+        st.nA += carryA ? st.sA : 0;
         st.remB += st.twoMinB;
-        if (st.remB >= st.twoMajB) {
-            st.remB -= st.twoMajB;
-            st.nB += st.sB;
-        }
+        const bool carryB = st.remB >= st.twoMajB;
+        st.remB -= carryB ? st.twoMajB : 0;
+        st.nB += carryB ? st.sB : 0;
     }
 }
 

@@ -236,11 +236,11 @@ void PlotLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode) {
             put(m, n);
         else
             put(n, m);
+        // Without a branch: the carry follows the slope, which no predictor guesses.
         rem += twoMinor;
-        if (rem >= twoMajor) {
-            rem -= twoMajor;
-            ++q;
-        }
+        const bool carry = rem >= twoMajor;
+        rem -= carry ? twoMajor : 0;
+        q += carry;
     }
 }
 
