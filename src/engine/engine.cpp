@@ -80,13 +80,6 @@ void ReflectCircular(const CircularTrack& t, Ball& b) {
 
 // Elastic collision of balls j and k along their line of centres. Ball k is then
 // placed exactly touching ball j. Nothing changes if the outcome would not be finite.
-// Balls that merely touch do not collide.
-inline bool Overlap(const Ball& bj, const Ball& bk) {
-    const double Rs = bj.R + bk.R;
-    const double dx = bk.x - bj.x, dy = bk.y - bj.y;
-    return std::fabs(dx) < Rs && std::fabs(dy) < Rs && Rs * Rs > dx * dx + dy * dy;
-}
-
 void Bump(Ball& bj, Ball& bk) {
     const double Rs = bj.R + bk.R;
     const double dx = bk.x - bj.x, dy = bk.y - bj.y;
