@@ -171,7 +171,13 @@ void XorLineWithin(QImage& image, QPoint a, QPoint b, QRgb colour, const QRect& 
     hi = std::min({hi, iHi, w.tLast()});
     if (lo > hi) return;
     const long long nLo = w.xMajor ? clip.top() : clip.left(), nHi = w.xMajor ? clip.bottom() : clip.right();
+    // The minor coordinate moves one way only: a line that is beyond the clip on
+    // the same side at both ends of the range never enters it.
+    w.seek(hi - w.tFirst());
+    const long long nAtHi = w.n();
     w.seek(lo - w.tFirst());
+    const long long nAtLo = w.n();
+    if (std::max(nAtLo, nAtHi) < nLo || std::min(nAtLo, nAtHi) > nHi) return;
     for (long long t = lo; t <= hi; ++t, w.next()) {
         const long long n = w.n();
         if (n < nLo || n > nHi) continue;
