@@ -72,8 +72,10 @@ void RunController::timerFired() {
         pace_.reset();
         return;
     }
+    // A tick spread over timer events goes on at once; the pace is asked only
+    // when a new tick would begin.
     const double tickLength = s.settings.StepsPerTick * s.settings.StepTime;
-    if (pace_.tickDue(s.RunTime, tickLength)) tick();
+    if (!slicer_.tickComplete() || pace_.tickDue(s.RunTime, tickLength)) tick();
 }
 
 void RunController::restart() {
@@ -97,7 +99,7 @@ void RunController::takeTick(Scene& s) {
         host_.runRepaint();
         s.RedrawPending = 0;
     }
-    const int result = StepScene(s, display_);
+    const int result = slicer_.step(s, display_);
     host_.showChanges();
     if (result == kStepOverflow) {
         s.Running = 0;

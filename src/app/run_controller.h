@@ -8,6 +8,7 @@
 
 #include "measure/run_commands.h"
 #include "app/run_pace.h"
+#include "engine/tick_slicer.h"
 #include "scene/scene.h"
 
 class QTimer;
@@ -87,6 +88,8 @@ private:
     QTimer* timer_ = nullptr;
     bool active_ = false;
     RunPace pace_;
+    // A tick of very many sub-steps is spread over several timer events.
+    TickSlicer slicer_;
 };
 
 }  // namespace mb

@@ -19,7 +19,7 @@ SceneWidget::SceneWidget(SceneSurface& surface, QWidget* parent) : QWidget(paren
 }
 
 void SceneWidget::showChanges() {
-    const QRect dirty = surface_.takeDirty().intersected(rect());
+    const QRegion dirty = surface_.takeDirtyRegion().intersected(rect());
     if (!dirty.isEmpty()) update(dirty);
 }
 

@@ -80,13 +80,6 @@ void ReflectCircular(const CircularTrack& t, Ball& b) {
 
 // Elastic collision of balls j and k along their line of centres. Ball k is then
 // placed exactly touching ball j. Nothing changes if the outcome would not be finite.
-// Balls that merely touch do not collide.
-inline bool Overlap(const Ball& bj, const Ball& bk) {
-    const double Rs = bj.R + bk.R;
-    const double dx = bk.x - bj.x, dy = bk.y - bj.y;
-    return std::fabs(dx) < Rs && std::fabs(dy) < Rs && Rs * Rs > dx * dx + dy * dy;
-}
-
 void Bump(Ball& bj, Ball& bk) {
     const double Rs = bj.R + bk.R;
     const double dx = bk.x - bj.x, dy = bk.y - bj.y;
@@ -272,10 +265,6 @@ StepContext::StepContext(Scene& scene) : scene_(scene), kernels_(ActiveKernels()
         balls_.x[k] = balls_.y[k] = balls_.mass[k] = balls_.Q[k] = balls_.R[k] = 0.0;
     }
     for (int k = 0; k < ballCount_; ++k) syncBall(k);
-    for (int k = ballCount_; k < kBallCapacity; ++k) {
-        linkedX_[k] = scene.balls[k].x;
-        linkedY_[k] = scene.balls[k].y;
-    }
 
     const PresenceSwitches& p = scene.presence;
     if (p.damping) FillRegions(scene.dampingFields, damping_);
@@ -320,6 +309,7 @@ StepContext::StepContext(Scene& scene) : scene_(scene), kernels_(ActiveKernels()
     // Each ball's connectors in the order the force routines take them: count,
     // then place, so that every ball's list keeps that order.
     int counts[kBallCapacity] = {};
+    heldStart_[0] = 0;
     auto collect = [&](auto&& add) {
         if (p.linkSpring) CollectLinks(scene.linkSprings, add);
         if (p.hangingSpring) CollectHanging(scene.hangingSprings, add);
@@ -336,6 +326,7 @@ StepContext::StepContext(Scene& scene) : scene_(scene), kernels_(ActiveKernels()
 }
 
 void StepContext::syncBall(int j) {
+    overlapsOf_ = -1;
     const Ball& b = scene_.balls[j];
     balls_.x[j] = b.x;
     balls_.y[j] = b.y;
@@ -391,10 +382,12 @@ void StepContext::addElectric(Ball& b) {
 }
 
 void StepContext::addMagnetic(Ball& b) {
+    // Outside every field the sum is 0 and so is the force.
+    std::uint32_t inside = kernels_.inside(magnetic_, b.x, b.y) & FirstBits(magnetic_.count);
+    if (!inside) return;
     const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
     if (s < 1e-80) return;
     double S = 0.0;
-    std::uint32_t inside = kernels_.inside(magnetic_, b.x, b.y) & FirstBits(magnetic_.count);
     while (inside) {
         const UniformMagneticField& f = scene_.magneticFields[std::countr_zero(inside)];
         inside &= inside - 1;
@@ -416,8 +409,9 @@ void StepContext::addHeld(Ball& b, int j) {
         const bool hanging = h.other < 0;
         double ox = h.anchorX, oy = h.anchorY;
         if (!hanging) {
-            ox = h.other < ballCount_ ? balls_.x[h.other] : linkedX_[h.other];
-            oy = h.other < ballCount_ ? balls_.y[h.other] : linkedY_[h.other];
+            // A link may name a slot past the ball table: that record's position.
+            ox = h.other < ballCount_ ? balls_.x[h.other] : scene_.balls[h.other].x;
+            oy = h.other < ballCount_ ? balls_.y[h.other] : scene_.balls[h.other].y;
         }
         double dx = b.x - ox;
         double dy = b.y - oy;
@@ -458,9 +452,17 @@ void StepContext::addForces(int j) {
     const bool g = set.MutualGravitationOn, c = set.MutualCoulombOn;
     // Both mutual laws come from one pass over the other balls; the gravitation
     // joins the force before the point charges and the Coulomb force after the
-    // uniform electric fields, as the force order requires.
+    // uniform electric fields, as the force order requires. The same pass finds
+    // the balls that ball j overlaps: no ball moves between here and the bumps.
     MutualSums m;
-    if (g || c) m = kernels_.mutual(balls_, ballSlots_, b.x, b.y, kGravityG * b.mass, kCoulombK * b.Q / kPermittivity, g, c);
+    if (g || c) {
+        m = kernels_.mutual(balls_, ballSlots_, b.x, b.y, kGravityG * b.mass, kCoulombK * b.Q / kPermittivity, g, c,
+                            set.BumpOn ? b.R : -1.0);
+        if (set.BumpOn) {
+            overlapsOf_ = j;
+            overlaps_ = m.overlaps;
+        }
+    }
     if (g) {
         b.Fx += m.gx;
         b.Fy += m.gy;
@@ -508,7 +510,9 @@ void StepContext::applyBumps(int j) {
     // Which balls overlap ball j is settled before any bump: a bump changes ball
     // j's velocity and moves the other ball only, so the later tests find what
     // they would find now.
-    std::uint32_t hits = kernels_.overlaps(balls_, ballSlots_, bj.x, bj.y, bj.R) & FirstBits(ballCount_) & ~(1u << j);
+    std::uint32_t hits = overlapsOf_ == j ? overlaps_ : kernels_.overlaps(balls_, ballSlots_, bj.x, bj.y, bj.R);
+    overlapsOf_ = -1;
+    hits &= FirstBits(ballCount_) & ~(1u << j);
     while (hits) {
         const int k = std::countr_zero(hits);
         hits &= hits - 1;

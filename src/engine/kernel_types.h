@@ -66,6 +66,7 @@ struct alignas(32) LineArrays {
 
 struct MutualSums {
     double gx = 0, gy = 0, cx = 0, cy = 0;
+    std::uint32_t overlaps = 0;  // the bump test's bits, when asked for
 };
 
 struct CentralSums {
@@ -75,8 +76,9 @@ struct CentralSums {
 // One build of the kernels. Bit sets have bit i for slot i; the caller keeps
 // only the bits of slots in use.
 struct Kernels {
+    // bumpRadius: ball j's radius when the bump test is wanted as well, else -1.
     MutualSums (*mutual)(const BallArrays& a, int slots, double bx, double by, double gm, double kq, bool gravitation,
-                         bool coulomb);
+                         bool coulomb, double bumpRadius);
     CentralSums (*central)(const CentralArrays& e, double bx, double by, double coef);
     std::uint32_t (*overlaps)(const BallArrays& a, int slots, double bx, double by, double R);
     std::uint32_t (*inside)(const RegionArrays& g, double x, double y);

@@ -52,23 +52,24 @@ private:
     const Kernels& kernels_;
     int ballCount_ = 0;
     int ballSlots_ = 0;
+    // The bump test's bits found with ball overlapsOf_'s mutual forces, until a
+    // ball's slot changes.
+    int overlapsOf_ = -1;
+    std::uint32_t overlaps_ = 0;
     BallArrays balls_;
-    // Positions of the slots past the ball table, which a link may name.
-    double linkedX_[kBallCapacity] = {};
-    double linkedY_[kBallCapacity] = {};
     CentralArrays gravityMasses_;
     CentralArrays pointCharges_;
     RegionArrays damping_;
     RegionArrays electric_;
     RegionArrays magnetic_;
-    double electricCos_[kTableCapacity] = {};
-    double electricSin_[kTableCapacity] = {};
+    double electricCos_[kTableCapacity];
+    double electricSin_[kTableCapacity];
     LineArrays straight_;
     CircleArrays circular_;
     // Ball j's connectors are held_[heldStart_[j]] up to held_[heldStart_[j + 1]],
     // in the order of the force routines and, within a kind, in table order.
     HeldBy held_[6 * kTableCapacity * 2];
-    std::int16_t heldStart_[kBallCapacity + 1] = {};
+    std::int16_t heldStart_[kBallCapacity + 1];
 };
 
 // The kernels the stepping loop uses: the AVX2 build when the processor has it

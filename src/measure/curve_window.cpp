@@ -340,7 +340,9 @@ void CurveWindow::endDrawing(const char* caption) {
 void CurveWindow::tick() {
     if (!drawing_ || !scene_) return;
     std::vector<CurveSegment> segments;
-    const int result = CurveTick(*scene_, segments);
+    const int result = slicer_.stepCurve(*scene_, segments);
+    // A long tick goes on at the next timer event; its segments come with its end.
+    if (result != kCurveEnded && !slicer_.tickComplete()) return;
     ++ticks_;
     for (const CurveSegment& g : segments) {
         DrawCurveSegment(graph_, g);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/curve.h"
+#include "engine/tick_slicer.h"
 #include "scene/scene.h"
 
 class QComboBox;
@@ -77,6 +78,7 @@ private:
     bool drawing_ = false;
     bool loading_ = false;
     long long ticks_ = 0;
+    TickSlicer slicer_;  // a long tick is spread over timer events
     std::vector<Sample> samples_;
     QImage graph_;
     QString lastFolder_;

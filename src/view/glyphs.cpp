@@ -1,8 +1,11 @@
 #include "view/glyphs.h"
 
+#include "view/connector_moves.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -193,7 +196,11 @@ void PlotLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode) {
         const QRgb opaque = 0xff000000u | c;
         if (horizontal) {
             QRgb* row = reinterpret_cast<QRgb*>(bits + fixed * bpl);
-            for (long long x = lo; x <= hi; ++x) row[x] = xorMode ? row[x] ^ c : opaque;
+            if (xorMode) {
+                for (long long x = lo; x <= hi; ++x) row[x] ^= c;
+            } else if (lo <= hi) {
+                std::fill(row + lo, row + hi + 1, opaque);
+            }
         } else {
             uchar* at = bits + lo * bpl + fixed * static_cast<long long>(sizeof(QRgb));
             for (long long y = lo; y <= hi; ++y, at += bpl) {
@@ -229,11 +236,11 @@ void PlotLine(QImage& image, QPoint a, QPoint b, QRgb colour, bool xorMode) {
             put(m, n);
         else
             put(n, m);
+        // Without a branch: the carry follows the slope, which no predictor guesses.
         rem += twoMinor;
-        if (rem >= twoMajor) {
-            rem -= twoMajor;
-            ++q;
-        }
+        const bool carry = rem >= twoMajor;
+        rem -= carry ? twoMajor : 0;
+        q += carry;
     }
 }
 
@@ -585,6 +592,47 @@ void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int in
         line(image, QPoint(x - 4, y - 4), QPoint(x + 5, y + 5), colour, true);
         line(image, QPoint(x + 4, y - 4), QPoint(x - 5, y + 5), colour, true);
     }
+}
+
+ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int index) {
+    ConnectorShape s;
+    // The colours of ConnectorColour, without building a QColor for every call.
+    switch (kind) {
+        case ConnectorKind::HangingSpring:
+        case ConnectorKind::LinkSpring: s.colour = qRgb(150, 150, 180); break;
+        case ConnectorKind::HangingCord:
+        case ConnectorKind::LinkCord: s.colour = qRgb(200, 200, 200); break;
+        default: s.colour = qRgb(175, 175, 175); break;
+    }
+    const bool wide = IsPole(kind);
+    auto add = [&](QLine* list, int& count, QPoint a, QPoint b) {
+        list[count++] = QLine(a, b);
+        if (wide) {
+            // The second stroke of a wide line, as PlotWideLine draws it.
+            const bool xMajor = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+            const QPoint step = xMajor ? QPoint(0, -1) : QPoint(-1, 0);
+            list[count++] = QLine(a + step, b + step);
+        }
+    };
+    QPoint a, b;
+    if (ConnectorEnds(scene, kind, index, a, b)) add(s.lines, s.lineCount, a, b);
+    if (IsHanging(kind)) {
+        const HangingConnector& c = HangingTableOf(scene, kind)[index];
+        const int x = X(scene.view, c.anchorX), y = Y(scene.view, c.anchorY);
+        add(s.marks, s.markCount, QPoint(x - 4, y - 4), QPoint(x + 5, y + 5));
+        add(s.marks, s.markCount, QPoint(x + 4, y - 4), QPoint(x - 5, y + 5));
+    }
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    auto cover = [&](const QLine& l) {
+        left = std::min({left, l.x1(), l.x2()});
+        right = std::max({right, l.x1(), l.x2()});
+        top = std::min({top, l.y1(), l.y2()});
+        bottom = std::max({bottom, l.y1(), l.y2()});
+    };
+    for (int i = 0; i < s.lineCount; ++i) cover(s.lines[i]);
+    for (int i = 0; i < s.markCount; ++i) cover(s.marks[i]);
+    if (left <= right) s.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
+    return s;
 }
 
 void DrawConnectorKind(QPainter& p, const Scene& scene, ConnectorKind kind) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "view/glyphs.h"
 
@@ -99,15 +100,40 @@ void SceneSurface::clearBackground() {
 QRect SceneSurface::takeDirty() {
     const QRect d = dirty_;
     dirty_ = QRect();
+    dirtyPieces_.clear();
+    dirtyWhole_ = false;
     return d;
+}
+
+QRegion SceneSurface::takeDirtyRegion() {
+    QRegion region;
+    if (dirtyWhole_) {
+        region = dirty_;
+    } else {
+        for (const QRect& r : dirtyPieces_) region += r;
+    }
+    takeDirty();
+    return region;
 }
 
 void SceneSurface::markDirty(const QRect& rect) {
     const QRect r = rect.intersected(image_.rect());
-    if (!r.isEmpty()) dirty_ = dirty_.united(r);
+    if (r.isEmpty()) return;
+    dirty_ = dirty_.united(r);
+    // Past a few hundred pieces the bounding rectangle serves as well.
+    constexpr std::size_t kMostPieces = 256;
+    if (dirtyWhole_) return;
+    if (dirtyPieces_.size() < kMostPieces)
+        dirtyPieces_.push_back(r);
+    else
+        dirtyWhole_ = true;
 }
 
-void SceneSurface::markAllDirty() { dirty_ = image_.rect(); }
+void SceneSurface::markAllDirty() {
+    dirty_ = image_.rect();
+    dirtyPieces_.clear();
+    dirtyWhole_ = true;
+}
 
 void SceneSurface::clearWith(QPainter& p) {
     // The whole surface, not only the first 1200 x 1200 pixels: a big monitor must
@@ -236,11 +262,24 @@ void SceneSurface::drawGrid(QPainter& p, const Scene& scene) {
     const int ex = extentX(), ey = extentY();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
+    std::vector<int> columns;
     auto lattice = [&](QRgb colour, long long spacing, long long kFrom) {
+        // The vertical lines (each from row 0 to the last row) are set row by row,
+        // which walks the surface's memory in order instead of down each column.
+        columns.clear();
         for (long long k = FirstOnSurface(ox, spacing, kFrom);; ++k) {
             const long long x = ox + spacing * k;
             if (x > W) break;
-            PlotLine(image_, QPoint(static_cast<int>(x), 0), QPoint(static_cast<int>(x), ey), colour, false);
+            if (x < ex) columns.push_back(static_cast<int>(x));
+        }
+        if (!columns.empty()) {
+            const QRgb opaque = 0xff000000u | (colour & 0x00ffffffu);
+            uchar* bits = image_.bits();
+            const qsizetype bpl = image_.bytesPerLine();
+            for (int y = 0; y < ey; ++y) {
+                QRgb* row = reinterpret_cast<QRgb*>(bits + y * bpl);
+                for (int x : columns) row[x] = opaque;
+            }
         }
         for (long long k = FirstOnSurface(oy, spacing, kFrom);; ++k) {
             const long long y = oy + spacing * k;
@@ -289,13 +328,16 @@ void SceneSurface::ToggleAxes(int originX, int originY) {
 
 int PixelListReach(const PixelList& list, int count) {
     count = std::clamp(count, 0, kPixelListCapacity);
-    int r = 0;
+    // Four running extremes rather than one chain of maxima of absolute values.
+    int minX = 0, maxX = 0, minY = 0, maxY = 0;
     for (int i = 0; i < count; ++i) {
         const PixelEntry& e = list[static_cast<std::size_t>(i)];
-        const int ax = e.dx < 0 ? -e.dx : e.dx, ay = e.dy < 0 ? -e.dy : e.dy;
-        r = std::max(r, std::max(ax, ay));
+        minX = std::min(minX, static_cast<int>(e.dx));
+        maxX = std::max(maxX, static_cast<int>(e.dx));
+        minY = std::min(minY, static_cast<int>(e.dy));
+        maxY = std::max(maxY, static_cast<int>(e.dy));
     }
-    return r;
+    return std::max(std::max(maxX, -minX), std::max(maxY, -minY));
 }
 
 bool SceneSurface::stampAccepted(int x, int y) const {
@@ -307,17 +349,25 @@ bool SceneSurface::stampAccepted(int x, int y) const {
 }
 
 void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
+    putPixelsWithin(x, y, list, count, PixelListReach(list, count));
+}
+
+void SceneSurface::putPixelsWithin(int x, int y, const PixelList& list, int count, int reach) {
     if (!stampAccepted(x, y)) return;
     count = std::clamp(count, 0, kPixelListCapacity);
     const int w = image_.width(), h = image_.height();
     uchar* bits = image_.bits();
     const qsizetype bpl = image_.bytesPerLine();
-    const int reach = PixelListReach(list, count);
     const QRect box(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1);
-    if (image_.rect().contains(box)) {
+    // Offsets are 8-bit: a centre this far inside the surface has every entry on
+    // it, whatever the list holds (a ball's backdrop may hold offsets saved from
+    // an earlier picture).
+    if (x >= 128 && y >= 128 && x + 127 < w && y + 127 < h) {
+        uchar* centre = bits + y * bpl + x * static_cast<qsizetype>(sizeof(QRgb));
         for (int i = 0; i < count; ++i) {
             const PixelEntry& e = list[static_cast<std::size_t>(i)];
-            reinterpret_cast<QRgb*>(bits + (y + e.dy) * bpl)[x + e.dx] = qRgb(e.red, e.green, e.blue);
+            *reinterpret_cast<QRgb*>(centre + e.dy * bpl + e.dx * static_cast<qsizetype>(sizeof(QRgb))) =
+                qRgb(e.red, e.green, e.blue);
         }
     } else {
         for (int i = 0; i < count; ++i) {
@@ -340,6 +390,17 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
     const int w = image_.width(), h = image_.height();
     const uchar* bits = image_.constBits();
     const qsizetype bpl = image_.bytesPerLine();
+    // Offsets are 8-bit: a centre this far inside the surface has every entry on it.
+    if (x >= 128 && y >= 128 && x + 127 < w && y + 127 < h) {
+        const uchar* centre = bits + y * bpl + x * static_cast<qsizetype>(sizeof(QRgb));
+        for (int i = 0; i < count; ++i) {
+            const PixelEntry& e = pattern[static_cast<std::size_t>(i)];
+            const QRgb c = *reinterpret_cast<const QRgb*>(centre + e.dy * bpl + e.dx * static_cast<qsizetype>(sizeof(QRgb)));
+            dest[static_cast<std::size_t>(i)] = PixelEntry{e.dx, e.dy, static_cast<std::uint8_t>(qRed(c)),
+                                                           static_cast<std::uint8_t>(qGreen(c)), static_cast<std::uint8_t>(qBlue(c))};
+        }
+        return;
+    }
     for (int i = 0; i < count; ++i) {
         const PixelEntry& e = pattern[static_cast<std::size_t>(i)];
         PixelEntry& d = dest[static_cast<std::size_t>(i)];

@@ -10,8 +10,10 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <random>
+#include <vector>
 
 #include "scene/scene.h"
 
@@ -62,6 +64,9 @@ public:
     // Dirty rectangle: the part of the surface changed since the widget last took it.
     QRect dirtyRect() const { return dirty_; }
     QRect takeDirty();
+    // The same, as the pieces that changed: a run's tick changes small places all
+    // over the surface, and the window need not copy what lies between them.
+    QRegion takeDirtyRegion();
     void markDirty(const QRect& rect);
     void markAllDirty();
 
@@ -91,6 +96,9 @@ public:
     // back what its stamp covered. Pixels that fall off the surface are never touched.
     void PutPixels(int x, int y, const PixelList& list, int count);
     void SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count);
+    // PutPixels with the reach (PixelListReach) of the ball's picture given by the
+    // caller; it bounds the rectangle marked dirty.
+    void putPixelsWithin(int x, int y, const PixelList& list, int count, int reach);
 
     // The six connector kinds in XOR, in the order of the passes.
     void DrawConnectors(const Scene& scene);
@@ -120,6 +128,8 @@ private:
     int windowHeight_ = kMinimumSide;
     SurfaceFonts fonts_;
     QRect dirty_;
+    std::vector<QRect> dirtyPieces_;  // within dirty_, unless there were too many
+    bool dirtyWhole_ = false;          // dirty_ itself is the region
     std::minstd_rand dots_;
 };
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "view/ball_sprite.h"
+#include "view/connector_moves.h"
 #include "view/glyphs.h"
 
 namespace mb {
@@ -29,69 +30,73 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
 
     // The balls whose boxes overlap the new place lose their pictures for a moment.
     std::array<int, kBallCapacity> overlapping{};
+    std::array<int, kBallCapacity> overlapReach{};
     int overlapCount = 0;
     const int reach = PixelListReach(b.sprite, b.pixelCount);
     QRect changed = Square(oldX, oldY, reach).united(Square(sx, sy, reach));
     for (int i = 0; i < kBallCapacity && scene.balls[i].M0 != 0.0; ++i) {
         if (i == j) continue;
         const Ball& o = scene.balls[i];
-        const long long reach = static_cast<long long>(rho) + o.pixelRadius;
-        if (std::llabs(static_cast<long long>(o.screenX) - sx) <= reach &&
-            std::llabs(static_cast<long long>(o.screenY) - sy) <= reach) {
-            overlapping[static_cast<std::size_t>(overlapCount++)] = i;
-            changed = changed.united(Square(o.screenX, o.screenY, PixelListReach(o.sprite, o.pixelCount)));
+        const long long near = static_cast<long long>(rho) + o.pixelRadius;
+        if (std::llabs(static_cast<long long>(o.screenX) - sx) <= near &&
+            std::llabs(static_cast<long long>(o.screenY) - sy) <= near) {
+            const int k = overlapCount++;
+            overlapping[static_cast<std::size_t>(k)] = i;
+            overlapReach[static_cast<std::size_t>(k)] = PixelListReach(o.sprite, o.pixelCount);
+            changed = changed.united(Square(o.screenX, o.screenY, overlapReach[static_cast<std::size_t>(k)]));
         }
     }
     const bool track = b.trackFlag == 1;
     if (track) changed = changed.united(QRect(QPoint(oldX, oldY), QPoint(sx, sy)).normalized().adjusted(-1, -1, 1, 1));
 
-    // Connectors are XOR lines: lifting and redrawing one whose pixels the move does
-    // not touch changes nothing, so only those near the changed area, and those held
-    // by this ball when it moves to another pixel, are drawn around the move. The result is the
-    // same as lifting all of them.
-    struct Pick {
-        ConnectorKind kind;
-        int index;
-    };
-    std::array<Pick, 6 * kTableCapacity> picks{};
-    int pickCount = 0;
-    QRect dirty = changed;
+    // Connectors are XOR lines over the scene below them. Inside the changed
+    // rectangle they are lifted before the pictures move and drawn again after;
+    // outside it a connector that this ball holds changes only where its new
+    // line leaves the old one. The pixels are those of lifting every connector
+    // and drawing it again.
+    std::vector<Held>& held = held_;
+    std::vector<Crossing>& crossing = crossing_;
+    held.clear();
+    crossing.clear();
     for (ConnectorKind kind : kConnectorOrder) {
         const int n = ConnectorCount(scene, kind);
         for (int i = 0; i < n; ++i) {
-            const bool held = moved && ConnectorHolds(scene, kind, i, j);
-            if (held || ConnectorTouches(scene, kind, i, changed)) {
-                picks[static_cast<std::size_t>(pickCount++)] = {kind, i};
-                if (held) dirty = dirty.united(ConnectorBounds(scene, kind, i));
-            }
+            const bool holds = moved && ConnectorHolds(scene, kind, i, j);
+            ConnectorShape shape = ConnectorShapeOf(scene, kind, i);
+            if (!holds && !shape.bounds.intersects(changed)) continue;
+            XorShapeWithin(image, shape, changed);
+            if (holds)
+                held.push_back({kind, i, shape});
+            else
+                crossing.push_back({kind, i});
         }
     }
-    auto drawPicked = [&] {
-        for (int k = 0; k < pickCount; ++k) DrawConnector(image, scene, picks[static_cast<std::size_t>(k)].kind, picks[static_cast<std::size_t>(k)].index);
-    };
 
-    drawPicked();
     for (int k = 0; k < overlapCount; ++k) {
         Ball& o = scene.balls[overlapping[static_cast<std::size_t>(k)]];
-        surface_.PutPixels(o.screenX, o.screenY, o.backdrop, o.pixelCount);
+        surface_.putPixelsWithin(o.screenX, o.screenY, o.backdrop, o.pixelCount, overlapReach[static_cast<std::size_t>(k)]);
     }
-    surface_.PutPixels(oldX, oldY, b.backdrop, b.pixelCount);
+    surface_.putPixelsWithin(oldX, oldY, b.backdrop, b.pixelCount, reach);
     if (track) {
         const auto c = static_cast<std::uint32_t>(b.colour);
         PlotLine(image, QPoint(oldX, oldY), QPoint(sx, sy), qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff), false);
     }
     surface_.SavePixels(sx, sy, b.backdrop, b.sprite, b.pixelCount);
-    surface_.PutPixels(sx, sy, b.sprite, b.pixelCount);
+    surface_.putPixelsWithin(sx, sy, b.sprite, b.pixelCount, reach);
     for (int k = 0; k < overlapCount; ++k) {
         Ball& o = scene.balls[overlapping[static_cast<std::size_t>(k)]];
-        surface_.PutPixels(o.screenX, o.screenY, o.sprite, o.pixelCount);
+        surface_.putPixelsWithin(o.screenX, o.screenY, o.sprite, o.pixelCount, overlapReach[static_cast<std::size_t>(k)]);
     }
     b.screenX = sx;
     b.screenY = sy;
-    drawPicked();
-    for (int k = 0; k < pickCount; ++k) {
-        const Pick& p = picks[static_cast<std::size_t>(k)];
-        if (moved && ConnectorHolds(scene, p.kind, p.index, j)) dirty = dirty.united(ConnectorBounds(scene, p.kind, p.index));
+
+    QRect dirty = changed;
+    for (const Crossing& c : crossing) XorShapeWithin(image, ConnectorShapeOf(scene, c.kind, c.index), changed);
+    for (const Held& h : held) {
+        const ConnectorShape after = ConnectorShapeOf(scene, h.kind, h.index);
+        XorShapeWithin(image, after, changed);
+        XorShapeChange(image, h.before, after, changed);
+        dirty = dirty.united(h.before.bounds).united(after.bounds);
     }
     surface_.markDirty(dirty);
 }

@@ -2,7 +2,10 @@
 // picture moves of the balls with their trajectories.
 #pragma once
 
+#include <vector>
+
 #include "engine/engine.h"
+#include "view/connector_moves.h"
 #include "view/scene_surface.h"
 
 namespace mb {
@@ -20,8 +23,21 @@ public:
     // stamped, the ball's screen position stored, the connectors drawn again.
     void moveBall(Scene& scene, int ball, int sx, int sy) override;
 
+    // The connectors a move deals with; kept between moves to spare allocations.
+    struct Held {
+        ConnectorKind kind;
+        int index;
+        ConnectorShape before;
+    };
+    struct Crossing {
+        ConnectorKind kind;
+        int index;
+    };
+
 private:
     SceneSurface& surface_;
+    std::vector<Held> held_;
+    std::vector<Crossing> crossing_;
 };
 
 }  // namespace mb

@@ -187,5 +187,41 @@ TEST_F(RunControlTest, TheTimerDrivesARunOnItsOwn) {
     EXPECT_GT(ball().x, 100.0);
 }
 
+// Two thousand million sub-steps a tick would keep the program busy for hours:
+// the tick is spread over timer events, each handing the event loop back, so
+// the Stop button is served between them.
+TEST_F(RunControlTest, AHugeStepsPerTickStillLetsStopThrough) {
+    startWindow();
+    auto s = OneBallScene(100.0);
+    s->settings.StepsPerTick = 2000000000;
+    openThroughMenu(writeProject(*s));
+    ASSERT_EQ(window->scene().settings.StepsPerTick, 2000000000);
+    window->setRunSpeed(RunSpeed::Fastest);  // a tick whenever the timer fires
+    window->findChild<QTimer*>("Timer1")->start();
+    button("SpeedButton1")->click();
+    int turns = 0;
+    while (window->scene().RunTime < 0.1 && turns < 100000) {
+        QCoreApplication::processEvents();
+        ++turns;
+    }
+    ASSERT_GE(window->scene().RunTime, 0.1) << "the run did not get going within " << turns << " turns";
+    // Far from the tick's last sub-step: the picture has not moved yet.
+    EXPECT_EQ(ball().screenX, 300);
+    EXPECT_GT(ball().x, 100.0);
+    button("SpeedButton2")->click();
+    EXPECT_EQ(window->scene().Running, 0);
+    expectRunControls(false);
+    EXPECT_EQ(ball().x, 100.0);
+    const double stoppedAt = window->scene().RunTime;
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(window->scene().RunTime, stoppedAt);
+    // A new run starts a new tick rather than finishing the old one.
+    button("SpeedButton1")->click();
+    EXPECT_EQ(window->scene().RunTime, 0.0);
+    window->runController().tick();
+    EXPECT_GT(window->scene().RunTime, 0.0);
+    button("SpeedButton2")->click();
+}
+
 }  // namespace
 }  // namespace mb::test

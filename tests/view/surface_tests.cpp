@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QColor>
 
 #include "engine/engine.h"
@@ -294,6 +296,66 @@ TEST(TickDisplay, MovesLeaveTheSamePixelsAsLiftingEveryConnector) {
                     }
         }
     EXPECT_EQ(s1->balls[0].screenX, s2->balls[0].screenX);
+}
+
+// Many connectors of every kind, at every slope, and balls moving a pixel or
+// two at a time as in a slow run: every move must leave the pixels of lifting
+// every connector and drawing it again.
+TEST(TickDisplay, SmallMovesAmongManyConnectorsLeaveTheReferencePixels) {
+    auto make = [] {
+        auto s = EmptyScene(false);
+        for (int j = 0; j < 12; ++j) {
+            const double a = j * 0.5236;
+            AddBall(*s, 3000 * std::cos(a), 3000 * std::sin(a) - 1000, 40 + 10 * (j % 3), 50 + 15 * j, 200, 90);
+        }
+        for (int i = 0; i < 6; ++i) {
+            const double x = -4000 + 1500.0 * i;
+            s->hangingSprings[i] = HangingConnector{x, 2500, 100, 5, 0, double(i)};
+            s->hangingCords[i] = HangingConnector{-x, -4500, 100, 5, 1, double(i + 6)};
+            s->hangingPoles[i] = HangingConnector{x + 700, 1000, 100, 5, 0, double((i * 5) % 12)};
+            s->linkSprings[i] = LinkConnector{double(i), double(i + 1), 100, 5, 0};
+            s->linkCords[i] = LinkConnector{double(i + 6), double((i + 7) % 12), 100, 5, 1};
+            s->linkPoles[i] = LinkConnector{double(i), double(11 - i), 100, 5, 0};
+        }
+        s->Running = 1;
+        return s;
+    };
+    auto s1 = make(), s2 = make();
+    SceneSurface fast, reference;
+    fast.FullRedraw(*s1);
+    reference.FullRedraw(*s2);
+    ASSERT_EQ(fast.image(), reference.image());
+    SurfaceTickDisplay display(fast);
+    unsigned seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % 5) - 2;  // -2 .. 2
+    };
+    for (int round = 0; round < 6; ++round)
+        for (int j = 0; j < 12; ++j) {
+            const int sx = s1->balls[j].screenX + next(), sy = s1->balls[j].screenY + next();
+            display.moveBall(*s1, j, sx, sy);
+            ReferenceMove(reference, *s2, j, sx, sy);
+            ASSERT_EQ(fast.image(), reference.image()) << "round " << round << " ball " << j;
+        }
+}
+
+TEST(TickDisplay, TheWindowIsToldOnlyOfThePiecesThatChanged) {
+    auto s = EmptyScene(false);
+    AddBall(*s, -1000, 0, 30);  // (100, 150)
+    AddBall(*s, 8000, -9000, 30);  // (1000, 1050)
+    s->Running = 1;
+    SceneSurface surface;
+    surface.FullRedraw(*s);
+    EXPECT_EQ(surface.takeDirtyRegion(), QRegion(surface.image().rect()));
+    SurfaceTickDisplay display(surface);
+    display.moveBall(*s, 0, 103, 151);
+    display.moveBall(*s, 1, 998, 1052);
+    const QRegion region = surface.takeDirtyRegion();
+    for (QPoint p : {QPoint(100, 150), QPoint(103, 151), QPoint(1000, 1050), QPoint(998, 1052)})
+        EXPECT_TRUE(region.contains(p)) << p.x() << "," << p.y();
+    EXPECT_FALSE(region.contains(QPoint(550, 600)));
+    EXPECT_TRUE(surface.takeDirtyRegion().isEmpty());
 }
 
 TEST(TickDisplay, StepSceneMovesTheBallAndDrawsItsTrack) {
