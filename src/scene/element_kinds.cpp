@@ -1,5 +1,7 @@
 #include "scene/element_kinds.h"
 
+#include <type_traits>
+
 namespace mb {
 
 namespace {
@@ -37,6 +39,22 @@ bool IsLinkKind(ElementKind k) {
 }
 bool IsRectangleKind(ElementKind k) {
     return k == ElementKind::ElectricField || k == ElementKind::MagneticField || k == ElementKind::Damping;
+}
+
+const HangingTable& HangingTableOf(const Scene& scene, ElementKind kind) {
+    assert(IsHangingKind(kind));
+    return VisitTable(scene, kind, [&scene](const auto& t) -> const HangingTable& {
+        if constexpr (std::is_same_v<std::decay_t<decltype(t)>, HangingTable>) return t;
+        else return scene.hangingSprings;  // never reached: the kind is a hanging one
+    });
+}
+
+const LinkTable& LinkTableOf(const Scene& scene, ElementKind kind) {
+    assert(IsLinkKind(kind));
+    return VisitTable(scene, kind, [&scene](const auto& t) -> const LinkTable& {
+        if constexpr (std::is_same_v<std::decay_t<decltype(t)>, LinkTable>) return t;
+        else return scene.linkSprings;  // never reached: the kind is a link one
+    });
 }
 
 int ElementCount(const Scene& scene, ElementKind kind) {

@@ -111,6 +111,10 @@ void ForEachConnectorTable(S& s, F&& f) {
     f(s.linkPoles, ElementKind::LinkPole);
 }
 
+// The table of a hanging connector kind (spring, cord, pole) and of a link one.
+const HangingTable& HangingTableOf(const Scene& scene, ElementKind hangingKind);
+const LinkTable& LinkTableOf(const Scene& scene, ElementKind linkKind);
+
 // Questions about element i of a kind that has a table; out-of-range indices are
 // answered as "not in use".
 int ElementCount(const Scene& scene, ElementKind kind);

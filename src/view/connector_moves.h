@@ -28,7 +28,7 @@ struct ConnectorShape {
     QRect bounds;  // every pixel the primitives can cover
 };
 
-ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int index);
+ConnectorShape ConnectorShapeOf(const Scene& scene, ElementKind kind, int index);
 
 // XOR of the pixels of the line from a to b (b excluded, as PlotLine draws it)
 // that lie inside `clip`; the cost follows the clip's size, not the line's length.

@@ -1,5 +1,7 @@
 #include "view/glyphs.h"
 
+#include "scene/element_kinds.h"
+
 #include "view/connector_moves.h"
 
 #include <QFontMetrics>
@@ -81,32 +83,14 @@ void AnchorMark(QPainter& p, int x, int y) {
     Line(p, QPoint(x + 4, y - 4), QPoint(x - 5, y + 5));
 }
 
-const HangingTable& HangingTableOf(const Scene& s, ConnectorKind kind) {
-    switch (kind) {
-        case ConnectorKind::HangingCord: return s.hangingCords;
-        case ConnectorKind::HangingPole: return s.hangingPoles;
-        default: return s.hangingSprings;
-    }
-}
-const LinkTable& LinkTableOf(const Scene& s, ConnectorKind kind) {
-    switch (kind) {
-        case ConnectorKind::LinkCord: return s.linkCords;
-        case ConnectorKind::LinkPole: return s.linkPoles;
-        default: return s.linkSprings;
-    }
-}
-bool IsHanging(ConnectorKind kind) {
-    return kind == ConnectorKind::HangingSpring || kind == ConnectorKind::HangingCord ||
-           kind == ConnectorKind::HangingPole;
-}
-bool IsPole(ConnectorKind kind) { return kind == ConnectorKind::HangingPole || kind == ConnectorKind::LinkPole; }
+bool IsPole(ElementKind kind) { return kind == ElementKind::HangingPole || kind == ElementKind::LinkPole; }
 // A link connector is drawn in the colour its hanging partner leaves on the pen.
-QColor ConnectorColour(ConnectorKind kind) {
+QColor ConnectorColour(ElementKind kind) {
     switch (kind) {
-        case ConnectorKind::HangingSpring:
-        case ConnectorKind::LinkSpring: return QColor(150, 150, 180);
-        case ConnectorKind::HangingCord:
-        case ConnectorKind::LinkCord: return QColor(200, 200, 200);
+        case ElementKind::HangingSpring:
+        case ElementKind::LinkSpring: return QColor(150, 150, 180);
+        case ElementKind::HangingCord:
+        case ElementKind::LinkCord: return QColor(200, 200, 200);
         default: return QColor(175, 175, 175);
     }
 }
@@ -501,8 +485,8 @@ void DrawCircularTracks(QPainter& p, const Scene& scene) {
     });
 }
 
-bool ConnectorEnds(const Scene& scene, ConnectorKind kind, int index, QPoint& a, QPoint& b) {
-    if (IsHanging(kind)) {
+bool ConnectorEnds(const Scene& scene, ElementKind kind, int index, QPoint& a, QPoint& b) {
+    if (IsHangingKind(kind)) {
         const HangingConnector& c = HangingTableOf(scene, kind)[index];
         const int j = BallRef(c.ball);
         if (!ValidBall(j)) return false;
@@ -518,20 +502,20 @@ bool ConnectorEnds(const Scene& scene, ConnectorKind kind, int index, QPoint& a,
     return true;
 }
 
-int ConnectorCount(const Scene& scene, ConnectorKind kind) {
-    return IsHanging(kind) ? HangingTableOf(scene, kind).count() : LinkTableOf(scene, kind).count();
+int ConnectorCount(const Scene& scene, ElementKind kind) {
+    return IsHangingKind(kind) ? HangingTableOf(scene, kind).count() : LinkTableOf(scene, kind).count();
 }
 
-bool ConnectorHolds(const Scene& scene, ConnectorKind kind, int index, int j) {
-    if (IsHanging(kind)) return BallRef(HangingTableOf(scene, kind)[index].ball) == j;
+bool ConnectorHolds(const Scene& scene, ElementKind kind, int index, int j) {
+    if (IsHangingKind(kind)) return BallRef(HangingTableOf(scene, kind)[index].ball) == j;
     const LinkConnector& c = LinkTableOf(scene, kind)[index];
     return BallRef(c.ball1) == j || BallRef(c.ball2) == j;
 }
 
-QRect ConnectorBounds(const Scene& scene, ConnectorKind kind, int index) {
+QRect ConnectorBounds(const Scene& scene, ElementKind kind, int index) {
     QPoint a, b;
     const bool line = ConnectorEnds(scene, kind, index, a, b);
-    if (IsHanging(kind)) {
+    if (IsHangingKind(kind)) {
         const HangingConnector& c = HangingTableOf(scene, kind)[index];
         const QPoint anchor(X(scene.view, c.anchorX), Y(scene.view, c.anchorY));
         QRect r(anchor - QPoint(6, 6), anchor + QPoint(6, 6));
@@ -566,12 +550,12 @@ bool SegmentMeetsRect(QPoint a, QPoint b, const QRect& r) {
 }
 }  // namespace
 
-bool ConnectorTouches(const Scene& scene, ConnectorKind kind, int index, const QRect& area) {
+bool ConnectorTouches(const Scene& scene, ElementKind kind, int index, const QRect& area) {
     // Two pixels of margin cover the wide pens and the rounding of the rasteriser.
     const QRect near = area.adjusted(-2, -2, 2, 2);
     QPoint a, b;
     if (ConnectorEnds(scene, kind, index, a, b) && SegmentMeetsRect(a, b, near)) return true;
-    if (IsHanging(kind)) {
+    if (IsHangingKind(kind)) {
         const HangingConnector& c = HangingTableOf(scene, kind)[index];
         const QPoint anchor(X(scene.view, c.anchorX), Y(scene.view, c.anchorY));
         return QRect(anchor - QPoint(6, 6), anchor + QPoint(6, 6)).intersects(near);
@@ -579,13 +563,13 @@ bool ConnectorTouches(const Scene& scene, ConnectorKind kind, int index, const Q
     return false;
 }
 
-void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int index) {
+void DrawConnector(QImage& image, const Scene& scene, ElementKind kind, int index) {
     const QRgb colour = ConnectorColour(kind).rgb();
     auto line = IsPole(kind) ? PlotWideLine : PlotLine;
     QPoint a, b;
     const bool hasLine = ConnectorEnds(scene, kind, index, a, b);
     if (hasLine) line(image, a, b, colour, true);
-    if (IsHanging(kind)) {
+    if (IsHangingKind(kind)) {
         // A hanging connector whose ball reference is broken still shows its anchor.
         const HangingConnector& c = HangingTableOf(scene, kind)[index];
         const int x = X(scene.view, c.anchorX), y = Y(scene.view, c.anchorY);
@@ -594,14 +578,14 @@ void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int in
     }
 }
 
-ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int index) {
+ConnectorShape ConnectorShapeOf(const Scene& scene, ElementKind kind, int index) {
     ConnectorShape s;
     // The colours of ConnectorColour, without building a QColor for every call.
     switch (kind) {
-        case ConnectorKind::HangingSpring:
-        case ConnectorKind::LinkSpring: s.colour = qRgb(150, 150, 180); break;
-        case ConnectorKind::HangingCord:
-        case ConnectorKind::LinkCord: s.colour = qRgb(200, 200, 200); break;
+        case ElementKind::HangingSpring:
+        case ElementKind::LinkSpring: s.colour = qRgb(150, 150, 180); break;
+        case ElementKind::HangingCord:
+        case ElementKind::LinkCord: s.colour = qRgb(200, 200, 200); break;
         default: s.colour = qRgb(175, 175, 175); break;
     }
     const bool wide = IsPole(kind);
@@ -616,7 +600,7 @@ ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int inde
     };
     QPoint a, b;
     if (ConnectorEnds(scene, kind, index, a, b)) add(s.lines, s.lineCount, a, b);
-    if (IsHanging(kind)) {
+    if (IsHangingKind(kind)) {
         const HangingConnector& c = HangingTableOf(scene, kind)[index];
         const int x = X(scene.view, c.anchorX), y = Y(scene.view, c.anchorY);
         add(s.marks, s.markCount, QPoint(x - 4, y - 4), QPoint(x + 5, y + 5));
@@ -635,7 +619,7 @@ ConnectorShape ConnectorShapeOf(const Scene& scene, ConnectorKind kind, int inde
     return s;
 }
 
-void DrawConnectorKind(QPainter& p, const Scene& scene, ConnectorKind kind) {
+void DrawConnectorKind(QPainter& p, const Scene& scene, ElementKind kind) {
     QImage& image = SurfaceOf(p);
     const int count = ConnectorCount(scene, kind);
     for (int i = 0; i < count; ++i) DrawConnector(image, scene, kind, i);
@@ -644,7 +628,7 @@ void DrawConnectorKind(QPainter& p, const Scene& scene, ConnectorKind kind) {
 }
 
 void DrawAllConnectors(QPainter& p, const Scene& scene) {
-    for (ConnectorKind k : kConnectorOrder) DrawConnectorKind(p, scene, k);
+    for (ElementKind k : kConnectorKinds) DrawConnectorKind(p, scene, k);
 }
 
 void DrawInitialVelocityArrows(QPainter& p, const Scene& scene) {

@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "scene/scene.h"
+#include "scene/element_kinds.h"
 #include "view/scene_surface.h"
 
 class QPainter;
@@ -61,26 +61,22 @@ void DrawCircularTracks(QPainter& p, const Scene& scene);
 
 // Connectors are always drawn with the XOR pen: a second identical drawing removes
 // them. The link kinds take the pen colour of the hanging kind drawn before them.
-enum class ConnectorKind { HangingSpring, LinkSpring, HangingCord, LinkCord, HangingPole, LinkPole };
-void DrawConnectorKind(QPainter& p, const Scene& scene, ConnectorKind kind);
+void DrawConnectorKind(QPainter& p, const Scene& scene, ElementKind kind);
 void DrawAllConnectors(QPainter& p, const Scene& scene);
 // One connector in XOR, straight onto the surface (the stepping loop's path).
-void DrawConnector(QImage& image, const Scene& scene, ConnectorKind kind, int index);
+void DrawConnector(QImage& image, const Scene& scene, ElementKind kind, int index);
 // Number of in-use connectors of a kind.
-int ConnectorCount(const Scene& scene, ConnectorKind kind);
+int ConnectorCount(const Scene& scene, ElementKind kind);
 // The pixels connector `index` can cover (its line and anchor mark), or an empty
 // rectangle when it is not drawn.
-QRect ConnectorBounds(const Scene& scene, ConnectorKind kind, int index);
+QRect ConnectorBounds(const Scene& scene, ElementKind kind, int index);
 // Whether any pixel of the connector can lie inside `area`.
-bool ConnectorTouches(const Scene& scene, ConnectorKind kind, int index, const QRect& area);
+bool ConnectorTouches(const Scene& scene, ElementKind kind, int index, const QRect& area);
 // Whether the connector hangs on, or links, ball j.
-bool ConnectorHolds(const Scene& scene, ConnectorKind kind, int index, int j);
-inline constexpr ConnectorKind kConnectorOrder[] = {ConnectorKind::HangingSpring, ConnectorKind::LinkSpring,
-                                                    ConnectorKind::HangingCord,   ConnectorKind::LinkCord,
-                                                    ConnectorKind::HangingPole,   ConnectorKind::LinkPole};
+bool ConnectorHolds(const Scene& scene, ElementKind kind, int index, int j);
 // The end points of connector `index` of a kind, or false when it is not drawable
 // (its ball reference points outside the table).
-bool ConnectorEnds(const Scene& scene, ConnectorKind kind, int index, QPoint& a, QPoint& b);
+bool ConnectorEnds(const Scene& scene, ElementKind kind, int index, QPoint& a, QPoint& b);
 
 void DrawInitialVelocityArrows(QPainter& p, const Scene& scene);
 void DrawSelectedBallCircle(QPainter& p, const Scene& scene);

@@ -58,7 +58,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     std::vector<Crossing>& crossing = crossing_;
     held.clear();
     crossing.clear();
-    for (ConnectorKind kind : kConnectorOrder) {
+    for (ElementKind kind : kConnectorKinds) {
         const int n = ConnectorCount(scene, kind);
         for (int i = 0; i < n; ++i) {
             const bool holds = moved && ConnectorHolds(scene, kind, i, j);

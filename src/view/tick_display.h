@@ -25,12 +25,12 @@ public:
 
     // The connectors a move deals with; kept between moves to spare allocations.
     struct Held {
-        ConnectorKind kind;
+        ElementKind kind;
         int index;
         ConnectorShape before;
     };
     struct Crossing {
-        ConnectorKind kind;
+        ElementKind kind;
         int index;
     };
 
