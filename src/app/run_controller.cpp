@@ -32,6 +32,7 @@ void RunController::start() {
     host_.setRunControls(true);
     active_ = true;
     StartRun(host_.runScene());
+    slicer_.reset();
     pace_.reset();
     host_.fullRedraw();
     host_.runStarted();
@@ -42,6 +43,7 @@ void RunController::stop() {
     host_.setRunControls(false);
     active_ = false;
     StopRun(host_.runScene());
+    slicer_.reset();
     host_.fullRedraw();
     emit runStateChanged();
 }
@@ -83,6 +85,7 @@ void RunController::restart() {
     Scene& s = host_.runScene();
     s.Running = 1;
     s.RunTime = 0.0;
+    slicer_.reset();
     pace_.reset();
     host_.fullRedraw();
     emit runStateChanged();

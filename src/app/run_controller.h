@@ -71,6 +71,8 @@ public:
     // From Run to Stop, paused or halted included.
     bool active() const { return active_; }
     QTimer* timer() const { return timer_; }
+    // A tick spread over timer events is half-way done.
+    bool tickUnderWay() const { return !slicer_.tickComplete(); }
     // Ends the ticks for good (the program is closing).
     void shutDown();
 

@@ -24,6 +24,9 @@ public:
     int stepCurve(Scene& scene, std::vector<CurveSegment>& out);
     // The last call finished its tick (or abandoned it).
     bool tickComplete() const { return progress_.tickComplete(); }
+    // Drops a tick under way: a run or a curve that stops, starts or restarts
+    // begins its next tick afresh, and the pace is asked for it.
+    void reset() { progress_ = TickProgress{}; }
 
 private:
     template <class Part>

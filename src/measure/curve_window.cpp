@@ -322,6 +322,7 @@ void CurveWindow::drawOrStop() {
         samples_.clear();
         ticks_ = 0;
         BeginCurve(*scene_);
+        slicer_.reset();
         drawing_ = true;
     } else {
         // What was plotted stays on the graph.
@@ -333,6 +334,7 @@ void CurveWindow::drawOrStop() {
 
 void CurveWindow::endDrawing(const char* caption) {
     drawing_ = false;
+    slicer_.reset();
     drawButton_->setText(caption);
     setEditable(true);
 }
