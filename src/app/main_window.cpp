@@ -452,7 +452,9 @@ void MainWindow::setRunControls(bool running) {
 }
 
 void MainWindow::updateRunCommands() {
-    const bool active = runController_->active();
+    // While the data window is open its own buttons drive the run; its pause and
+    // restart must not give the main window's back.
+    const bool active = runController_->active() && !dataWindowOpen_;
     stopAct_->setEnabled(active);
     pauseAct_->setEnabled(active);
     stepAct_->setEnabled(active && !scene_->Running);
@@ -890,12 +892,16 @@ void MainWindow::runStarted() {
     Scene& s = *scene_;
     if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
     // The data window drives the run from here on; the main run buttons wait.
-    for (QAction* a : {runAct_, stopAct_, pauseAct_}) a->setEnabled(false);
+    dataWindowOpen_ = true;
+    runAct_->setEnabled(false);
+    updateRunCommands();
     form25_->load(s);
     prompts_->exec(*form25_);
+    dataWindowOpen_ = false;
     // However the window went, the run ends with it.
     if (runController_->active()) runController_->stop();
     runAct_->setEnabled(projectOpen());
+    updateRunCommands();
 }
 
 void MainWindow::adjustParameter() {

@@ -241,6 +241,7 @@ private:
     BallDialog* form4_ = nullptr;
     RemarkDialog* form27_ = nullptr;
     DataWindow* form25_ = nullptr;
+    bool dataWindowOpen_ = false;  // the data window drives the run: the main run buttons wait
     DataBallDialog* form26_ = nullptr;
     CurveWindow* form29_ = nullptr;
     ParameterAdjustDialog* form32_ = nullptr;

@@ -86,6 +86,8 @@ TEST_F(MeasureCommandsTest, TheDataWindowWatchesAndDrivesTheRun) {
 
         click("SpeedButton3");  // pause
         EXPECT_EQ(window->scene().Running, 0);
+        // Pausing here leaves the main run commands, Step among them, waiting.
+        for (const char* a : {"N35", "StopCommand", "PauseCommand", "StepCommand"}) EXPECT_FALSE(action(a)->isEnabled()) << a;
         const double t = window->scene().RunTime, x = ball().x;
         run(2);
         EXPECT_EQ(window->scene().RunTime, t);
