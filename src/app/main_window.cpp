@@ -174,6 +174,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     dialogs_->add(form27_);
     AddFieldConnectorTrackDialogs(*dialogs_, *prompts_, this);
     form32_ = new ParameterAdjustDialog(*dialogs_, *prompts_, this);
+    connect(form32_, &ParameterAdjustDialog::elementAdjusted, this, &MainWindow::refreshTitle);
     editor_ = new MouseEditor(*this, *dialogs_, this);
     connect(editor_, &MouseEditor::dataBallPicked, this, &MainWindow::dataBallPicked);
     form31_ = new CreatingPanel(this);

@@ -130,6 +130,7 @@ void ParameterAdjustDialog::adjust() {
     if (!scene_ || index < 0) return;
     dialogs_.open(kindAt(kinds_->currentRow()), *scene_, index, false);
     activate();
+    emit elementAdjusted();
 }
 
 }  // namespace mb

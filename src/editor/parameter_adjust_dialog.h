@@ -28,6 +28,11 @@ public:
     // The element kinds in the order of the kind list.
     static ElementKind kindAt(int row);
 
+signals:
+    // An element's dialog was closed from here (it may have changed the scene):
+    // the main window's title follows at once, the redraw waits for the close.
+    void elementAdjusted();
+
 private:
     void activate();
     void kindChosen();

@@ -5,7 +5,9 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include "app/project_state.h"
@@ -107,6 +109,24 @@ TEST_F(ProjectFilesTest, EveryKindOfChangeMarksTheProjectAndOnlyThenTheCloseAsks
          [this] {
              window->scene().balls[0].vx0 = 3.0;
              window->sceneChanged();
+         },
+         true},
+        // Parameter adjust: the title shows the change while the window is still open.
+        {"an element adjusted",
+         [this] {
+             bool markedAtOnce = false;
+             prompts.dialogs.push_back([&](QDialog& d) {
+                 d.findChild<QListWidget*>("ListBox2")->setCurrentRow(0);
+                 prompts.dialogs.push_back([](QDialog& ball) {
+                     ball.findChild<QLineEdit*>("Edit1")->setText("7");
+                     return Press("BitBtn2")(ball);
+                 });
+                 d.findChild<QPushButton*>("BitBtn1")->click();
+                 markedAtOnce = window->isWindowModified();
+                 return Press("BitBtn2")(d);
+             });
+             action("N29")->trigger();
+             EXPECT_TRUE(markedAtOnce);
          },
          true},
         {"an edit undone by hand",
