@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/about_dialog.h"
 #include "app/experiment_set_dialog.h"
@@ -484,6 +485,14 @@ void MainWindow::createSpeedControl() {
     speedButton_->setPopupMode(QToolButton::InstantPopup);
     speedButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     speedButton_->setToolTip("Speed of the run against the wall clock");
+    // As wide as its widest choice: a change of speed must not shift the data and
+    // curve buttons that follow it on the tool bar.
+    int widest = 0;
+    for (int i = 0; i < count; ++i) {
+        speedButton_->setText(speeds[i].label);
+        widest = std::max(widest, speedButton_->sizeHint().width());
+    }
+    speedButton_->setMinimumWidth(widest);
     setRunSpeed(RunSpeedFromKey(settings_->value(kSpeedKey).toString()));
 }
 

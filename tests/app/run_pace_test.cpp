@@ -158,7 +158,13 @@ TEST_F(RunPaceWindowTest, TheSpeedIsOnTheToolBarAndInTheRunMenuAndRememberedButN
     // Chosen during a run: the run's menu stays open for it.
     action("N35")->trigger();
     EXPECT_TRUE(menu("N34")->menuAction()->isEnabled());
-    action("RunSpeed_5")->trigger();
+    // The control keeps its width whatever it shows, so the tool bar's buttons
+    // after it stay where the pointer left them.
+    const int width = control->sizeHint().expandedTo(control->minimumSize()).width();
+    for (const char* key : {"RunSpeed_0.1", "RunSpeed_0.25", "RunSpeed_fastest", "RunSpeed_5"}) {
+        action(key)->trigger();
+        EXPECT_EQ(control->sizeHint().expandedTo(control->minimumSize()).width(), width) << key;
+    }
     EXPECT_EQ(control->text(), "x5");
     EXPECT_EQ(window->runSpeed(), RunSpeed::Five);
     fire(1000);
