@@ -915,14 +915,16 @@ void MainWindow::runStarted() {
 }
 
 void MainWindow::adjustParameter() {
-    if (!projectOpen() || runController_->active()) return;
+    // A new project still waiting for its origin has no scene to work on yet.
+    if (!mayRun() || runController_->active()) return;
     form32_->run(*scene_);
     // Parameter adjust leaves the redraw to its caller: one, after the window closes.
     resizeView();
 }
 
 void MainWindow::dataOutputSet() {
-    if (!projectOpen() || runController_->active()) return;
+    // A new project still waiting for its origin has no scene to work on yet.
+    if (!mayRun() || runController_->active()) return;
     // The next press on the surface picks the ball; the editor reports it.
     const QString prompt = QString::fromUtf8(kChooseDataBall);
     editor_->chooseTool(static_cast<int>(ElementKind::DataBallPick), &prompt);
@@ -934,7 +936,8 @@ void MainWindow::dataBallPicked(int ball) {
 }
 
 void MainWindow::experimentCurve() {
-    if (!projectOpen() || runController_->active()) return;
+    // A new project still waiting for its origin has no scene to work on yet.
+    if (!mayRun() || runController_->active()) return;
     form29_->load(*scene_);
     prompts_->exec(*form29_);
     // The computation left the balls where it stopped; the full redraw puts them back.

@@ -257,6 +257,12 @@ TEST_F(MainWindowTest, NewFromAnOpenProjectAsksFirstAndPutsTheAxesAtTheResetOrig
     action("N35")->trigger();
     EXPECT_EQ(window->scene().Running, 0);
     EXPECT_FALSE(button("SpeedButton2")->isEnabled());
+    // Nor do the data ball pick, the curve and Parameter adjust, which belong to
+    // the scene still to come: the next press places the origin and nothing else.
+    const std::size_t shown = prompts.dialogsShown.size();
+    for (const char* a : {"N37", "N39", "N29"}) action(a)->trigger();
+    EXPECT_EQ(prompts.dialogsShown.size(), shown);
+    EXPECT_EQ(window->findChild<QLabel*>("StatusPanel1")->text(), "");
 }
 
 TEST_F(MainWindowTest, AHalfChosenOriginSurvivesAClearedBackgroundAndACancelledQuit) {
