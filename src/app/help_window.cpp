@@ -1,5 +1,8 @@
 #include "app/help_window.h"
 
+#include <QAction>
+#include <QKeyEvent>
+
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -60,6 +63,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(home_, &QToolButton::clicked, this, [this] { followLink(homeUrl_); });
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser_, &QTextBrowser::historyChanged, this, &HelpWindow::updateButtons);
+    // The desktop's close keys put the window away, also where no window manager
+    // gives it a close box (Esc does too, see keyPressEvent).
+    auto* closeAction = new QAction(this);
+    closeAction->setShortcut(QKeySequence::Close);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    addAction(closeAction);
     resize(820, 700);
     updateButtons();
 }
@@ -130,5 +139,13 @@ void AddressDialog::setAddress(const QString& address) {
 }
 
 QString AddressDialog::address() const { return edit_->text(); }
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 }  // namespace mb

@@ -33,6 +33,9 @@ signals:
     // A link that leaves the guide (web or mail address): the desktop's business.
     void externalLinkRequested(const QUrl& url);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void updateButtons();
 

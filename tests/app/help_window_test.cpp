@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
@@ -84,9 +85,13 @@ TEST_F(HelpTest, WithoutABrowserTheGuideOpensInOurOwnWindowWithPicturesAndLinks)
     EXPECT_EQ(shown, "https://motionbench.org/guide");
     EXPECT_EQ(helpWindow()->source(), guide);  // the guide stays where it was
 
-    // Asking again reuses the one window.
+    // Asking again reuses the one window; Esc puts it away.
     action("N51")->trigger();
     EXPECT_EQ(window->findChildren<HelpWindow*>().size(), 1);
+    helpWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(helpWindow()));
+    QTest::keyClick(helpWindow(), Qt::Key_Escape);
+    EXPECT_FALSE(helpWindow()->isVisible());
 }
 
 TEST_F(HelpTest, AMissingGuideIsNamedInTheHelpWindow) {
