@@ -905,6 +905,7 @@ void MainWindow::runStarted() {
     dataWindowOpen_ = true;
     runAct_->setEnabled(false);
     updateRunCommands();
+    form25_->setStartFolder(measureFolder());
     form25_->load(s);
     prompts_->exec(*form25_);
     dataWindowOpen_ = false;
@@ -920,6 +921,12 @@ void MainWindow::adjustParameter() {
     form32_->run(*scene_);
     // Parameter adjust leaves the redraw to its caller: one, after the window closes.
     resizeView();
+}
+
+QString MainWindow::measureFolder() const {
+    // Graphs and numbers go beside the project, never into the shipped examples.
+    if (projectPath_.isEmpty() || isExample()) return lastFolder_;
+    return QFileInfo(projectPath_).absolutePath();
 }
 
 void MainWindow::dataOutputSet() {
@@ -938,6 +945,7 @@ void MainWindow::dataBallPicked(int ball) {
 void MainWindow::experimentCurve() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
+    form29_->setStartFolder(measureFolder());
     form29_->load(*scene_);
     prompts_->exec(*form29_);
     // The computation left the balls where it stopped; the full redraw puts them back.

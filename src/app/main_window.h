@@ -176,6 +176,8 @@ private:
     void loadProject(const QString& path);
     // The opened project is one of the shipped examples.
     bool isExample() const;
+    // Where the measurement windows' file choosers start.
+    QString measureFolder() const;
     void refreshTitle();
     void rememberProject(const QString& path);
     void rebuildRecentMenu();

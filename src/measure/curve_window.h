@@ -39,6 +39,11 @@ public:
     // Opening: the edits, lists and units from the scene's curve settings, the
     // empty graph, no computation going on.
     void load(Scene& scene);
+    // Where the first file chooser of this window starts (the project's folder);
+    // afterwards it starts where the last file was saved.
+    void setStartFolder(const QString& folder) {
+        if (lastFolder_.isEmpty()) lastFolder_ = folder;
+    }
 
     // One event of the window's timer: while drawing, one tick of the computation.
     void tick();

@@ -42,6 +42,11 @@ public:
     // Activation at a run start: the ball list, the chosen ball selected, an empty
     // record. The window follows `scene` until it is closed.
     void load(Scene& scene);
+    // Where the first file chooser of this window starts (the project's folder);
+    // afterwards it starts where the last file was saved.
+    void setStartFolder(const QString& folder) {
+        if (lastFolder_.isEmpty()) lastFolder_ = folder;
+    }
 
     // The display work of every ball at the last sub-step of a tick: what stays
     // shown is the chosen ball's state after the last ball's work.

@@ -154,6 +154,10 @@ TEST_F(MeasureCommandsTest, TheCurveWindowOpensFromTheRunMenuAndTheBallsComeBack
         EXPECT_EQ(window->scene().balls[0].x, x);
         curve.tick();
         EXPECT_GT(window->scene().balls[0].x, x);
+        // Stopped, the picture's chooser starts beside the project (cancelled here).
+        d.findChild<QPushButton*>("BitBtn3")->click();
+        d.findChild<QPushButton*>("BitBtn4")->click();
+        EXPECT_EQ(prompts.fileFolders.back(), QFileInfo(window->projectPath()).absolutePath());
         d.findChild<QPushButton*>("BitBtn5")->click();
         return d.result();
     });

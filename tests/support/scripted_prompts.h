@@ -25,6 +25,7 @@ public:
     std::deque<std::function<int(QDialog&)>> dialogs;  // for exec(); Rejected when empty
     std::vector<QString> dialogsShown;       // object names of the dialogs run
     std::vector<QString> fileTitles;
+    std::vector<QString> fileFolders;  // where each chooser started
     bool fontAnswer = false;
     QFont fontChoice;
 
@@ -35,11 +36,13 @@ public:
         answers.pop_front();
         return b;
     }
-    QString openFile(const QString& title, const QString&, const QString&) override { return nextFile(title); }
-    QString saveFile(const QString& title, const QString&, const QString&, const QString&) override {
-        return nextFile(title);
+    QString openFile(const QString& title, const QString& folder, const QString&) override {
+        return nextFile(title, folder);
     }
-    QString openPicture(const QString& title, const QString&) override { return nextFile(title); }
+    QString saveFile(const QString& title, const QString& folder, const QString&, const QString&) override {
+        return nextFile(title, folder);
+    }
+    QString openPicture(const QString& title, const QString& folder) override { return nextFile(title, folder); }
     bool chooseFont(QFont& font, const QString&) override {
         if (fontAnswer) font = fontChoice;
         return fontAnswer;
@@ -59,8 +62,9 @@ public:
     }
 
 private:
-    QString nextFile(const QString& title) {
+    QString nextFile(const QString& title, const QString& folder) {
         fileTitles.push_back(title);
+        fileFolders.push_back(folder);
         if (files.empty()) return {};
         QString f = files.front();
         files.pop_front();
