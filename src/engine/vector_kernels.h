@@ -81,14 +81,17 @@ MB_INLINE V4 Sqrt(V4 v) {
 
 // Mutual gravitation and Coulomb force of every ball slot on ball j at (bx, by),
 // with gm = G times its mass and kq = k times its charge over the permittivity:
-// for each slot F = gm m / r² and kq Q / r², along (dx / r, dy / r). Slots
-// closer than 1e-24 m (ball j's own among them) add nothing; padding slots
-// carry no mass and no charge. With Bumps the overlap bits of the bump test
-// (|dx| < Rs, |dy| < Rs and Rs² > dx² + dy², Rs the two radii together) come
-// from the same pass.
+// for each slot F = gm m / r² and kq Q / r², along (dx / r, dy / r), that is
+// gm m dx / r³ and so on. 1 / r³ is r (1 / r²)², so the root and the quotient
+// are both taken from r² and run side by side rather than one after the other;
+// the constant factors gm and kq are applied once to the sums. Slots closer
+// than 1e-24 m (ball j's own among them) add nothing; padding slots carry no
+// mass and no charge. With Bumps the overlap bits of the bump test (|dx| < Rs,
+// |dy| < Rs and Rs² > dx² + dy², Rs the two radii together) come from the same
+// pass.
 template <bool Gravitation, bool Coulomb, bool Bumps>
 MutualSums MutualSumsOf(const BallArrays& a, int slots, double bx, double by, double gm, double kq, double R) {
-    const V4 vbx = Splat(bx), vby = Splat(by), vgm = Splat(gm), vkq = Splat(kq), vR = Splat(R);
+    const V4 vbx = Splat(bx), vby = Splat(by), vR = Splat(R);
     const V4 one = Splat(1.0), nearLimit = Splat(1e-24);
     V4 gx{}, gy{}, cx{}, cy{};
     std::uint32_t overlaps = 0;
@@ -97,17 +100,17 @@ MutualSums MutualSumsOf(const BallArrays& a, int slots, double bx, double by, do
         const V4 r2 = dx * dx + dy * dy;
         if constexpr (Gravitation || Coulomb) {
             const V4 r = Sqrt(r2);
-            const V4 inv = ZeroWhere(Lt(r, nearLimit), one / r);
-            const V4 inv2 = inv * inv;
+            const V4 inv2 = one / r2;
+            const V4 inv3 = ZeroWhere(Lt(r, nearLimit), (r * inv2) * inv2);
             if constexpr (Gravitation) {
-                const V4 F = vgm * Load(a.mass + k) * inv2;
-                gx += dx * inv * F;
-                gy += dy * inv * F;
+                const V4 s = Load(a.mass + k) * inv3;
+                gx += dx * s;
+                gy += dy * s;
             }
             if constexpr (Coulomb) {
-                const V4 F = vkq * Load(a.Q + k) * inv2;
-                cx -= dx * inv * F;
-                cy -= dy * inv * F;
+                const V4 s = Load(a.Q + k) * inv3;
+                cx -= dx * s;
+                cy -= dy * s;
             }
         }
         if constexpr (Bumps) {
@@ -115,7 +118,7 @@ MutualSums MutualSumsOf(const BallArrays& a, int slots, double bx, double by, do
             overlaps |= LaneBits(Lt(Abs(dx), Rs) & Lt(Abs(dy), Rs) & Gt(Rs * Rs, r2)) << k;
         }
     }
-    return {Join(gx), Join(gy), Join(cx), Join(cy), overlaps};
+    return {gm * Join(gx), gm * Join(gy), kq * Join(cx), kq * Join(cy), overlaps};
 }
 
 inline MutualSums Mutual(const BallArrays& a, int slots, double bx, double by, double gm, double kq, bool gravitation,
