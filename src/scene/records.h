@@ -160,6 +160,9 @@ struct Ball {
     std::int32_t pixelCount;  // entries used in both lists
     PixelList backdrop;       // screen pixels saved from under the picture
     PixelList sprite;         // the ball's own picture
+    // Largest |dx| or |dy| among the sprite's entries, kept with the sprite by
+    // whoever records it: a moving picture's box, without a pass over the list.
+    std::int32_t spriteReach;
     bool inUse() const { return M0 != 0.0; }
 };
 

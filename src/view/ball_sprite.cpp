@@ -92,6 +92,7 @@ int RecordBallSprite(Ball& ball, double metresPerPixel, QImage* image) {
         target = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
     target.fill(Qt::black);
     ball.pixelCount = DrawShadedBall(target, ball.R, metresPerPixel, ball.red, ball.green, ball.blue, &ball.sprite);
+    ball.spriteReach = PixelListReach(ball.sprite, ball.pixelCount);
     return ball.pixelCount;
 }
 

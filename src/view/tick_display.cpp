@@ -32,7 +32,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     std::array<int, kBallCapacity> overlapping{};
     std::array<int, kBallCapacity> overlapReach{};
     int overlapCount = 0;
-    const int reach = PixelListReach(b.sprite, b.pixelCount);
+    const int reach = b.spriteReach;
     QRect changed = Square(oldX, oldY, reach).united(Square(sx, sy, reach));
     for (int i = 0; i < kBallCapacity && scene.balls[i].M0 != 0.0; ++i) {
         if (i == j) continue;
@@ -42,7 +42,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
             std::llabs(static_cast<long long>(o.screenY) - sy) <= near) {
             const int k = overlapCount++;
             overlapping[static_cast<std::size_t>(k)] = i;
-            overlapReach[static_cast<std::size_t>(k)] = PixelListReach(o.sprite, o.pixelCount);
+            overlapReach[static_cast<std::size_t>(k)] = o.spriteReach;
             changed = changed.united(Square(o.screenX, o.screenY, overlapReach[static_cast<std::size_t>(k)]));
         }
     }
