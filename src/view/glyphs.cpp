@@ -97,12 +97,14 @@ QColor ConnectorColour(ElementKind kind) {
 
 bool ValidBall(int index) { return index >= 0 && index < kBallCapacity; }
 
-// A ball reference is truncated toward zero; one that is not a number or lies
-// outside the table gives -1 instead of an undefined conversion.
+}  // namespace
+
 int BallRef(double ref) {
     if (!(ref > -1.0 && ref < kBallCapacity)) return -1;
     return static_cast<int>(ref);
 }
+
+namespace {
 
 QPoint BallCentre(const Scene& s, int index) {
     const Ball& b = s.balls[index];

@@ -74,6 +74,9 @@ QRect ConnectorBounds(const Scene& scene, ElementKind kind, int index);
 bool ConnectorTouches(const Scene& scene, ElementKind kind, int index, const QRect& area);
 // Whether the connector hangs on, or links, ball j.
 bool ConnectorHolds(const Scene& scene, ElementKind kind, int index, int j);
+// A connector's ball reference, truncated toward zero; one that is not a number
+// or lies outside the ball table gives -1 instead of an undefined conversion.
+int BallRef(double ref);
 // The end points of connector `index` of a kind, or false when it is not drawable
 // (its ball reference points outside the table).
 bool ConnectorEnds(const Scene& scene, ElementKind kind, int index, QPoint& a, QPoint& b);

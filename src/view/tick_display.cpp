@@ -13,7 +13,52 @@ namespace {
 
 QRect Square(int x, int y, int reach) { return QRect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1); }
 
+bool SameView(const ViewScale& a, const ViewScale& b) {
+    return a.OriginX == b.OriginX && a.OriginY == b.OriginY && a.MetresPerPixel == b.MetresPerPixel;
+}
+
 }  // namespace
+
+const ConnectorShape& SurfaceTickDisplay::shapeOf(const Scene& scene, int k, int index) {
+    const ElementKind kind = kConnectorKinds[k];
+    ShapeMemo& m = memo_[static_cast<std::size_t>(k)][static_cast<std::size_t>(index)];
+    ShapeMemo now;
+    if (IsHangingKind(kind)) {
+        const HangingConnector& c = HangingTableOf(scene, kind)[index];
+        now.ref0 = c.ball;
+        now.anchorX = c.anchorX;
+        now.anchorY = c.anchorY;
+        now.balls[0] = BallRef(c.ball);
+    } else {
+        const LinkConnector& c = LinkTableOf(scene, kind)[index];
+        now.ref0 = c.ball1;
+        now.ref1 = c.ball2;
+        now.balls[0] = BallRef(c.ball1);
+        now.balls[1] = BallRef(c.ball2);
+    }
+    for (int e = 0; e < 2; ++e) {
+        if (now.balls[e] < 0) continue;
+        const Ball& b = scene.balls[now.balls[e]];
+        now.screen[2 * e] = b.screenX;
+        now.screen[2 * e + 1] = b.screenY;
+    }
+    // Compared as numbers: a reference or anchor that is not a number never
+    // matches, and its shape is worked out afresh.
+    if (m.known && m.ref0 == now.ref0 && m.ref1 == now.ref1 && m.anchorX == now.anchorX &&
+        m.anchorY == now.anchorY && std::equal(m.screen, m.screen + 4, now.screen) &&
+        m.balls[0] == now.balls[0] && m.balls[1] == now.balls[1] && SameView(m.view, scene.view))
+        return m.shape;
+    now.known = true;
+    now.view = scene.view;
+    now.shape = ConnectorShapeOf(scene, kind, index);
+    m = now;
+    return m.shape;
+}
+
+bool SurfaceTickDisplay::holds(int k, int index, int j) const {
+    const ShapeMemo& m = memo_[static_cast<std::size_t>(k)][static_cast<std::size_t>(index)];
+    return m.balls[0] == j || m.balls[1] == j;
+}
 
 void SurfaceTickDisplay::drawTimeBox(const Scene& scene) { surface_.DrawTimeBox(scene); }
 
@@ -58,17 +103,18 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     std::vector<Crossing>& crossing = crossing_;
     held.clear();
     crossing.clear();
-    for (ElementKind kind : kConnectorKinds) {
+    for (int k = 0; k < 6; ++k) {
+        const ElementKind kind = kConnectorKinds[k];
         const int n = ConnectorCount(scene, kind);
         for (int i = 0; i < n; ++i) {
-            const bool holds = moved && ConnectorHolds(scene, kind, i, j);
-            ConnectorShape shape = ConnectorShapeOf(scene, kind, i);
-            if (!holds && !shape.bounds.intersects(changed)) continue;
+            const ConnectorShape& shape = shapeOf(scene, k, i);
+            const bool holding = moved && holds(k, i, j);
+            if (!holding && !shape.bounds.intersects(changed)) continue;
             XorShapeWithin(image, shape, changed);
-            if (holds)
-                held.push_back({kind, i, shape});
+            if (holding)
+                held.push_back({k, i, shape});
             else
-                crossing.push_back({kind, i});
+                crossing.push_back({k, i});
         }
     }
 
@@ -91,9 +137,9 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     b.screenY = sy;
 
     QRect dirty = changed;
-    for (const Crossing& c : crossing) XorShapeWithin(image, ConnectorShapeOf(scene, c.kind, c.index), changed);
+    for (const Crossing& c : crossing) XorShapeWithin(image, shapeOf(scene, c.k, c.index), changed);
     for (const Held& h : held) {
-        const ConnectorShape after = ConnectorShapeOf(scene, h.kind, h.index);
+        const ConnectorShape& after = shapeOf(scene, h.k, h.index);
         XorShapeWithin(image, after, changed);
         XorShapeChange(image, h.before, after, changed);
         dirty = dirty.united(h.before.bounds).united(after.bounds);
