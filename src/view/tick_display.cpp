@@ -22,7 +22,7 @@ bool SameView(const ViewScale& a, const ViewScale& b) {
 const ConnectorShape& SurfaceTickDisplay::shapeOf(const Scene& scene, int k, int index) {
     const ElementKind kind = kConnectorKinds[k];
     ShapeMemo& m = memo_[static_cast<std::size_t>(k)][static_cast<std::size_t>(index)];
-    ShapeMemo now;
+    ShapeKey now;
     if (IsHangingKind(kind)) {
         const HangingConnector& c = HangingTableOf(scene, kind)[index];
         now.ref0 = c.ball;
@@ -42,22 +42,23 @@ const ConnectorShape& SurfaceTickDisplay::shapeOf(const Scene& scene, int k, int
         now.screen[2 * e] = b.screenX;
         now.screen[2 * e + 1] = b.screenY;
     }
+    now.view = scene.view;
+    const ShapeKey& was = m.key;
     // Compared as numbers: a reference or anchor that is not a number never
     // matches, and its shape is worked out afresh.
-    if (m.known && m.ref0 == now.ref0 && m.ref1 == now.ref1 && m.anchorX == now.anchorX &&
-        m.anchorY == now.anchorY && std::equal(m.screen, m.screen + 4, now.screen) &&
-        m.balls[0] == now.balls[0] && m.balls[1] == now.balls[1] && SameView(m.view, scene.view))
+    if (m.known && was.ref0 == now.ref0 && was.ref1 == now.ref1 && was.anchorX == now.anchorX &&
+        was.anchorY == now.anchorY && std::equal(was.screen, was.screen + 4, now.screen) &&
+        was.balls[0] == now.balls[0] && was.balls[1] == now.balls[1] && SameView(was.view, now.view))
         return m.shape;
-    now.known = true;
-    now.view = scene.view;
-    now.shape = ConnectorShapeOf(scene, kind, index);
-    m = now;
+    m.known = true;
+    m.key = now;
+    m.shape = ConnectorShapeOf(scene, kind, index);
     return m.shape;
 }
 
 bool SurfaceTickDisplay::holds(int k, int index, int j) const {
     const ShapeMemo& m = memo_[static_cast<std::size_t>(k)][static_cast<std::size_t>(index)];
-    return m.balls[0] == j || m.balls[1] == j;
+    return m.key.balls[0] == j || m.key.balls[1] == j;
 }
 
 void SurfaceTickDisplay::drawTimeBox(const Scene& scene) { surface_.DrawTimeBox(scene); }

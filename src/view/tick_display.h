@@ -41,12 +41,15 @@ private:
     // references and anchor, the screen places of its balls and the view. A move
     // asks for the shape of every connector but changes only those its ball
     // holds; the others are taken from here while what they depend on is unchanged.
-    struct ShapeMemo {
-        bool known = false;
+    struct ShapeKey {
         double ref0 = 0, ref1 = 0, anchorX = 0, anchorY = 0;
         int balls[2] = {-1, -1};
         int screen[4] = {};
         ViewScale view;
+    };
+    struct ShapeMemo {
+        bool known = false;
+        ShapeKey key;
         ConnectorShape shape;
     };
     // The shape of connector `index` of kind number `k` in kConnectorKinds, and
