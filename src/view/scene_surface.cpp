@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -10,6 +12,21 @@
 
 namespace mb {
 namespace {
+
+// The stamping loops read a pixel-list entry as one little-endian word: entry i
+// and the first three bytes of entry i + 1, so only an entry with another after
+// it. Unpacking the five bytes one by one costs more than the pixel's store.
+constexpr bool kWordEntries = std::endian::native == std::endian::little;
+
+std::uint64_t EntryWord(const PixelEntry& e) {
+    std::uint64_t v;
+    std::memcpy(&v, &e, sizeof v);
+    return v;
+}
+int WordDx(std::uint64_t v) { return static_cast<std::int8_t>(v & 0xff); }
+std::size_t WordDyByte(std::uint64_t v) { return (v >> 8) & 0xff; }
+// Bytes red, green, blue at 2, 3, 4 become the pixel 0xffRRGGBB.
+QRgb WordColour(std::uint64_t v) { return 0xff000000u | (static_cast<QRgb>(__builtin_bswap64(v) >> 24) & 0x00ffffffu); }
 
 QFont GridLabelFont() {
     QFont f(QStringLiteral("Arial"));
@@ -340,6 +357,15 @@ int PixelListReach(const PixelList& list, int count) {
     return std::max(std::max(maxX, -minX), std::max(maxY, -minY));
 }
 
+const qsizetype* SceneSurface::rowOffsets() {
+    const qsizetype bpl = image_.bytesPerLine();
+    if (bpl != rowOffsetsFor_) {
+        for (int b = 0; b < 256; ++b) rowOffsets_[static_cast<std::size_t>(b)] = static_cast<std::int8_t>(b) * bpl;
+        rowOffsetsFor_ = bpl;
+    }
+    return rowOffsets_.data();
+}
+
 bool SceneSurface::stampAccepted(int x, int y) const {
     // Stamps are accepted up to 400 pixels beyond the surface's far edges (1600 for
     // the 1200-pixel surface) and 199 before its near edges, so a ball half off the
@@ -364,7 +390,16 @@ void SceneSurface::putPixelsWithin(int x, int y, const PixelList& list, int coun
     // an earlier picture).
     if (x >= 128 && y >= 128 && x + 127 < w && y + 127 < h) {
         uchar* centre = bits + y * bpl + x * static_cast<qsizetype>(sizeof(QRgb));
-        for (int i = 0; i < count; ++i) {
+        int i = 0;
+        const qsizetype* rows = rowOffsets();
+        if constexpr (kWordEntries) {
+            for (; i + 1 < count; ++i) {
+                const std::uint64_t v = EntryWord(list[static_cast<std::size_t>(i)]);
+                *reinterpret_cast<QRgb*>(centre + rows[WordDyByte(v)] + WordDx(v) * static_cast<qsizetype>(sizeof(QRgb))) =
+                    WordColour(v);
+            }
+        }
+        for (; i < count; ++i) {
             const PixelEntry& e = list[static_cast<std::size_t>(i)];
             *reinterpret_cast<QRgb*>(centre + e.dy * bpl + e.dx * static_cast<qsizetype>(sizeof(QRgb))) =
                 qRgb(e.red, e.green, e.blue);
@@ -393,7 +428,23 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
     // Offsets are 8-bit: a centre this far inside the surface has every entry on it.
     if (x >= 128 && y >= 128 && x + 127 < w && y + 127 < h) {
         const uchar* centre = bits + y * bpl + x * static_cast<qsizetype>(sizeof(QRgb));
-        for (int i = 0; i < count; ++i) {
+        int i = 0;
+        const qsizetype* rows = rowOffsets();
+        if (kWordEntries && &dest != &pattern) {
+            // Offsets copied as they are, the channels as one four-byte store whose
+            // last byte lands on the next entry's dx, written properly next.
+            auto* out = reinterpret_cast<unsigned char*>(dest.data());
+            for (; i + 1 < count; ++i, out += sizeof(PixelEntry)) {
+                const std::uint64_t v = EntryWord(pattern[static_cast<std::size_t>(i)]);
+                const QRgb c =
+                    *reinterpret_cast<const QRgb*>(centre + rows[WordDyByte(v)] + WordDx(v) * static_cast<qsizetype>(sizeof(QRgb)));
+                const auto offsets = static_cast<std::uint16_t>(v & 0xffff);
+                const std::uint32_t channels = __builtin_bswap32(c) >> 8;  // red, green, blue, 0
+                std::memcpy(out, &offsets, sizeof offsets);
+                std::memcpy(out + 2, &channels, sizeof channels);
+            }
+        }
+        for (; i < count; ++i) {
             const PixelEntry& e = pattern[static_cast<std::size_t>(i)];
             const QRgb c = *reinterpret_cast<const QRgb*>(centre + e.dy * bpl + e.dx * static_cast<qsizetype>(sizeof(QRgb)));
             dest[static_cast<std::size_t>(i)] = PixelEntry{e.dx, e.dy, static_cast<std::uint8_t>(qRed(c)),

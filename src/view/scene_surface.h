@@ -13,6 +13,7 @@
 #include <QRegion>
 #include <QString>
 #include <random>
+#include <array>
 #include <vector>
 
 #include "scene/scene.h"
@@ -116,6 +117,9 @@ private:
     void drawGrid(QPainter& p, const Scene& scene);
     int extentX() const { return image_.width(); }
     int extentY() const { return image_.height(); }
+    // Byte offset of the row dy from a centre, for every 8-bit dy (indexed by its
+    // byte): the stamping loops look it up instead of multiplying.
+    const qsizetype* rowOffsets();
 
     QImage image_;
     QImage background_;
@@ -131,6 +135,8 @@ private:
     std::vector<QRect> dirtyPieces_;  // within dirty_, unless there were too many
     bool dirtyWhole_ = false;          // dirty_ itself is the region
     std::minstd_rand dots_;
+    std::array<qsizetype, 256> rowOffsets_{};
+    qsizetype rowOffsetsFor_ = -1;  // the bytes per line they were made for
 };
 
 // The farthest column or row offset of the first `count` entries of a pixel list.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <memory>
 
 #include <QColor>
 
@@ -176,6 +178,47 @@ TEST(PixelLists, BoundsOfPutAndSave) {
     EXPECT_EQ(dest[12].blue, 3);
     // A count beyond the lists' capacity is held to it.
     surface.PutPixels(500, 400, square, 1000000);
+}
+
+// Stamping and saving read and write whole entries however many there are: a
+// saved list puts back exactly the pixels it was saved from, and nothing past
+// the count changes, also with every one of the 4000 entries in use.
+TEST(PixelLists, SaveThenPutRestoresEveryEntryAndNothingBeyond) {
+    SceneSurface surface;
+    surface.setWindowSize(1200, 1200);
+    for (const int count : {1, 2, 3, 257, kPixelListCapacity}) {
+        surface.Clear();
+        auto pattern = std::make_unique<Ball>();
+        auto saved = std::make_unique<Ball>();
+        for (int i = 0; i < kPixelListCapacity; ++i) {
+            const int dx = i % 63 - 31, dy = i / 63 - 31;
+            pattern->sprite[i] = PixelEntry{static_cast<std::int8_t>(dx), static_cast<std::int8_t>(dy),
+                                            static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i >> 4), 200};
+            surface.image().setPixel(600 + dx, 600 + dy, qRgb(dx + 100, dy + 100, i % 251));
+        }
+        saved->sprite = pattern->sprite;  // the list after the saved one must stay as it is
+        saved->backdrop.fill(PixelEntry{9, 9, 9, 9, 9});
+        surface.SavePixels(600, 600, saved->backdrop, pattern->sprite, count);
+        for (int i = 0; i < kPixelListCapacity; ++i) {
+            const PixelEntry& e = saved->backdrop[i];
+            if (i >= count) {
+                ASSERT_TRUE(e.dx == 9 && e.dy == 9 && e.red == 9 && e.green == 9 && e.blue == 9) << count << " " << i;
+                continue;
+            }
+            const int dx = i % 63 - 31, dy = i / 63 - 31;
+            ASSERT_TRUE(e.dx == dx && e.dy == dy && e.red == dx + 100 && e.green == dy + 100 && e.blue == i % 251)
+                << count << " " << i;
+        }
+        EXPECT_EQ(std::memcmp(&saved->sprite, &pattern->sprite, sizeof(PixelList)), 0) << count;
+        const QImage before = surface.image();
+        surface.PutPixels(600, 600, pattern->sprite, count);
+        for (int i = 0; i < count; ++i) {
+            const PixelEntry& e = pattern->sprite[i];
+            ASSERT_EQ(surface.image().pixel(600 + e.dx, 600 + e.dy), qRgb(e.red, e.green, e.blue)) << count << " " << i;
+        }
+        surface.PutPixels(600, 600, saved->backdrop, count);
+        EXPECT_EQ(surface.image(), before) << count;
+    }
 }
 
 TEST(Surface, ToggleAxesTwiceRestores) {
