@@ -145,20 +145,23 @@ inline std::uint32_t Overlaps(const BallArrays& a, int slots, double bx, double 
 
 // The pull (gravity masses) or push (point charges) of a table of fixed central
 // elements on the ball at (bx, by): for element i, F = coef strength / r² along
-// (dx / r, dy / r), with 1/r taken once; elements closer than 1e-80 m add
-// nothing, and padding elements have no strength.
+// (dx / r, dy / r), that is coef strength dx / r³, with 1 / r³ taken as
+// r (1 / r²)² as in the mutual pass and coef applied once to the sums;
+// elements closer than 1e-80 m add nothing, and padding elements have no
+// strength.
 inline CentralSums Central(const CentralArrays& e, double bx, double by, double coef) {
-    const V4 vbx = Splat(bx), vby = Splat(by), vcoef = Splat(coef), one = Splat(1.0), nearLimit = Splat(1e-80);
+    const V4 vbx = Splat(bx), vby = Splat(by), one = Splat(1.0), nearLimit = Splat(1e-80);
     V4 sx{}, sy{};
     for (int i = 0; i < e.slots; i += kLanes) {
         const V4 dx = Load(e.x + i) - vbx, dy = Load(e.y + i) - vby;
-        const V4 r = Sqrt(dx * dx + dy * dy);
-        const V4 inv = ZeroWhere(Lt(r, nearLimit), one / r);
-        const V4 F = vcoef * Load(e.strength + i) * (inv * inv);
-        sx += dx * inv * F;
-        sy += dy * inv * F;
+        const V4 r2 = dx * dx + dy * dy;
+        const V4 r = Sqrt(r2);
+        const V4 inv2 = one / r2;
+        const V4 s = Load(e.strength + i) * ZeroWhere(Lt(r, nearLimit), (r * inv2) * inv2);
+        sx += dx * s;
+        sy += dy * s;
     }
-    return {Join(sx), Join(sy)};
+    return {coef * Join(sx), coef * Join(sy)};
 }
 
 // Bit i set for each region (edges included) that contains the point (x, y).
