@@ -221,6 +221,32 @@ TEST(PixelLists, SaveThenPutRestoresEveryEntryAndNothingBeyond) {
     }
 }
 
+// A remark records the advance of its whole text on one line, whatever
+// characters it holds.
+TEST(Surface, RemarkSizeIsTheAdvanceOfTheWholeText) {
+    auto s = EmptyScene(false);
+    const char* texts[] = {"Fall", "ab\ncd", "ab\u2028cd", "ab\u2029cd", "tab\there", "\u6DF7\u5408 text", "  spaced  "};
+    int n = 0;
+    for (const char* t : texts) {
+        Remark& m = s->remarks[n];
+        m.text = t;
+        m.x = 20;
+        m.y = 20 + 40 * n;
+        m.fontSize = 12;
+        m.fontName = "Liberation Sans";
+        m.style = n % 2 ? kStyleUnderline : 0;
+        m.fontColour = PackColour(255, 255, 255);
+        ++n;
+    }
+    SceneSurface surface;
+    surface.FullRedraw(*s);
+    for (int i = 0; i < n; ++i) {
+        const QFontMetrics fm(RemarkFont(s->remarks[i]));
+        EXPECT_EQ(s->remarks[i].width, fm.horizontalAdvance(QString::fromUtf8(texts[i]))) << i;
+        EXPECT_EQ(s->remarks[i].height, fm.height()) << i;
+    }
+}
+
 TEST(Surface, ToggleAxesTwiceRestores) {
     auto s = EmptyScene(true);
     SceneSurface surface;
