@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "view/scene_surface.h"
 #include "view_test_support.h"
 
 namespace mb::test {
@@ -50,6 +51,9 @@ TEST(BallSprite, RecordingKeepsOnlyTheBallsOwnShadedPixels) {
     }
     EXPECT_EQ(minDx, -31);
     EXPECT_EQ(maxDx, 30);
+    // The reach kept with the sprite is that of its entries.
+    EXPECT_EQ(b.spriteReach, PixelListReach(b.sprite, count));
+    EXPECT_EQ(b.spriteReach, 31);
     // The highlight up-left of the centre is brighter than the lower right rim.
     const auto brightness = [&](int dx, int dy) { return qRed(shown.pixel(kPreviewCentreX + dx, kPreviewCentreY + dy)); };
     EXPECT_GT(brightness(-6, -6), brightness(20, 20));
