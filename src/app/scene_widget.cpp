@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 
 #include "view/scene_surface.h"
 
@@ -16,11 +18,41 @@ SceneWidget::SceneWidget(SceneSurface& surface, QWidget* parent) : QWidget(paren
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setMinimumSize(100, 100);
+    nextFrame_.setSingleShot(true);
+    nextFrame_.setTimerType(Qt::PreciseTimer);
+    connect(&nextFrame_, &QTimer::timeout, this, &SceneWidget::showPending);
 }
+
+namespace {
+
+// One frame of the screen the widget is on, between 4 ms and 20 ms.
+qint64 FrameMilliseconds(const QWidget& w) {
+    const QScreen* screen = w.screen();
+    const double hertz = screen ? screen->refreshRate() : 60.0;
+    return std::clamp<qint64>(hertz > 1 ? static_cast<qint64>(1000.0 / hertz) : 16, 4, 20);
+}
+
+}  // namespace
 
 void SceneWidget::showChanges() {
     const QRegion dirty = surface_.takeDirtyRegion().intersected(rect());
-    if (!dirty.isEmpty()) update(dirty);
+    if (dirty.isEmpty()) return;
+    pending_ += dirty;
+    // A region of many pieces costs more to keep than its box costs to paint.
+    if (pending_.rectCount() > 256) pending_ = pending_.boundingRect();
+    if (nextFrame_.isActive()) return;
+    const qint64 frame = FrameMilliseconds(*this);
+    const qint64 since = sinceShown_.isValid() ? sinceShown_.elapsed() : frame;
+    if (since >= frame)
+        showPending();
+    else
+        nextFrame_.start(static_cast<int>(frame - since));
+}
+
+void SceneWidget::showPending() {
+    if (!pending_.isEmpty()) update(pending_);
+    pending_ = QRegion();
+    sinceShown_.restart();
 }
 
 void SceneWidget::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,9 @@
 // The widget that shows the drawing surface and reports the mouse on it.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
 namespace mb {
@@ -12,7 +15,10 @@ class SceneWidget : public QWidget {
 public:
     explicit SceneWidget(SceneSurface& surface, QWidget* parent = nullptr);
 
-    // Schedules a repaint of what the passes changed since the last call.
+    // Schedules a repaint of what the passes changed since the last call. A run
+    // changes the surface up to a thousand times a second; the screen shows a
+    // frame at its refresh rate, so changes that come sooner than one frame
+    // after the last repaint are gathered and shown together at the next frame.
     void showChanges();
 
 signals:
@@ -29,7 +35,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void showPending();
+
     SceneSurface& surface_;
+    QRegion pending_;
+    QElapsedTimer sinceShown_;
+    QTimer nextFrame_;
 };
 
 }  // namespace mb

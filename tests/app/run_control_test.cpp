@@ -1,5 +1,9 @@
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QPaintEvent>
+#include <vector>
+
+#include "view/scene_surface.h"
 
 #include "app/scene_widget.h"
 #include "app_fixture.h"
@@ -224,6 +228,62 @@ TEST_F(RunControlTest, AHugeStepsPerTickStillLetsStopThrough) {
     window->runController().tick();
     EXPECT_GT(window->scene().RunTime, 0.0);
     button("SpeedButton2")->click();
+}
+
+}  // namespace
+}  // namespace mb::test
+
+namespace mb::test {
+namespace {
+
+// Counts the widget's paint events and keeps the region of each.
+class PaintLog : public QObject {
+public:
+    std::vector<QRegion> regions;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(e)->region());
+        return false;
+    }
+};
+
+// Changes that come within a frame of the last repaint are gathered and shown
+// together one frame later; a change after a quiet spell is shown at once.
+TEST(SceneWidgetFrames, ChangesWithinAFrameAreShownTogetherAtTheNextFrame) {
+    SceneSurface surface;
+    SceneWidget widget(surface);
+    widget.resize(400, 300);
+    widget.show();
+    PaintLog log;
+    widget.installEventFilter(&log);
+    QElapsedTimer wait;
+    auto settle = [&](int ms) {
+        wait.start();
+        while (wait.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    };
+    settle(60);
+    log.regions.clear();
+
+    surface.markDirty(QRect(10, 10, 5, 5));
+    widget.showChanges();
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(log.regions.size(), 1u);
+    EXPECT_TRUE(log.regions[0].contains(QRect(10, 10, 5, 5)));
+
+    // Two more changes at once: nothing is painted until a frame has passed.
+    surface.markDirty(QRect(100, 100, 5, 5));
+    widget.showChanges();
+    surface.markDirty(QRect(200, 50, 5, 5));
+    widget.showChanges();
+    // A frame is at least 4 ms; a machine too busy to get here sooner proves nothing.
+    const bool withinAFrame = sinceShown.elapsed() < 4;
+    QCoreApplication::processEvents();
+    if (withinAFrame) EXPECT_EQ(log.regions.size(), 1u);
+    settle(60);
+    ASSERT_EQ(log.regions.size(), 2u);
+    EXPECT_TRUE(log.regions[1].contains(QRect(100, 100, 5, 5)));
+    EXPECT_TRUE(log.regions[1].contains(QRect(200, 50, 5, 5)));
 }
 
 }  // namespace
