@@ -79,6 +79,9 @@ public:
     }
     // A pixel known to lie on the image.
     void flipOn(long long x, long long y) { *(reinterpret_cast<QRgb*>(bits_ + y * bpl_) + x) ^= colour_; }
+    uchar* bits() const { return bits_; }
+    qsizetype bytesPerLine() const { return bpl_; }
+    QRgb colour() const { return colour_; }
 
 private:
     uchar* bits_;
@@ -123,7 +126,14 @@ struct Step {
 // where they part (and, with `exclude`, not inside it). The pixel address
 // follows the major axis incrementally.
 template <bool XMajor>
+void WalkPairFree(Flipper& f, Step& st, long long sMaj, long long from, long long to);
+
+template <bool XMajor>
 void WalkPair(Flipper& f, Step& st, long long sMaj, long long from, long long to, const QRect* exclude) {
+    if (!exclude) {
+        WalkPairFree<XMajor>(f, st, sMaj, from, to);
+        return;
+    }
     const long long minorLimit = XMajor ? f.height() : f.width();
     const long long majorLimit = XMajor ? f.width() : f.height();
     for (long long t = from; t <= to; ++t) {
@@ -153,6 +163,51 @@ void WalkPair(Flipper& f, Step& st, long long sMaj, long long from, long long to
         const bool carryB = st.remB >= st.twoMajB;
         st.remB -= carryB ? st.twoMajB : 0;
         st.nB += carryB ? st.sB : 0;
+    }
+}
+
+// WalkPair without an excluded rectangle, the walk of nearly every line: the
+// steps lie on the image along the major axis (the caller keeps them there), so
+// the pixel address of each line is followed by adding strides and only the
+// minor coordinate is tested against the image.
+template <bool XMajor>
+void WalkPairFree(Flipper& f, Step& st, long long sMaj, long long from, long long to) {
+    if (from > to) return;
+    const long long minorLimit = XMajor ? f.height() : f.width();
+    const long long majorLimit = XMajor ? f.width() : f.height();
+    const qsizetype bpl = f.bytesPerLine();
+    const long long majorBytes = XMajor ? static_cast<long long>(sizeof(QRgb)) : bpl;
+    const long long minorBytes = XMajor ? bpl : static_cast<long long>(sizeof(QRgb));
+    const long long stride = sMaj * majorBytes;
+    const QRgb colour = f.colour();
+    uchar* base = f.bits() + sMaj * from * majorBytes;
+    long long offA = st.nA * minorBytes, offB = st.nB * minorBytes;
+    const long long stepA = st.sA * minorBytes, stepB = st.sB * minorBytes;
+    // Rows a steep line will meet are asked for ahead of need (see WalkPair);
+    // only those on the image.
+    constexpr long long kAhead = 12;
+    const long long aheadLast = sMaj > 0 ? majorLimit - 1 - kAhead : -kAhead;  // last t whose look-ahead is on it
+    for (long long t = from; t <= to; ++t, base += stride) {
+        if constexpr (!XMajor) {
+            if ((sMaj > 0 ? t <= aheadLast : sMaj * (t + kAhead) >= 0) && st.nA >= 0 && st.nA < minorLimit)
+                __builtin_prefetch(base + kAhead * stride + offA, 1);
+        }
+        if (st.nA != st.nB) {
+            if (static_cast<unsigned long long>(st.nA) < static_cast<unsigned long long>(minorLimit))
+                *reinterpret_cast<QRgb*>(base + offA) ^= colour;
+            if (static_cast<unsigned long long>(st.nB) < static_cast<unsigned long long>(minorLimit))
+                *reinterpret_cast<QRgb*>(base + offB) ^= colour;
+        }
+        st.remA += st.twoMinA;
+        const bool carryA = st.remA >= st.twoMajA;
+        st.remA -= carryA ? st.twoMajA : 0;
+        st.nA += carryA ? st.sA : 0;
+        offA += carryA ? stepA : 0;
+        st.remB += st.twoMinB;
+        const bool carryB = st.remB >= st.twoMajB;
+        st.remB -= carryB ? st.twoMajB : 0;
+        st.nB += carryB ? st.sB : 0;
+        offB += carryB ? stepB : 0;
     }
 }
 
