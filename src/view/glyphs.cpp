@@ -6,7 +6,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QTextLayout>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -756,29 +755,15 @@ template <class F>
 void ForEachRemark(const Scene& scene, F&& f) {
     for (int i = 0; i < kRemarkCapacity && scene.remarks[i].inUse(); ++i) f(scene.remarks[i], i);
 }
-// The text is shaped once, for drawing and for the size the remark records
-// (drawing it and then measuring it shaped it twice). The baseline stays where
-// the plain text drawing put it: the top plus the font's ascent.
 QSize WriteRemark(QPainter& p, const Remark& r) {
     p.setBrush(Qt::NoBrush);
     const QFont font = RemarkFont(r);
     p.setFont(font);
     SetPen(p, FromPacked(r.fontColour));
-    // A line or paragraph separator would end the one line here; drawn as plain
-    // text it takes no room, as a line feed does.
-    QString text = QString::fromStdString(r.text);
-    text.replace(QChar::LineSeparator, QLatin1Char('\n')).replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    QTextLayout layout(text, font, p.device());
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QString text = QString::fromStdString(r.text);
+    TextAt(p, r.x, r.y, text);
     const QFontMetrics fm(font);
-    if (!line.isValid()) return QSize(0, fm.height());
-    layout.draw(&p, QPointF(r.x, r.y + fm.ascent() - line.ascent()));
-    return QSize(qRound(line.horizontalAdvance()), fm.height());
+    return QSize(fm.horizontalAdvance(text), fm.height());
 }
 }  // namespace
 
