@@ -18,9 +18,10 @@ namespace {
 // it. Unpacking the five bytes one by one costs more than the pixel's store.
 constexpr bool kWordEntries = std::endian::native == std::endian::little;
 
-std::uint64_t EntryWord(const PixelEntry& e) {
+// Entry i of the list as a word; i + 1 must lie within the list.
+std::uint64_t EntryWord(const PixelList& list, int i) {
     std::uint64_t v;
-    std::memcpy(&v, &e, sizeof v);
+    std::memcpy(&v, reinterpret_cast<const unsigned char*>(list.data()) + i * sizeof(PixelEntry), sizeof v);
     return v;
 }
 int WordDx(std::uint64_t v) { return static_cast<std::int8_t>(v & 0xff); }
@@ -394,7 +395,7 @@ void SceneSurface::putPixelsWithin(int x, int y, const PixelList& list, int coun
         const qsizetype* rows = rowOffsets();
         if constexpr (kWordEntries) {
             for (; i + 1 < count; ++i) {
-                const std::uint64_t v = EntryWord(list[static_cast<std::size_t>(i)]);
+                const std::uint64_t v = EntryWord(list, i);
                 *reinterpret_cast<QRgb*>(centre + rows[WordDyByte(v)] + WordDx(v) * static_cast<qsizetype>(sizeof(QRgb))) =
                     WordColour(v);
             }
@@ -435,7 +436,7 @@ void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pa
             // last byte lands on the next entry's dx, written properly next.
             auto* out = reinterpret_cast<unsigned char*>(dest.data());
             for (; i + 1 < count; ++i, out += sizeof(PixelEntry)) {
-                const std::uint64_t v = EntryWord(pattern[static_cast<std::size_t>(i)]);
+                const std::uint64_t v = EntryWord(pattern, i);
                 const QRgb c =
                     *reinterpret_cast<const QRgb*>(centre + rows[WordDyByte(v)] + WordDx(v) * static_cast<qsizetype>(sizeof(QRgb)));
                 const auto offsets = static_cast<std::uint16_t>(v & 0xffff);
