@@ -308,6 +308,7 @@ TEST(CurveWindow, SavedDataReadsBackAsThePlottedSamples) {
         EXPECT_EQ(r[3], "cart, \"red\"");
         const double t0 = r[4].toDouble(), t1 = r[5].toDouble(), x0 = r[6].toDouble(), x1 = r[7].toDouble();
         EXPECT_DOUBLE_EQ(r[1].toDouble(), t0);
+        EXPECT_NEAR(t1 - t0, 0.001, 1e-12);
         EXPECT_NEAR(x1 - x0, 3.0 * 0.001, 1e-12);
         // Where the sample lies on the graph, its segment starts at its pixel there.
         const int col = static_cast<int>(t0 / 1 * 40 + 30), row = static_cast<int>(226 - x0 / 1 * 40);

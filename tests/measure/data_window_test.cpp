@@ -235,7 +235,9 @@ TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
         }
         EXPECT_EQ(commands.calls, c.calls) << (c.button ? c.button : "close box");
         EXPECT_EQ(w.isVisible(), !c.closes);
-        if (c.closes) EXPECT_EQ(w.result(), 1);
+        if (c.closes) {
+            EXPECT_EQ(w.result(), 1);
+        }
     }
 }
 

@@ -519,7 +519,9 @@ TEST(ResizeView, TheStartPictureCoversTheWholeWindow) {
             EXPECT_EQ(Rgb(im, c.w / 2 + 30, y), Colour(0, 0, 200)) << y;
             EXPECT_EQ(Rgb(im, c.w - 1, y), Colour(0, 0, 200)) << y;
         }
-        if (im.width() > c.w) EXPECT_EQ(Rgb(im, c.w, 0), 0u);  // nothing beyond the window
+        if (im.width() > c.w) {
+            EXPECT_EQ(Rgb(im, c.w, 0), 0u);  // nothing beyond the window
+        }
     }
 }
 
