@@ -376,16 +376,20 @@ bool SceneSurface::stampAccepted(int x, int y) const {
 }
 
 void SceneSurface::PutPixels(int x, int y, const PixelList& list, int count) {
-    putPixelsWithin(x, y, list, count, PixelListReach(list, count));
+    if (!stampAccepted(x, y)) return;
+    count = std::clamp(count, 0, kPixelListCapacity);
+    if (count == 0) return;
+    stampPixels(x, y, list, count);
+    const int reach = PixelListReach(list, count);
+    markDirty(QRect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1));
 }
 
-void SceneSurface::putPixelsWithin(int x, int y, const PixelList& list, int count, int reach) {
+void SceneSurface::stampPixels(int x, int y, const PixelList& list, int count) {
     if (!stampAccepted(x, y)) return;
     count = std::clamp(count, 0, kPixelListCapacity);
     const int w = image_.width(), h = image_.height();
     uchar* bits = image_.bits();
     const qsizetype bpl = image_.bytesPerLine();
-    const QRect box(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1);
     // Offsets are 8-bit: a centre this far inside the surface has every entry on
     // it, whatever the list holds (a ball's backdrop may hold offsets saved from
     // an earlier picture).
@@ -413,7 +417,6 @@ void SceneSurface::putPixelsWithin(int x, int y, const PixelList& list, int coun
             reinterpret_cast<QRgb*>(bits + py * bpl)[px] = qRgb(e.red, e.green, e.blue);
         }
     }
-    if (count > 0) markDirty(box);
 }
 
 void SceneSurface::SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count) {

@@ -97,9 +97,9 @@ public:
     // back what its stamp covered. Pixels that fall off the surface are never touched.
     void PutPixels(int x, int y, const PixelList& list, int count);
     void SavePixels(int x, int y, PixelList& dest, const PixelList& pattern, int count);
-    // PutPixels with the reach (PixelListReach) of the ball's picture given by the
-    // caller; it bounds the rectangle marked dirty.
-    void putPixelsWithin(int x, int y, const PixelList& list, int count, int reach);
+    // PutPixels without marking anything dirty, for a caller that marks a
+    // rectangle covering the stamp itself (a move marks all it changed at once).
+    void stampPixels(int x, int y, const PixelList& list, int count);
 
     // The six connector kinds in XOR, in the order of the passes.
     void DrawConnectors(const Scene& scene);

@@ -76,7 +76,6 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
 
     // The balls whose boxes overlap the new place lose their pictures for a moment.
     std::array<int, kBallCapacity> overlapping{};
-    std::array<int, kBallCapacity> overlapReach{};
     int overlapCount = 0;
     const int reach = b.spriteReach;
     QRect changed = Square(oldX, oldY, reach).united(Square(sx, sy, reach));
@@ -88,8 +87,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
             std::llabs(static_cast<long long>(o.screenY) - sy) <= near) {
             const int k = overlapCount++;
             overlapping[static_cast<std::size_t>(k)] = i;
-            overlapReach[static_cast<std::size_t>(k)] = o.spriteReach;
-            changed = changed.united(Square(o.screenX, o.screenY, overlapReach[static_cast<std::size_t>(k)]));
+            changed = changed.united(Square(o.screenX, o.screenY, o.spriteReach));
         }
     }
     const bool track = b.trackFlag == 1;
@@ -121,18 +119,18 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
 
     for (int k = 0; k < overlapCount; ++k) {
         Ball& o = scene.balls[overlapping[static_cast<std::size_t>(k)]];
-        surface_.putPixelsWithin(o.screenX, o.screenY, o.backdrop, o.pixelCount, overlapReach[static_cast<std::size_t>(k)]);
+        surface_.stampPixels(o.screenX, o.screenY, o.backdrop, o.pixelCount);
     }
-    surface_.putPixelsWithin(oldX, oldY, b.backdrop, b.pixelCount, reach);
+    surface_.stampPixels(oldX, oldY, b.backdrop, b.pixelCount);
     if (track) {
         const auto c = static_cast<std::uint32_t>(b.colour);
         PlotLine(image, QPoint(oldX, oldY), QPoint(sx, sy), qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff), false);
     }
     surface_.SavePixels(sx, sy, b.backdrop, b.sprite, b.pixelCount);
-    surface_.putPixelsWithin(sx, sy, b.sprite, b.pixelCount, reach);
+    surface_.stampPixels(sx, sy, b.sprite, b.pixelCount);
     for (int k = 0; k < overlapCount; ++k) {
         Ball& o = scene.balls[overlapping[static_cast<std::size_t>(k)]];
-        surface_.putPixelsWithin(o.screenX, o.screenY, o.sprite, o.pixelCount, overlapReach[static_cast<std::size_t>(k)]);
+        surface_.stampPixels(o.screenX, o.screenY, o.sprite, o.pixelCount);
     }
     b.screenX = sx;
     b.screenY = sy;
