@@ -7,6 +7,9 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
+# CI builds with WERROR=ON: a warning fails the build there; a developer's build
+# keeps warnings as warnings.
+WERROR     ?= OFF
 
 PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev libgtest-dev libbenchmark-dev \
            xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei clang libclang-rt-14-dev \
@@ -29,7 +32,7 @@ deps:
 	fi
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja
+	cmake -S . -B $(BUILD) -G Ninja -DMB_WERROR=$(WERROR)
 
 configure: deps $(BUILD)/build.ninja
 
@@ -48,7 +51,7 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -G Ninja -DMB_SANITIZE=ON -DMB_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DMB_WERROR=$(WERROR) -DMB_SANITIZE=ON -DMB_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)

@@ -101,13 +101,6 @@ struct LinkConnector {
     int ball2Index() const { return BallRefIndex(ball2); }
 };
 
-using HangingSpring = HangingConnector;
-using HangingCord = HangingConnector;
-using HangingPole = HangingConnector;
-using LinkSpring = LinkConnector;
-using LinkCord = LinkConnector;
-using LinkPole = LinkConnector;
-
 // A straight track is the segment (xs, ys)-(xe, ye) kept as the line
 // A*x + B*y + C = 0 with A = 1; xs <= xe always.
 struct StraightTrack {
