@@ -507,6 +507,7 @@ RunSpeed MainWindow::runSpeed() const { return runController_->pace().speed(); }
 
 void MainWindow::resetProject() {
     ResetScene(*scene_);
+    namesEncoding_ = NamesEncoding::Utf8;
     backgroundFile_.clear();
     backgroundShown_ = false;
 }
@@ -748,6 +749,7 @@ void MainWindow::loadProject(const QString& path) {
     setProjectControls(true);
     resetProject();
     scene_ = std::move(read.scene);
+    namesEncoding_ = read.namesEncoding;
     projectPath_ = QFileInfo(path).absoluteFilePath();
 
     QImage picture;
@@ -777,7 +779,7 @@ void MainWindow::loadProject(const QString& path) {
 bool MainWindow::writeProjectTo(const QString& path) {
     WriteResult r;
     try {
-        r = WriteProject(*scene_, QFile::encodeName(path).toStdString());
+        r = WriteProject(*scene_, QFile::encodeName(path).toStdString(), namesEncoding_);
     } catch (const std::exception& e) {
         r.ok = false;
         r.error = e.what();

@@ -11,6 +11,7 @@
 #include "app/project_state.h"
 #include "app/recent_projects.h"
 #include "app/run_controller.h"
+#include "io/names_text.h"
 #include "scene/scene.h"
 #include "view/scene_surface.h"
 
@@ -213,6 +214,8 @@ private:
     DesktopShell* shell_;
 
     QString projectPath_;
+    // The encoding the open project's names file was read in, and is saved in.
+    NamesEncoding namesEncoding_ = NamesEncoding::Utf8;
     QString startDirectory_;
     QString programDirectory_;
     QString lastFolder_;  // where the file choosers open

@@ -37,10 +37,11 @@ constexpr const char* kUsage =
     "      tick,t,ball,name,hbefore,hafter,vbefore,vafter: one row per curve ball\n"
     "      and tick from the start time on, on the graph or not.\n"
     "  resave IN.kmx OUT.kmx\n"
-    "      Read a project and write it back (with its names file).\n"
+    "      Read a project and write it back (with its names file, in the\n"
+    "      encoding it was read in).\n"
     "  info FILE.kmx\n"
-    "      Print a JSON summary: settings, view scale, curve settings and, per\n"
-    "      table, its count and names.\n"
+    "      Print a JSON summary: the names file's encoding, settings, view scale,\n"
+    "      curve settings and, per table, its count and names (in UTF-8).\n"
     "\n"
     "Options:\n"
     "  --help   Show this text.\n"
@@ -97,14 +98,16 @@ void Complain(std::ostream& err, const std::string& text) {
     err << "motionbench-sim: " << text.substr(0, end) << '\n';
 }
 
-// Reads the project or explains why not.
-std::unique_ptr<Scene> Load(const std::string& path, std::ostream& err) {
+// Reads the project or explains why not; `encoding`, when given, receives the
+// encoding its names file was read in.
+std::unique_ptr<Scene> Load(const std::string& path, std::ostream& err, NamesEncoding* encoding = nullptr) {
     ReadResult r = ReadProject(path);
     if (!r.ok) {
         Complain(err, r.error);
         return nullptr;
     }
     for (const std::string& w : r.warnings) Complain(err, "warning: " + w);
+    if (encoding) *encoding = r.namesEncoding;
     return std::move(r.scene);
 }
 
@@ -243,9 +246,10 @@ int CommandResave(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() != 3) return Usage(err, "resave takes an input and an output project file.");
     for (std::size_t i = 1; i < 3; ++i)
         if (!args[i].empty() && args[i][0] == '-') return Usage(err, "unknown option '" + args[i] + "' for resave.");
-    std::unique_ptr<Scene> scene = Load(args[1], err);
+    NamesEncoding encoding = NamesEncoding::Utf8;
+    std::unique_ptr<Scene> scene = Load(args[1], err, &encoding);
     if (!scene) return kSimFailed;
-    const WriteResult w = WriteProject(*scene, args[2]);
+    const WriteResult w = WriteProject(*scene, args[2], encoding);
     if (!w.ok) {
         Complain(err, w.error);
         return kSimFailed;
@@ -265,11 +269,13 @@ void JsonTable(std::ostream& out, const char* key, const TableT& t) {
 int CommandInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2) return Usage(err, "info takes one project file.");
     if (!args[1].empty() && args[1][0] == '-') return Usage(err, "unknown option '" + args[1] + "' for info.");
-    std::unique_ptr<Scene> scene = Load(args[1], err);
+    NamesEncoding encoding = NamesEncoding::Utf8;
+    std::unique_ptr<Scene> scene = Load(args[1], err, &encoding);
     if (!scene) return kSimFailed;
     const Scene& s = *scene;
     const ExperimentSettings& e = s.settings;
     out << "{\n";
+    out << "  \"namesEncoding\": " << JsonString(NamesEncodingName(encoding)) << ",\n";
     out << "  \"settings\": {\"StepTime\": " << Num(e.StepTime) << ", \"StepsPerTick\": " << e.StepsPerTick
         << ", \"ShowCoordinate\": " << int(e.ShowCoordinate) << ", \"GravityOn\": " << int(e.GravityOn)
         << ", \"RelativityOn\": " << int(e.RelativityOn) << ", \"MutualGravitationOn\": " << int(e.MutualGravitationOn)

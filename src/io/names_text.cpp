@@ -1,8 +1,15 @@
 #include "io/names_text.h"
 
+#include <iconv.h>
+
+#include <cerrno>
 #include <cstdint>
 
 namespace mb {
+
+const char* NamesEncodingName(NamesEncoding encoding) {
+    return encoding == NamesEncoding::Gb18030 ? "GB18030" : "UTF-8";
+}
 
 bool IsValidUtf8(std::string_view text) {
     std::size_t i = 0;
@@ -57,6 +64,47 @@ std::string Latin1ToUtf8(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// Converts the whole of `in` with the C library's converter; false when any of
+// it is not valid in `from` (or cannot be said in `to`), or when the converter
+// for the pair is not installed.
+bool Convert(const char* to, const char* from, std::string_view in, std::string& out) {
+    const iconv_t cd = ::iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    // No character grows by more than twice either way (the worst is two UTF-8
+    // bytes becoming four GB18030 bytes), so this is room enough; the loop still
+    // grows it should a converter ever want more.
+    out.assign(in.size() * 2 + 16, '\0');
+    char* src = const_cast<char*>(in.data());  // iconv does not write through it
+    std::size_t srcLeft = in.size();
+    std::size_t done = 0;
+    bool ok = true;
+    while (srcLeft > 0) {
+        char* dst = out.data() + done;
+        std::size_t dstLeft = out.size() - done;
+        const std::size_t r = ::iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        done = out.size() - dstLeft;
+        if (r != static_cast<std::size_t>(-1)) break;
+        if (errno != E2BIG) {  // EILSEQ: not valid; EINVAL: cut off at the end
+            ok = false;
+            break;
+        }
+        out.resize(out.size() * 2);
+    }
+    ::iconv_close(cd);
+    out.resize(ok ? done : 0);
+    return ok;
+}
+
+}  // namespace
+
+bool Gb18030ToUtf8(std::string_view gb, std::string& utf8) { return Convert("UTF-8", "GB18030", gb, utf8); }
+
+bool Utf8ToGb18030(std::string_view utf8, std::string& gb) {
+    return IsValidUtf8(utf8) && Convert("GB18030", "UTF-8", utf8, gb);
+}
+
 std::vector<std::string> SplitNameLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -71,6 +119,24 @@ std::vector<std::string> SplitNameLines(std::string_view text) {
         start = end + 1;
     }
     return lines;
+}
+
+NamesFileText DecodeNamesFile(std::string_view bytes) {
+    NamesFileText out;
+    std::string utf8, back;
+    if (!IsValidUtf8(bytes) && Gb18030ToUtf8(bytes, utf8) && Utf8ToGb18030(utf8, back) && back == bytes) {
+        out.lines = SplitNameLines(utf8);
+        out.encoding = NamesEncoding::Gb18030;
+    } else {
+        out.lines = SplitNameLines(bytes);
+    }
+    return out;
+}
+
+std::string EncodeNamesFile(std::string utf8, NamesEncoding encoding) {
+    std::string gb;
+    if (encoding == NamesEncoding::Gb18030 && Utf8ToGb18030(utf8, gb)) return gb;
+    return utf8;
 }
 
 std::string NameLine(std::string_view name) {

@@ -319,8 +319,11 @@ private:
     std::size_t wanted_ = 0;
 };
 
-void AssignNames(Scene& s, int remarkCount, const std::string* names, std::vector<std::string>& warnings) {
-    NameCursor cursor(names ? SplitNameLines(*names) : std::vector<std::string>{});
+void AssignNames(Scene& s, int remarkCount, const std::string* names, std::vector<std::string>& warnings,
+                 NamesEncoding& encoding) {
+    NamesFileText text = names ? DecodeNamesFile(*names) : NamesFileText{};
+    encoding = text.encoding;
+    NameCursor cursor(std::move(text.lines));
     const int balls = s.balls.count();
     for (int i = 0; i < balls; ++i) cursor.take(s.balls.names[static_cast<std::size_t>(i)]);
     auto tableNames = [&](auto& table, const KindInfo& info, bool beforeRemarks) {
@@ -329,33 +332,41 @@ void AssignNames(Scene& s, int remarkCount, const std::string* names, std::vecto
         for (int i = 0; i < n; ++i) cursor.take(table.names[static_cast<std::size_t>(i)]);
     };
     ForEachElementTable(s, [&](auto& t, const KindInfo& k) { tableNames(t, k, true); });
+    // A remark is in use while it has a text. One the project file holds but
+    // whose text the names file lacks is shown with a note instead, so that it
+    // and the remarks after it stay in use and the next save keeps them.
+    int untexted = 0;
     for (int i = 0; i < remarkCount; ++i) {
         Remark& m = s.remarks[static_cast<std::size_t>(i)];
-        m.text.clear();  // a remark without its line has no text, and so is not there
+        m.text.clear();
         cursor.take(m.text);
         cursor.take(m.fontName);
+        if (m.text.empty()) {
+            m.text = kMissingRemarkText;
+            ++untexted;
+        }
     }
     ForEachElementTable(s, [&](auto& t, const KindInfo& k) { tableNames(t, k, false); });
 
+    const std::string remarksNote =
+        untexted == 0 ? std::string()
+                      : ", and " + std::to_string(untexted) + " remark(s) show \"" + std::string(kMissingRemarkText) +
+                            "\" in place of their text";
     if (!names) {
         if (cursor.wanted() > 0)
-            warnings.push_back("The names file is missing: the elements have no names and the remarks no texts.");
+            warnings.push_back("The names file is missing: the elements have no names" + remarksNote + ".");
     } else if (cursor.available() < cursor.wanted()) {
         warnings.push_back("The names file has " + std::to_string(cursor.available()) + " lines where " +
-                           std::to_string(cursor.wanted()) +
-                           " were expected: the elements after them have no names and the remarks no texts.");
-    }
-    // Remarks whose text went missing end the remark list; the ones after them
-    // could never be reached.
-    const int present = s.remarkCount();
-    for (int i = present; i < remarkCount; ++i) {
-        Remark& m = s.remarks[static_cast<std::size_t>(i)];
-        m.text.clear();
+                           std::to_string(cursor.wanted()) + " were expected: the elements after them have no names" +
+                           remarksNote + ".");
+    } else if (untexted > 0) {
+        warnings.push_back("The names file gives " + std::to_string(untexted) + " remark(s) an empty text; they show \"" +
+                           std::string(kMissingRemarkText) + "\" in its place.");
     }
 }
 
 std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* names, const Scene& base,
-                                    std::vector<std::string>& warnings) {
+                                    std::vector<std::string>& warnings, NamesEncoding& encoding) {
     // A fresh scene is the reset state; like the scene reset it keeps the caller's
     // steps per tick and remark fonts (the file replaces what it stores).
     auto scene = std::make_unique<Scene>();
@@ -433,7 +444,7 @@ std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* n
     CheckConnectorRefs(s);
     if (s.SelectedBall < -1 || s.SelectedBall >= s.balls.count()) s.SelectedBall = -1;
 
-    AssignNames(s, remarkCount, names, warnings);
+    AssignNames(s, remarkCount, names, warnings, encoding);
     RederiveBalls(s, warnings);
     return scene;
 }
@@ -504,7 +515,7 @@ std::string WriteTemporary(const std::string& target, const std::string& data, s
 
 std::string NamesPathFor(const std::string& projectPath) { return projectPath + ".nam"; }
 
-EncodedProject EncodeProject(const Scene& s) {
+EncodedProject EncodeProject(const Scene& s, NamesEncoding encoding) {
     ByteWriter w;
     w.i32(s.settings.StepsPerTick);
     w.i32(s.view.OriginX);
@@ -554,13 +565,14 @@ EncodedProject EncodeProject(const Scene& s) {
     ForEachElementTable(s, [&](const auto& t, const KindInfo& k) {
         if (!k.namesBeforeRemarks()) AppendTableNames(out.names, t);
     });
+    out.names = EncodeNamesFile(std::move(out.names), encoding);
     return out;
 }
 
 ReadResult ReadProjectBytes(std::string_view project, const std::string* names, const Scene& base) {
     ReadResult result;
     try {
-        result.scene = ParseProject(project, names, base, result.warnings);
+        result.scene = ParseProject(project, names, base, result.warnings, result.namesEncoding);
         result.ok = true;
     } catch (const Damaged& d) {
         result.error = d.message;
@@ -602,9 +614,9 @@ ReadResult ReadProject(const std::string& path) {
     return ReadProject(path, kBlank);
 }
 
-WriteResult WriteProject(const Scene& scene, const std::string& path) {
+WriteResult WriteProject(const Scene& scene, const std::string& path, NamesEncoding encoding) {
     WriteResult result;
-    const EncodedProject files = EncodeProject(scene);
+    const EncodedProject files = EncodeProject(scene, encoding);
     const std::string namesPath = NamesPathFor(path);
 
     // A rename cannot put a file where a folder stands; find out before anything

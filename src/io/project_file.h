@@ -12,9 +12,14 @@
 #include <string_view>
 #include <vector>
 
+#include "io/names_text.h"
 #include "scene/scene.h"
 
 namespace mb {
+
+// What a remark whose text is not in the names file shows instead, so that it
+// stays in use and the next save keeps it.
+inline constexpr std::string_view kMissingRemarkText = "(remark text missing from the names file)";
 
 struct ReadResult {
     bool ok = false;
@@ -24,6 +29,9 @@ struct ReadResult {
     std::unique_ptr<Scene> scene;       // the experiment read; null unless ok
     std::string error;                  // why the file was refused
     std::vector<std::string> warnings;  // things the user should know about an accepted file
+    // The encoding the names file was read in; a save hands it back to the writer
+    // so the names file stays in it.
+    NamesEncoding namesEncoding = NamesEncoding::Utf8;
 };
 
 struct WriteResult {
@@ -48,14 +56,16 @@ ReadResult ReadProjectBytes(std::string_view project, const std::string* names);
 
 struct EncodedProject {
     std::string project;  // the .kmx bytes
-    std::string names;    // the names file bytes (UTF-8, CR LF line ends)
+    std::string names;    // the names file bytes (CR LF line ends)
 };
 
-// The two files' contents for a scene.
-EncodedProject EncodeProject(const Scene& scene);
+// The two files' contents for a scene, the names in `encoding` (a new project's
+// is UTF-8; an opened one keeps the encoding its names file was read in).
+EncodedProject EncodeProject(const Scene& scene, NamesEncoding encoding = NamesEncoding::Utf8);
 
 // Writes both files to temporaries beside the targets, then renames them over
 // the old files. On any failure the old files stay and the reason is returned.
-WriteResult WriteProject(const Scene& scene, const std::string& path);
+WriteResult WriteProject(const Scene& scene, const std::string& path,
+                         NamesEncoding encoding = NamesEncoding::Utf8);
 
 }  // namespace mb

@@ -13,6 +13,7 @@
 #include "app/project_state.h"
 #include "app/resource_paths.h"
 #include "app_fixture.h"
+#include "io/chinese_names_fixture.h"
 
 namespace mb::test {
 namespace {
@@ -191,6 +192,35 @@ TEST_F(ProjectFilesTest, SaveMakesItUnchangedAndQuitNeedsNoAnswer) {
     QCoreApplication::sendEvent(window.get(), &e);
     EXPECT_TRUE(e.isAccepted());
     EXPECT_EQ(promptsShown(), 0);
+}
+
+TEST_F(ProjectFilesTest, AChineseNamesFileShowsItsNamesAndIsSavedBackInItsOwnEncoding) {
+    startWindow();
+    auto utf8 = TwoBallsAndARemark();
+    utf8->balls.names[0] = "小球";
+    const QString utf8Path = writeProject(*utf8, "utf8.kmx");
+    for (const ChineseNamesFile& f : ChineseNamesFiles()) {
+        const QString path = projectDir.filePath(QString(f.label) + ".kmx");
+        ASSERT_TRUE(QFile::copy(utf8Path, path));
+        QFile names(path + ".nam");
+        ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+        names.write(f.bytes.data(), qint64(f.bytes.size()));
+        names.close();
+        openThroughMenu(path);
+        EXPECT_EQ(window->scene().balls.names[0], f.lines[0]) << f.label;
+        EXPECT_EQ(window->scene().remarks[0].text, f.lines[2]) << f.label;
+        window->scene().balls[1].x0 = 3.0;
+        window->sceneChanged();
+        action("N4")->trigger();
+        expectUnchanged(f.label);
+        EXPECT_EQ(ReadAll(path + ".nam").toStdString(), f.bytes) << f.label;
+    }
+    // The next project opened is UTF-8 again.
+    openThroughMenu(utf8Path);
+    window->scene().balls[1].x0 = 3.0;
+    window->sceneChanged();
+    action("N4")->trigger();
+    EXPECT_EQ(ReadAll(utf8Path + ".nam").toStdString(), "小球\r\nsecond\r\nremark\r\nfont\r\n");
 }
 
 TEST_F(ProjectFilesTest, ANewProjectIsUntitledAndUnchangedUntilEdited) {

@@ -15,6 +15,7 @@
 
 #include "cli/example_scenes.h"
 #include "cli/sim_commands.h"
+#include "io/chinese_names_fixture.h"
 #include "io/project_file.h"
 
 namespace mb {
@@ -282,6 +283,28 @@ TEST_F(SimProcess, ExamplesOnDiskAreWhatTheGeneratorWrites) {
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(Slurp(out), f.project) << e.file;
         EXPECT_EQ(Slurp(out + ".nam"), f.names) << e.file;
+    }
+}
+
+TEST_F(SimProcess, ChineseNamesFilesResaveByteForByteAndInfoShowsThemInUtf8) {
+    const std::string project = EncodeProject(*test::TwoBallsAndARemark()).project;
+    for (const test::ChineseNamesFile& f : test::ChineseNamesFiles()) {
+        const std::string in = (dir_ / (std::string(f.label) + ".kmx")).string();
+        std::ofstream(in, std::ios::binary) << project;
+        std::ofstream(in + ".nam", std::ios::binary) << f.bytes;
+        const std::string out = (dir_ / "out.kmx").string();
+        const ProcessResult r = Sim("resave " + Quote(in) + " " + Quote(out));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "") << f.label;
+        EXPECT_EQ(Slurp(out), project) << f.label;
+        EXPECT_EQ(Slurp(out + ".nam"), f.bytes) << f.label;
+
+        const ProcessResult info = Sim("info " + Quote(in));
+        ASSERT_EQ(info.status, 0) << info.err;
+        EXPECT_NE(info.out.find("\"names\": [\"" + f.lines[0] + "\", \"" + f.lines[1] + "\"]"), std::string::npos)
+            << f.label << "\n" << info.out;
+        EXPECT_NE(info.out.find("\"texts\": [\"" + f.lines[2] + "\"]"), std::string::npos) << f.label;
+        EXPECT_NE(info.out.find("\"namesEncoding\": \"GB18030\""), std::string::npos) << f.label;
     }
 }
 

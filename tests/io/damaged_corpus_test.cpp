@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "io/names_text.h"
+#include "chinese_names_fixture.h"
 #include "io/project_file.h"
 #include "io_test_scenes.h"
 #include "reader_check.h"
@@ -141,6 +142,30 @@ TEST(DamagedCorpus, SingleByteDamageKeepsTheReaderSound) {
             accepted += fuzz::CheckReaderOnInput(bytes, &names);
         }
     EXPECT_GT(accepted, 0);
+}
+
+// Chinese names files cut off anywhere or with a byte overwritten: each is read
+// in one encoding or another, never refused, and saves back stably; the ones
+// that stay GB18030 write back unchanged.
+TEST(DamagedCorpus, DamagedChineseNamesFilesStillOpenAndSaveStably) {
+    const std::string project = EncodeProject(*test::TwoBallsAndARemark()).project;
+    int stillGb18030 = 0;
+    for (const test::ChineseNamesFile& f : test::ChineseNamesFiles()) {
+        std::vector<std::string> damaged;
+        for (std::size_t i = 0; i < f.bytes.size(); ++i) {
+            damaged.push_back(f.bytes.substr(0, i));
+            for (unsigned char v : {0x00, 0x0A, 0x30, 0x80, 0xFF}) {
+                damaged.push_back(f.bytes);
+                damaged.back()[i] = static_cast<char>(v);
+            }
+        }
+        for (const std::string& names : damaged) {
+            EXPECT_TRUE(fuzz::CheckReaderOnInput(project, &names)) << f.label;
+            fuzz::CheckNamesDecoder(names);
+            stillGb18030 += DecodeNamesFile(names).encoding == NamesEncoding::Gb18030;
+        }
+    }
+    EXPECT_GT(stillGb18030, 0);
 }
 
 }  // namespace

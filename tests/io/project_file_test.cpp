@@ -12,6 +12,7 @@
 
 #include "io/names_text.h"
 #include "scene/element_kinds.h"
+#include "chinese_names_fixture.h"
 #include "io_test_scenes.h"
 
 namespace mb {
@@ -227,16 +228,44 @@ TEST(ProjectNames, LineBreaksInNamesBecomeBlanks) {
     EXPECT_EQ(r.scene->balls.names[1], "second");
 }
 
-TEST(ProjectNames, Latin1NamesAreReadByteByByte) {
+TEST(ProjectNames, NamesValidNeitherAsUtf8NorAsGb18030AreReadByteByByte) {
     auto s = test::BlankScene();
     test::PutBall(*s, 0, "x", 0, 0, 1, 0);
     test::PutBall(*s, 1, "y", 0, 0, 1, 0);
     const EncodedProject f = EncodeProject(*s);
-    const std::string names = "Kugel gr\xF6\xDF" "e\r\nBall \xC3\xA9t\xC3\xA9\r\n";
+    // \xE9 before a blank cannot start a GB18030 character either.
+    const std::string names = "caf\xE9 au lait\r\nBall \xC3\xA9t\xC3\xA9\r\n";
     const ReadResult r = ReadProjectBytes(f.project, &names);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.scene->balls.names[0], "Kugel größe");
+    EXPECT_EQ(r.scene->balls.names[0], "café au lait");
     EXPECT_EQ(r.scene->balls.names[1], "Ball été");  // valid UTF-8 stays as it is
+    EXPECT_EQ(r.namesEncoding, NamesEncoding::Utf8);
+}
+
+TEST(ProjectNames, ChineseNamesFilesReadAsWrittenAndWriteBackByteForByte) {
+    const auto s = test::TwoBallsAndARemark();
+    const EncodedProject utf8 = EncodeProject(*s);
+    EXPECT_EQ(utf8.names, "first\r\nsecond\r\nremark\r\nfont\r\n");  // a new project writes UTF-8
+    for (const test::ChineseNamesFile& f : test::ChineseNamesFiles()) {
+        const ReadResult r = ReadProjectBytes(utf8.project, &f.bytes);
+        ASSERT_TRUE(r.ok) << f.label;
+        EXPECT_TRUE(r.warnings.empty()) << f.label;
+        EXPECT_EQ(r.namesEncoding, NamesEncoding::Gb18030) << f.label;
+        EXPECT_EQ(r.scene->balls.names[0], f.lines[0]) << f.label;
+        EXPECT_EQ(r.scene->balls.names[1], f.lines[1]) << f.label;
+        EXPECT_EQ(r.scene->remarks[0].text, f.lines[2]) << f.label;
+        EXPECT_EQ(r.scene->remarks[0].fontName, f.lines[3]) << f.label;
+        const EncodedProject back = EncodeProject(*r.scene, r.namesEncoding);
+        EXPECT_EQ(back.names, f.bytes) << f.label;
+        EXPECT_EQ(back.project, utf8.project) << f.label;
+
+        // The same names typed afresh stay UTF-8 in a UTF-8 project.
+        const std::string asUtf8 = EncodeProject(*r.scene).names;
+        const ReadResult u = ReadProjectBytes(utf8.project, &asUtf8);
+        ASSERT_TRUE(u.ok);
+        EXPECT_EQ(u.namesEncoding, NamesEncoding::Utf8) << f.label;
+        EXPECT_EQ(u.scene->remarks[0].text, f.lines[2]) << f.label;
+    }
 }
 
 TEST(ProjectNames, MissingOrShortNamesFileStillOpensAndSaysSo) {
@@ -248,7 +277,17 @@ TEST(ProjectNames, MissingOrShortNamesFileStillOpensAndSaysSo) {
     ASSERT_EQ(missing.warnings.size(), 1u);
     EXPECT_NE(missing.warnings[0].find("missing"), std::string::npos);
     EXPECT_EQ(missing.scene->balls.count(), 2);
-    EXPECT_EQ(missing.scene->remarkCount(), 0);  // remarks without text are not there
+    EXPECT_NE(missing.warnings[0].find(kMissingRemarkText), std::string::npos) << missing.warnings[0];
+    // The remarks are kept with a text that says what happened, and a save keeps them.
+    ASSERT_EQ(missing.scene->remarkCount(), 2);
+    EXPECT_EQ(missing.scene->remarks[1].text, kMissingRemarkText);
+    EXPECT_EQ(missing.scene->remarks[1].y, 60);
+    const EncodedProject resaved = EncodeProject(*missing.scene);
+    EXPECT_EQ(resaved.project, f.project);
+    const ReadResult again = Read(resaved);
+    ASSERT_TRUE(again.ok);
+    EXPECT_TRUE(again.warnings.empty());
+    EXPECT_EQ(again.scene->remarkCount(), 2);
 
     // Cut after the first remark's text: the names before are kept, the rest are empty.
     const std::vector<std::string> lines = SplitNameLines(f.names);
@@ -261,9 +300,22 @@ TEST(ProjectNames, MissingOrShortNamesFileStillOpensAndSaysSo) {
     EXPECT_EQ(cut.scene->circularTracks.names[0], "C_track_1");
     EXPECT_EQ(cut.scene->remarks[0].text, "Watch the period");
     EXPECT_EQ(cut.scene->remarks[0].fontName, "");
-    EXPECT_EQ(cut.scene->remarkCount(), 1);
+    EXPECT_EQ(cut.scene->remarkCount(), 2);
+    EXPECT_EQ(cut.scene->remarks[1].text, kMissingRemarkText);
+    EXPECT_NE(cut.warnings[0].find(kMissingRemarkText), std::string::npos) << cut.warnings[0];
     EXPECT_EQ(cut.scene->hangingCords.names[0], "");
     EXPECT_EQ(cut.scene->hangingCords.count(), 1);
+
+    // A names file that is whole but gives the first remark no text.
+    std::string emptyText;
+    for (std::size_t i = 0; i < lines.size(); ++i) emptyText += (i == 12 ? std::string() : lines[i]) + "\r\n";
+    const ReadResult blank = ReadProjectBytes(f.project, &emptyText);
+    ASSERT_TRUE(blank.ok);
+    ASSERT_EQ(blank.warnings.size(), 1u);
+    EXPECT_NE(blank.warnings[0].find("1 remark(s) an empty text"), std::string::npos) << blank.warnings[0];
+    EXPECT_EQ(blank.scene->remarkCount(), 2);
+    EXPECT_EQ(blank.scene->remarks[0].text, kMissingRemarkText);
+    EXPECT_EQ(blank.scene->remarks[1].text, "Zweite Bemerkung: Größe");
 
     // A names file without the final line end reads the same.
     const std::string noFinalBreak = f.names.substr(0, f.names.size() - 2);
