@@ -1,5 +1,7 @@
 #include "cli/sim_commands.h"
 
+#include "app_version.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -43,7 +45,8 @@ constexpr const char* kUsage =
     "      table, its count and names.\n"
     "\n"
     "Options:\n"
-    "  --help   Show this text.\n"
+    "  --help      Show this text.\n"
+    "  --version   Print the version and end.\n"
     "\n"
     "Exit status: 0 success, 1 bad command line or unreadable file, 2 overflow.\n";
 
@@ -303,6 +306,9 @@ int RunSimCommand(const std::vector<std::string>& args, std::ostream& out, std::
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
             out << kUsage;
+            return kSimOk;
+        } else if (a == "--version") {
+            out << "motionbench-sim " << kVersion << '\n';
             return kSimOk;
         }
     const std::string& cmd = args[0];
