@@ -3,7 +3,8 @@
 # rule of the project: cpack -G DEB in the build folder.
 
 set(MB_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/motionbench)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${MB_DOCDIR})
+# The licence in full, and the summary in the form Debian reads from every package.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${MB_DOCDIR})
 
 if(MB_GUI)
   # The manual pages carry the version and are stored gzipped, as Debian and man
@@ -33,6 +34,9 @@ set(CPACK_PACKAGE_CONTACT "The Motionbench developers <support@motionbench.org>"
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "laboratory of two-dimensional mechanics and electromagnetism for teaching")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)  # the prefix a DESTDIR staging installs under
+# Debian ships programs without their debugging symbols.
+set(CPACK_STRIP_FILES ON)
 # Staged through DESTDIR, so that the install step leaves the desktop's caches to
 # the system: Debian's triggers of shared-mime-info, desktop-file-utils, man-db
 # and the icon themes rebuild them whenever a package adds or removes files in
@@ -46,13 +50,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://motionbench.org)
 # The libraries the two programs link, found by dpkg-shlibdeps in the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Below the summary line, which CPack takes from CPACK_PACKAGE_DESCRIPTION_SUMMARY.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "laboratory of two-dimensional mechanics and electromagnetism for teaching
- Motionbench is a desktop laboratory for the classroom. An experiment is built
- with the mouse from balls, point charges, field regions, gravitating masses,
- damping regions, springs, cords, poles, tracks and remarks, then run on a fixed
- time step; one ball's data is shown live and curves are plotted afterwards.
- .
- The package holds the program, the headless runner motionbench-sim, the user
- guide and fourteen example experiments.")
+    "Motionbench is a desktop laboratory for the classroom. An experiment is built
+with the mouse from balls, point charges, field regions, gravitating masses,
+damping regions, springs, cords, poles, tracks and remarks, then run on a fixed
+time step; one ball's data is shown live and curves are plotted afterwards.
+
+The package holds the program, the headless runner motionbench-sim, the user
+guide and fourteen example experiments.")
 include(CPack)
