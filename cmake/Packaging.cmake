@@ -32,7 +32,6 @@ set(CPACK_PACKAGE_NAME motionbench)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Motionbench developers <support@motionbench.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "laboratory of two-dimensional mechanics and electromagnetism for teaching")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_PREFIX /usr)  # the prefix a DESTDIR staging installs under
 # Debian ships programs without their debugging symbols.

@@ -67,7 +67,8 @@ TEST_F(Installed, EveryFileLandsWhereTheDesktopAndTheProgramLook) {
                                "share/metainfo/org.motionbench.motionbench.metainfo.xml",
                                "share/man/man1/motionbench.1.gz",
                                "share/man/man1/motionbench-sim.1.gz",
-                               "share/doc/motionbench/LICENSE"};
+                               "share/doc/motionbench/LICENSE",
+                               "share/doc/motionbench/copyright"};
     for (const QString& f : files) EXPECT_TRUE(QFileInfo(at(f)).isFile()) << f.toStdString();
     EXPECT_TRUE(QFileInfo(at("bin/motionbench")).isExecutable());
     // Every shipped example with its names file.
