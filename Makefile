@@ -14,15 +14,18 @@ WERROR     ?= OFF
 PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev libgtest-dev libbenchmark-dev \
            xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei clang libclang-rt-14-dev \
            desktop-file-utils
+# What `make package` needs besides: dpkg-shlibdeps (with file) to find the
+# package's dependencies, and the validators it runs on what it installs.
+PACKAGE_TOOLS = dpkg-dev file appstream man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test install sanitize bench fuzz examples screenshot format clean
+.PHONY: all deps package-deps configure build run test install package sanitize bench fuzz examples screenshot format clean
 
 all: build
 
 # Installs only the packages that are missing, so it is quick on a set-up machine.
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+define install-missing
+@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -30,6 +33,13 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+package-deps:
+	$(call install-missing,$(PACKAGE_TOOLS))
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DMB_WERROR=$(WERROR)
@@ -49,6 +59,21 @@ test: build
 # project file type, under PREFIX (use sudo for a system folder).
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# motionbench_<version>_<arch>.deb here, for `apt install ./motionbench_*.deb`,
+# after checking the AppStream metadata, the desktop entry and the manual pages
+# that go into it.
+package: build package-deps
+	appstreamcli validate --no-net --pedantic $(BUILD)/org.motionbench.motionbench.metainfo.xml
+	desktop-file-validate assets/motionbench.desktop
+	@for page in $(BUILD)/man/*.1; do \
+	  out=$$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$$page" 2>&1 >/dev/null); \
+	  if [ -n "$$out" ]; then echo "$$page:"; echo "$$out"; exit 1; fi; \
+	done
+	rm -f $(BUILD)/motionbench_*.deb
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/motionbench_*.deb .
+	@ls -l motionbench_*.deb
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DMB_WERROR=$(WERROR) -DMB_SANITIZE=ON -DMB_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
@@ -77,4 +102,4 @@ format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) motionbench_*.deb

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app_version.h"
+
 namespace mb {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -14,12 +16,18 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* text = new QLabel(this);
     text->setObjectName("Label1");
     text->setTextFormat(Qt::RichText);
-    text->setText(
-        "<h3>Motionbench Ver1.0</h3>"
-        "<p>A laboratory of two-dimensional mechanics and electromagnetism for the classroom.</p>"
-        "<p>Build an experiment from balls, charges, field regions, masses, springs, cords,<br>"
-        "poles and tracks, run it, follow one ball's data and draw its curves.</p>"
-        "<p>Support: support@motionbench.org<br>Web: https://motionbench.org</p>");
+    text->setText(QStringLiteral(
+                      "<h3>Motionbench</h3>"
+                      "<p>Version %1</p>"
+                      "<p>A laboratory of two-dimensional mechanics and electromagnetism for the classroom.</p>"
+                      "<p>Build an experiment from balls, charges, field regions, masses, springs, cords,<br>"
+                      "poles and tracks, run it, follow one ball's data and draw its curves.</p>"
+                      "<p>Support: support@motionbench.org<br>Web: https://motionbench.org</p>"
+                      "<p>Motionbench is free software: you may share and change it under the terms of<br>"
+                      "the GNU General Public License, version 3 or (at your choice) any later version.<br>"
+                      "It comes with no warranty. A copy of the licence comes with the program;<br>"
+                      "if it is missing, see https://www.gnu.org/licenses/.</p>")
+                      .arg(QLatin1String(kVersion)));
     auto* ok = new QPushButton("&OK", this);
     ok->setObjectName("BitBtn1");
     ok->setDefault(true);

@@ -1,5 +1,7 @@
 #include "app/help_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QKeyEvent>
 
@@ -8,11 +10,16 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -63,6 +70,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(home_, &QToolButton::clicked, this, [this] { followLink(homeUrl_); });
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser_, &QTextBrowser::historyChanged, this, &HelpWindow::updateButtons);
+    // Qt's rich text knows no max-width, so the pictures (taken at 840 pixels) are
+    // sized here for every page shown and whenever the window changes width.
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::fitPictures);
+    browser_->installEventFilter(this);
     // The desktop's close keys put the window away, also where no window manager
     // gives it a close box (Esc does too, see keyPressEvent).
     auto* closeAction = new QAction(this);
@@ -139,6 +150,55 @@ void AddressDialog::setAddress(const QString& address) {
 }
 
 QString AddressDialog::address() const { return edit_->text(); }
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == browser_ && event->type() == QEvent::Resize) fitPictures();
+    return QWidget::eventFilter(watched, event);
+}
+
+QSize HelpWindow::pictureSize(const QString& name) {
+    const QUrl url = browser_->source().resolved(QUrl(name));
+    const QString key = url.toString();
+    auto it = pictureSizes_.find(key);
+    if (it == pictureSizes_.end()) it = pictureSizes_.insert(key, QImageReader(url.toLocalFile()).size());
+    return *it;
+}
+
+void HelpWindow::fitPictures() {
+    // Until a page of the guide is shown (the browser lays out the new page before
+    // it names it) there is nothing to resolve the pictures against.
+    if (!browser_->source().isLocalFile()) return;
+    QTextDocument* doc = browser_->document();
+    // The room is reckoned as if the scroll bar were always there, so that its
+    // coming or going does not size the pictures again.
+    const qreal room = browser_->contentsRect().width() - browser_->verticalScrollBar()->sizeHint().width() -
+                       2 * doc->documentMargin();
+    QTextCursor cursor(doc);
+    bool resized = false;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat layout = block.blockFormat();
+        const qreal blockRoom =
+            room - layout.leftMargin() - layout.rightMargin() - layout.indent() * doc->indentWidth();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment part = it.fragment();
+            QTextImageFormat picture = part.charFormat().toImageFormat();
+            if (!picture.isValid()) continue;
+            const QSize own = pictureSize(picture.name());
+            if (own.isEmpty()) continue;
+            const qreal width = std::max<qreal>(1, std::min<qreal>(own.width(), blockRoom));
+            const qreal height = own.height() * width / own.width();
+            if (picture.width() == width && picture.height() == height) continue;
+            picture.setWidth(width);
+            picture.setHeight(height);
+            cursor.setPosition(part.position());
+            cursor.setPosition(part.position() + part.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+            resized = true;
+        }
+    }
+    // Pictures above an anchor that changed size moved it: go back to it.
+    if (resized && browser_->source().hasFragment()) browser_->scrollToAnchor(browser_->source().fragment());
+}
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {

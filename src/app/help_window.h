@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+#include <QSize>
 #include <QUrl>
 #include <QWidget>
 
@@ -35,15 +37,21 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateButtons();
+    // Shows every picture of the page at most as wide as the browser has room for,
+    // keeping its proportions; a picture that fits keeps its own size.
+    void fitPictures();
+    QSize pictureSize(const QString& name);
 
     QTextBrowser* browser_;
     QToolButton* back_;
     QToolButton* forward_;
     QToolButton* home_;
     QUrl homeUrl_;
+    QHash<QString, QSize> pictureSizes_;  // each picture's own size, by its resolved address
 };
 
 class AddressDialog : public QDialog {

@@ -3,13 +3,47 @@
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "app/main_window.h"
 #include "app/measure_run.h"
 #include "app/project_state.h"
 #include "app/resource_paths.h"
+#include "app_version.h"
 
 namespace {
+
+constexpr const char* kUsage =
+    "Usage: motionbench [PROJECT.kmx]\n"
+    "       motionbench --measure-run PROJECT.kmx [--seconds S]\n"
+    "       motionbench --print-paths | --version | --help\n"
+    "\n"
+    "Opens the laboratory, with PROJECT.kmx when one is named.\n"
+    "\n"
+    "  --measure-run FILE  Run FILE at the fastest pace on the real timer for S\n"
+    "                      seconds (default 5, at most 3600), then an empty scene\n"
+    "                      of the same settings; print the ticks per second of both.\n"
+    "  --print-paths       Print where the guide, the examples and ground.bmp were\n"
+    "                      found; exit status 1 when one is missing.\n"
+    "  --version           Print the version and end.\n"
+    "  --help              Show this text.\n"
+    "\n"
+    "Qt's own options (-platform, -style, ...) are understood too.\n";
+
+// --version and --help answer before Qt starts, so they work without a display.
+bool AnswersAlone(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("motionbench %s\n", mb::kVersion);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return true;
+        }
+    }
+    return false;
+}
 
 // motionbench --print-paths: says where the program finds its own files (one
 // "what: path" line each, "not found" when missing) and ends, with status 0 when
@@ -33,9 +67,10 @@ int PrintPaths() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (AnswersAlone(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motionbench");
-    QApplication::setApplicationVersion("1.0");
+    QApplication::setApplicationVersion(mb::kVersion);
     QGuiApplication::setDesktopFileName("motionbench");
     if (QCoreApplication::arguments().contains("--print-paths")) return PrintPaths();
     // Diagnostic: motionbench --measure-run FILE [--seconds S]

@@ -1,5 +1,7 @@
 #include "cli/sim_commands.h"
 
+#include "app_version.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -44,7 +46,8 @@ constexpr const char* kUsage =
     "      curve settings and, per table, its count and names (in UTF-8).\n"
     "\n"
     "Options:\n"
-    "  --help   Show this text.\n"
+    "  --help      Show this text.\n"
+    "  --version   Print the version and end.\n"
     "\n"
     "Exit status: 0 success, 1 bad command line or unreadable file, 2 overflow.\n";
 
@@ -309,6 +312,9 @@ int RunSimCommand(const std::vector<std::string>& args, std::ostream& out, std::
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
             out << kUsage;
+            return kSimOk;
+        } else if (a == "--version") {
+            out << "motionbench-sim " << kVersion << '\n';
             return kSimOk;
         }
     const std::string& cmd = args[0];

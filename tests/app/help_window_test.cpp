@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
@@ -92,6 +94,45 @@ TEST_F(HelpTest, WithoutABrowserTheGuideOpensInOurOwnWindowWithPicturesAndLinks)
     ASSERT_TRUE(QTest::qWaitForWindowActive(helpWindow()));
     QTest::keyClick(helpWindow(), Qt::Key_Escape);
     EXPECT_FALSE(helpWindow()->isVisible());
+}
+
+TEST_F(HelpTest, ThePicturesOfTheGuideShrinkToTheWindowsWidthAndNoFurther) {
+    copyGuide();
+    startWindow();
+    shell.opens = false;
+    action("N51")->trigger();
+    ASSERT_NE(browser(), nullptr);
+    // The sizes the pictures are laid out at, in page order.
+    const auto pictureSizes = [this] {
+        std::vector<QSizeF> sizes;
+        const QTextDocument* doc = browser()->document();
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (const QTextImageFormat f = it.fragment().charFormat().toImageFormat(); f.isValid())
+                    sizes.emplace_back(f.width(), f.height());
+        return sizes;
+    };
+    const struct {
+        const char* page;
+        int windowWidth;
+        bool shrunk;
+    } cases[] = {{"index.htm", 500, true}, {"elements.htm", 500, true}, {"elements.htm", 1400, false},
+                 {"index.htm", 1400, false}, {"index.htm", 700, true}};
+    for (const auto& c : cases) {
+        helpWindow()->resize(c.windowWidth, 700);
+        helpWindow()->followLink(QUrl(c.page));
+        QCoreApplication::processEvents();
+        const std::vector<QSizeF> sizes = pictureSizes();
+        ASSERT_GE(sizes.size(), 8u) << c.page;
+        const qreal room = browser()->viewport()->width();
+        for (const QSizeF& size : sizes) {
+            // The shots are 840 by 600: narrower windows get them in proportion.
+            EXPECT_EQ(size.width() < 840, c.shrunk) << c.page << " " << c.windowWidth << ": " << size.width();
+            EXPECT_LE(size.width(), room) << c.page << " " << c.windowWidth;
+            EXPECT_NEAR(size.height() * 840, size.width() * 600, 1e-6) << c.page;
+        }
+        EXPECT_EQ(browser()->horizontalScrollBar()->maximum(), 0) << c.page << " " << c.windowWidth;
+    }
 }
 
 TEST_F(HelpTest, AMissingGuideIsNamedInTheHelpWindow) {

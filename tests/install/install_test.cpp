@@ -18,8 +18,10 @@ struct Outcome {
     QString out, err;
 };
 
-Outcome Execute(const QString& program, const QStringList& args) {
+Outcome Execute(const QString& program, const QStringList& args,
+                const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(program, args);
     Outcome r;
     if (!p.waitForFinished(120000)) return r;
@@ -61,7 +63,12 @@ TEST_F(Installed, EveryFileLandsWhereTheDesktopAndTheProgramLook) {
                                "share/applications/motionbench.desktop",
                                "share/icons/hicolor/scalable/apps/motionbench.svg",
                                "share/icons/hicolor/scalable/mimetypes/application-x-motionbench-project.svg",
-                               "share/mime/packages/motionbench.xml"};
+                               "share/mime/packages/motionbench.xml",
+                               "share/metainfo/org.motionbench.motionbench.metainfo.xml",
+                               "share/man/man1/motionbench.1.gz",
+                               "share/man/man1/motionbench-sim.1.gz",
+                               "share/doc/motionbench/LICENSE",
+                               "share/doc/motionbench/copyright"};
     for (const QString& f : files) EXPECT_TRUE(QFileInfo(at(f)).isFile()) << f.toStdString();
     EXPECT_TRUE(QFileInfo(at("bin/motionbench")).isExecutable());
     // Every shipped example with its names file.
@@ -114,7 +121,29 @@ TEST_F(Installed, DesktopEntryAndProjectFileTypeAreValid) {
     }
 }
 
+TEST_F(Installed, SoftwareCentresFindAValidDescriptionOfThisVersion) {
+    const QString metainfo = at("share/metainfo/org.motionbench.motionbench.metainfo.xml");
+    const QString validator = QStandardPaths::findExecutable("appstreamcli");
+    if (!validator.isEmpty()) {
+        const Outcome v = Execute(validator, {"validate", "--no-net", "--pedantic", metainfo});
+        EXPECT_EQ(v.status, 0) << v.out.toStdString() << v.err.toStdString();
+    }
+    const QString text = Slurp(metainfo);
+    EXPECT_TRUE(text.contains("<release version=\"" MB_VERSION "\" date=\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<mediatype>application/x-motionbench-project</mediatype>"));
+    EXPECT_TRUE(text.contains("<launchable type=\"desktop-id\">motionbench.desktop</launchable>"));
+}
+
 TEST_F(Installed, TheInstalledProgramsFindTheirFiles) {
+    // Both programs name the version of the build, without a display for the window's.
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) noDisplay.remove(name);
+    for (const char* program : {"motionbench", "motionbench-sim"}) {
+        const Outcome v = Execute(at(QString("bin/") + program), {"--version"}, noDisplay);
+        EXPECT_EQ(v.status, 0) << program << v.err.toStdString();
+        EXPECT_EQ(v.out, QString(program) + " " MB_VERSION "\n");
+    }
+
     // The program starts (offscreen) and names its guide, examples and background,
     // all in the installed data folder.
     const Outcome paths = Execute(at("bin/motionbench"), {"--print-paths"});
