@@ -7,13 +7,11 @@
 
 namespace mb {
 
-const ElementKind kHitOrder[15] = {
-    ElementKind::Ball,        ElementKind::PointCharge,   ElementKind::GravityMass,   ElementKind::HangingSpring,
-    ElementKind::LinkSpring,  ElementKind::HangingCord,   ElementKind::LinkCord,      ElementKind::HangingPole,
-    ElementKind::LinkPole,    ElementKind::StraightTrack, ElementKind::CircularTrack, ElementKind::Remark,
-    ElementKind::ElectricField, ElementKind::Damping,     ElementKind::MagneticField};
-
-Pixel GlyphPixel(const ViewScale& view, double x, double y) { return {view.glyphColumn(x), view.glyphRow(y)}; }
+const ElementKind kHitOrder[15] = {ElementKind::Ball,          ElementKind::PointCharge,   ElementKind::GravityMass,
+                                   ElementKind::HangingSpring, ElementKind::LinkSpring,    ElementKind::HangingCord,
+                                   ElementKind::LinkCord,      ElementKind::HangingPole,   ElementKind::LinkPole,
+                                   ElementKind::StraightTrack, ElementKind::CircularTrack, ElementKind::Remark,
+                                   ElementKind::ElectricField, ElementKind::Damping,       ElementKind::MagneticField};
 
 bool BallHit(const Ball& ball, Pixel at) {
     const long long dx = at.x - ball.screenX, dy = at.y - ball.screenY, r = ball.pixelRadius + 1LL;
@@ -58,8 +56,6 @@ bool RemarkHit(const Remark& r, Pixel at) {
 
 namespace {
 
-bool InTable(const Scene& scene, ElementRef e) { return ElementInUse(scene, e.kind, e.index); }
-
 Pixel BallCentre(const Scene& scene, int index) {
     const Ball& b = scene.balls[index];
     return {b.screenX, b.screenY};
@@ -72,12 +68,14 @@ bool LinkHit(const Scene& scene, const LinkConnector& c, Pixel at) {
     return OnSegmentTest(pa.x, pa.y, pb.x, pb.y, at);
 }
 
-bool StopsAtFirstHit(ElementKind kind) { return !IsLinkKind(kind); }
+bool StopsAtFirstHit(ElementKind kind) {
+    return !IsLinkKind(kind);
+}
 
 }  // namespace
 
 bool ElementHit(const Scene& scene, ElementRef e, Pixel at) {
-    if (!InTable(scene, e)) return false;
+    if (!ElementInUse(scene, e.kind, e.index)) return false;
     const ViewScale& v = scene.view;
     const int i = e.index;
     return VisitTable(scene, e.kind, [&](const auto& table) {
@@ -122,33 +120,6 @@ std::optional<ElementRef> SelectAt(const Scene& scene, Pixel at) {
         }
     }
     return picked;
-}
-
-std::optional<Pixel> ReferencePoint(const Scene& scene, ElementRef e) {
-    if (!InTable(scene, e)) return std::nullopt;
-    const ViewScale& v = scene.view;
-    const int i = e.index;
-    return VisitTable(scene, e.kind, [&](const auto& table) -> std::optional<Pixel> {
-        using R = std::decay_t<decltype(table[0])>;
-        const R& r = table[i];
-        if constexpr (std::is_same_v<R, Remark>) {
-            return Pixel{r.x, r.y};  // remarks live in surface pixels
-        } else if constexpr (std::is_same_v<R, Ball>) {
-            return Pixel{r.screenX, r.screenY};
-        } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
-            return GlyphPixel(v, r.x, r.y);
-        } else if constexpr (std::is_same_v<R, HangingConnector>) {
-            return GlyphPixel(v, r.anchorX, r.anchorY);
-        } else if constexpr (std::is_same_v<R, LinkConnector>) {
-            return std::nullopt;
-        } else if constexpr (std::is_same_v<R, StraightTrack>) {
-            return GlyphPixel(v, r.xs, r.ys);
-        } else if constexpr (std::is_same_v<R, CircularTrack>) {
-            return GlyphPixel(v, r.cx, r.cy);
-        } else {
-            return GlyphPixel(v, r.x1, r.y1);
-        }
-    });
 }
 
 }  // namespace mb
