@@ -16,6 +16,9 @@ constexpr int kBallCapacity = 30;
 constexpr int kTableCapacity = 20;
 constexpr int kRemarkCapacity = 100;
 constexpr int kPixelListCapacity = 4000;
+// The largest radius a ball may have on the screen, in pixels: the ball dialog
+// refuses more, and a file's ball beyond it is drawn at this size.
+constexpr int kMaxBallPixelRadius = 30;
 
 // Truncation toward zero that saturates at the int range instead of being
 // undefined for huge values; NaN gives 0.

@@ -71,6 +71,11 @@ struct ExperimentSettings {
     std::uint8_t BumpOn = 0;
 };
 
+// What the ball dialog and the project reader say of a radius out of bounds; the
+// first is followed by the largest radius and "meter".
+inline constexpr char kBallRadiusTooLargeText[] = "In this coordinate setting,the ball's radius must be smaller than ";
+inline constexpr char kBallRadiusNegativeText[] = "The ball's radius can not smaller than zero.";
+
 // World metres to surface pixels: x to the right and y upward in the world,
 // columns to the right and rows downward on the surface.
 struct ViewScale {
@@ -92,6 +97,10 @@ struct ViewScale {
         const int r = TruncToInt(R / MetresPerPixel + 0.5);
         return r < 3 ? 3 : r;
     }
+    // The largest ball radius in metres this scale shows (kMaxBallPixelRadius), and
+    // whether a radius exceeds it.
+    double largestBallRadius() const { return kMaxBallPixelRadius * MetresPerPixel; }
+    bool ballTooLarge(double R) const { return R / MetresPerPixel > kMaxBallPixelRadius; }
     // Mouse positions to world coordinates.
     double worldX(int column) const { return (column - OriginX) * MetresPerPixel; }
     double worldY(int row) const { return (OriginY - row) * MetresPerPixel; }
