@@ -190,13 +190,9 @@ void BallDialog::load(const Scene& scene, int index, bool isNew) {
     massEdit_->setText(FormatReal(b.M0));
     radiusEdit_->setText(FormatReal(b.R));  // a changed text runs the live radius check
     radius_ = ParseReal(radiusEdit_->text()).value_or(0);
-    ShowReal(chargeEdit_, b.Q);
-    ShowReal(x0Edit_, b.x0);
-    ShowReal(y0Edit_, b.y0);
-    ShowReal(vx0Edit_, b.vx0);
-    ShowReal(vy0Edit_, b.vy0);
-    ShowReal(forceXEdit_, b.extraFx);
-    ShowReal(forceYEdit_, b.extraFy);
+    QLineEdit* const shown[] = {chargeEdit_, x0Edit_, y0Edit_, vx0Edit_, vy0Edit_, forceXEdit_, forceYEdit_};
+    const double values[] = {b.Q, b.x0, b.y0, b.vx0, b.vy0, b.extraFx, b.extraFy};
+    for (int i = 0; i < 7; ++i) ShowReal(shown[i], values[i]);
     loading_ = true;
     if (isNew) {
         red_->setValue(100);
