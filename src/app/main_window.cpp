@@ -625,7 +625,7 @@ void MainWindow::newProject() {
         }
         // The project stays open in name while its new origin is chosen.
         editor_->resetTool();
-        form31_->SyncCreatingPanel(0);
+        form31_->SyncCreatingPanel(ElementKind::None);
         editor_->state().OriginPending = true;
         projectPath_.clear();
         resetProject();
@@ -656,7 +656,7 @@ void MainWindow::setCoordinateText(const QString& text) { statusCoordinate_->set
 
 void MainWindow::setPromptText(const QString& text) { statusPrompt_->setText(text); }
 
-void MainWindow::syncCreatingPanel(int mode) { form31_->SyncCreatingPanel(mode); }
+void MainWindow::syncCreatingPanel(ElementKind mode) { form31_->SyncCreatingPanel(mode); }
 
 void MainWindow::originClicked() {
     form3_->load();
@@ -679,7 +679,7 @@ void MainWindow::originClicked() {
     resizeView();
 }
 
-void MainWindow::chooseTool(int mode, const char* prompt) {
+void MainWindow::chooseTool(ElementKind mode, const char* prompt) {
     const QString text = prompt ? QString::fromUtf8(prompt) : QString();
     editor_->chooseTool(mode, prompt ? &text : nullptr);
 }
@@ -767,7 +767,7 @@ void MainWindow::loadProject(const QString& path) {
     editor_->resetTool();
     editor_->state().ProjectOpen = true;
     editor_->state().OriginPending = false;
-    form31_->SyncCreatingPanel(0);
+    form31_->SyncCreatingPanel(ElementKind::None);
     // The first redraw measures the remarks' text: what the files hold is the
     // scene as it stands after it.
     resizeView();
@@ -936,7 +936,7 @@ void MainWindow::dataOutputSet() {
     if (!mayRun() || runController_->active()) return;
     // The next press on the surface picks the ball; the editor reports it.
     const QString prompt = QString::fromUtf8(kChooseDataBall);
-    editor_->chooseTool(static_cast<int>(ElementKind::DataBallPick), &prompt);
+    editor_->chooseTool(ElementKind::DataBallPick, &prompt);
 }
 
 void MainWindow::dataBallPicked(int ball) {

@@ -159,7 +159,7 @@ private:
     // changes nothing but the files; each command decides what follows.
     bool askToGoOn();
     // A creation command from the menu or the panel.
-    void chooseTool(int mode, const char* prompt);
+    void chooseTool(ElementKind mode, const char* prompt);
     void showCreatingPanel(bool show);
 
     // What the editor needs of the window.
@@ -169,7 +169,7 @@ private:
     void setPromptText(const QString& text) override;
     void redrawScene() override { resizeView(); }
     void showSurfaceChanges() override { showChanges(); }
-    void syncCreatingPanel(int mode) override;
+    void syncCreatingPanel(ElementKind mode) override;
     void originClicked() override;
     // The save prompt of Open, when a project is open; false when Open must not go on.
     bool readyToReplace();

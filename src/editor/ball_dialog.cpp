@@ -51,8 +51,6 @@ constexpr FormText kTexts[] = {
 };
 
 const char* const kRadiusNotNumber = "This is a wrong data! The ball's radius can not smaller than zero.";
-const char* const kRadiusNegative = "The ball's radius can not smaller than zero.";
-const char* const kRadiusTooLarge = "In this coordinate setting,the ball's radius must be smaller than ";
 const char* const kMassNotPositive = "The mass of a moving object must be greater than zero.";
 const char* const kHeld = "First,you must delete spring,cord and pole which linked with the ball.";
 
@@ -70,26 +68,28 @@ BallDialog::BallDialog(Prompts& prompts, QWidget* parent)
     const FormBuilder& f = form();
     setObjectName("TForm4");
     setWindowTitle(f.text("TForm4"));
-    for (int i = 0; i < 10; ++i) edits_[i] = nullptr;
 
     auto* top = new QGridLayout;
-    edits_[9] = f.editRow(top, 0, "Label10", "Edit10");
-    edits_[0] = f.editRow(top, 1, "Label1", "Edit1", "Label11");
-    edits_[1] = f.editRow(top, 2, "Label2", "Edit2", "Label12");
-    edits_[2] = f.editRow(top, 3, "Label3", "Edit3", "Label13");
+    QLineEdit* nameEdit = f.editRow(top, 0, "Label10", "Edit10");
+    massEdit_ = f.editRow(top, 1, "Label1", "Edit1", "Label11");
+    radiusEdit_ = f.editRow(top, 2, "Label2", "Edit2", "Label12");
+    chargeEdit_ = f.editRow(top, 3, "Label3", "Edit3", "Label13");
 
-    auto pairBox = [&](const char* box, const char* l1, const char* e1, const char* u1, const char* l2,
-                       const char* e2, const char* u2, int first) {
+    auto pairBox = [&](const char* box, const char* l1, const char* e1, const char* u1, const char* l2, const char* e2,
+                       const char* u2, QLineEdit*& first, QLineEdit*& second) {
         auto* group = new QGroupBox(f.text(box), this);
         group->setObjectName(box);
         auto* grid = new QGridLayout(group);
-        edits_[first] = f.editRow(grid, 0, l1, e1, u1);
-        edits_[first + 1] = f.editRow(grid, 1, l2, e2, u2);
+        first = f.editRow(grid, 0, l1, e1, u1);
+        second = f.editRow(grid, 1, l2, e2, u2);
         return group;
     };
-    QGroupBox* place = pairBox("GroupBox1", "Label4", "Edit4", "Label14", "Label5", "Edit5", "Label15", 3);
-    QGroupBox* velocity = pairBox("GroupBox2", "Label6", "Edit6", "Label16", "Label7", "Edit7", "Label17", 5);
-    QGroupBox* force = pairBox("GroupBox3", "Label8", "Edit8", "Label18", "Label9", "Edit9", "Label19", 7);
+    QGroupBox* place =
+        pairBox("GroupBox1", "Label4", "Edit4", "Label14", "Label5", "Edit5", "Label15", x0Edit_, y0Edit_);
+    QGroupBox* velocity =
+        pairBox("GroupBox2", "Label6", "Edit6", "Label16", "Label7", "Edit7", "Label17", vx0Edit_, vy0Edit_);
+    QGroupBox* force =
+        pairBox("GroupBox3", "Label8", "Edit8", "Label18", "Label9", "Edit9", "Label19", forceXEdit_, forceYEdit_);
 
     red_ = ColourBar(this, "ScrollBar1");
     green_ = ColourBar(this, "ScrollBar2");
@@ -104,12 +104,12 @@ BallDialog::BallDialog(Prompts& prompts, QWidget* parent)
     track_ = f.checkBox("CheckBox1");
     colours->addWidget(track_, 3, 0, 1, 2);
 
-    image1_ = new QLabel(this);
-    image1_->setObjectName("Image1");
-    image1_->setFixedSize(kPreviewWidth, kPreviewHeight);
+    previewLabel_ = new QLabel(this);
+    previewLabel_->setObjectName("Image1");
+    previewLabel_->setFixedSize(kPreviewWidth, kPreviewHeight);
     auto* show = new QVBoxLayout;
     show->addWidget(f.label("Label23"));
-    show->addWidget(image1_);
+    show->addWidget(previewLabel_);
     show->addStretch();
 
     auto* left = new QVBoxLayout;
@@ -133,43 +133,48 @@ BallDialog::BallDialog(Prompts& prompts, QWidget* parent)
     layout->addLayout(body);
     layout->addLayout(buttons);
 
-    setNameEdit(edits_[9]);
+    setNameEdit(nameEdit);
     connectButtons(ok, cancel, del);
-    connect(edits_[1], &QLineEdit::textChanged, this, &BallDialog::radiusChanged);
+    connect(radiusEdit_, &QLineEdit::textChanged, this, &BallDialog::radiusChanged);
     for (QScrollBar* bar : {red_, green_, blue_})
         connect(bar, &QScrollBar::valueChanged, this, [this] {
             if (!loading_) drawPreview();
         });
     preview_ = template_;
-    image1_->setPixmap(QPixmap::fromImage(preview_));
+    previewLabel_->setPixmap(QPixmap::fromImage(preview_));
 }
 
-double BallDialog::scale() const { return const_cast<BallDialog*>(this)->scene().view.MetresPerPixel; }
+double BallDialog::scale() const {
+    return const_cast<BallDialog*>(this)->scene().view.MetresPerPixel;
+}
 
-void BallDialog::resetPreview() { preview_ = template_; }
+void BallDialog::resetPreview() {
+    preview_ = template_;
+}
 
 void BallDialog::drawPreview() {
     DrawShadedBall(preview_, radius_, scale(), red_->value(), green_->value(), blue_->value());
     previewRadius_ = PreviewRadius(radius_, scale());
-    image1_->setPixmap(QPixmap::fromImage(preview_));
+    previewLabel_->setPixmap(QPixmap::fromImage(preview_));
 }
 
 bool BallDialog::checkRadius() {
-    const auto r = ParseReal(edits_[1]->text());
+    const auto r = ParseReal(radiusEdit_->text());
     if (!r) {
-        WarnAt(prompts(), edits_[1], kRadiusNotNumber);
+        WarnAt(prompts(), radiusEdit_, kRadiusNotNumber);
         return false;
     }
     radius_ = *r;
     resetPreview();
-    if (radius_ / scale() > kMaxBallPixelRadius) {
-        WarnAt(prompts(), edits_[1], kRadiusTooLarge + FormatReal(kMaxBallPixelRadius * scale()) + "meter");
+    const ViewScale& view = scene().view;
+    if (view.ballTooLarge(radius_)) {
+        WarnAt(prompts(), radiusEdit_, kBallRadiusTooLargeText + FormatReal(view.largestBallRadius()) + "meter");
         radius_ = 0;
-        edits_[1]->setText("0");  // the text's change runs this check once more
+        radiusEdit_->setText("0");  // the text's change runs this check once more
         return false;
     }
     if (radius_ < 0) {
-        WarnAt(prompts(), edits_[1], kRadiusNegative);
+        WarnAt(prompts(), radiusEdit_, kBallRadiusNegativeText);
         return false;
     }
     return true;
@@ -182,11 +187,12 @@ void BallDialog::radiusChanged() {
 void BallDialog::load(const Scene& scene, int index, bool isNew) {
     const Ball& b = scene.balls[index];
     radius_ = b.R;
-    edits_[0]->setText(FormatReal(b.M0));
-    edits_[1]->setText(FormatReal(b.R));  // a changed text runs the live radius check
-    radius_ = ParseReal(edits_[1]->text()).value_or(0);
+    massEdit_->setText(FormatReal(b.M0));
+    radiusEdit_->setText(FormatReal(b.R));  // a changed text runs the live radius check
+    radius_ = ParseReal(radiusEdit_->text()).value_or(0);
+    QLineEdit* const shown[] = {chargeEdit_, x0Edit_, y0Edit_, vx0Edit_, vy0Edit_, forceXEdit_, forceYEdit_};
     const double values[] = {b.Q, b.x0, b.y0, b.vx0, b.vy0, b.extraFx, b.extraFy};
-    for (int i = 0; i < 7; ++i) ShowReal(edits_[2 + i], values[i]);
+    for (int i = 0; i < 7; ++i) ShowReal(shown[i], values[i]);
     loading_ = true;
     if (isNew) {
         red_->setValue(100);
@@ -202,21 +208,22 @@ void BallDialog::load(const Scene& scene, int index, bool isNew) {
     loading_ = false;
     resetPreview();
     drawPreview();
-    edits_[0]->setFocus();
+    massEdit_->setFocus();
 }
 
 bool BallDialog::store(Scene& scene, int index) {
     if (!checkRadius()) return false;
     drawPreview();
     double v[8];  // mass, Q, x0, y0, vx0, vy0, Fx, Fy in the order they are read
-    const int order[8] = {0, 2, 3, 4, 5, 6, 7, 8};
+    QLineEdit* const order[8] = {massEdit_, chargeEdit_, x0Edit_,     y0Edit_,
+                                 vx0Edit_,  vy0Edit_,    forceXEdit_, forceYEdit_};
     for (int i = 0; i < 8; ++i) {
-        const auto r = ReadRealOrWarn(prompts(), edits_[order[i]]);
+        const auto r = ReadRealOrWarn(prompts(), order[i]);
         if (!r) return false;
         v[i] = *r;
     }
     if (!(v[0] > 0)) {
-        WarnAt(prompts(), edits_[0], kMassNotPositive);
+        WarnAt(prompts(), massEdit_, kMassNotPositive);
         return false;
     }
     Ball& b = scene.balls[index];
@@ -238,8 +245,12 @@ bool BallDialog::store(Scene& scene, int index) {
     return true;
 }
 
-QString BallDialog::deleteQuestion() const { return "Do you want to delete this moving object?"; }
-QString BallDialog::deleteCaption() const { return "Hint"; }
+QString BallDialog::deleteQuestion() const {
+    return "Do you want to delete this moving object?";
+}
+QString BallDialog::deleteCaption() const {
+    return "Hint";
+}
 
 bool BallDialog::mayDelete(const Scene& scene, int index) {
     if (!BallHeldByConnector(scene, index)) return true;

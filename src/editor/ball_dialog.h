@@ -38,12 +38,20 @@ private:
     void drawPreview();
     double scale() const;
 
-    QLineEdit* edits_[10] = {};  // Edit1 ... Edit10
+    QLineEdit* massEdit_ = nullptr;    // Edit1
+    QLineEdit* radiusEdit_ = nullptr;  // Edit2
+    QLineEdit* chargeEdit_ = nullptr;  // Edit3
+    QLineEdit* x0Edit_ = nullptr;      // Edit4
+    QLineEdit* y0Edit_ = nullptr;      // Edit5
+    QLineEdit* vx0Edit_ = nullptr;     // Edit6
+    QLineEdit* vy0Edit_ = nullptr;     // Edit7
+    QLineEdit* forceXEdit_ = nullptr;  // Edit8
+    QLineEdit* forceYEdit_ = nullptr;  // Edit9
     QScrollBar* red_;
     QScrollBar* green_;
     QScrollBar* blue_;
     QCheckBox* track_;
-    QLabel* image1_;
+    QLabel* previewLabel_;  // Image1
     QImage template_;
     QImage preview_;
     int previewRadius_ = 3;

@@ -3,12 +3,12 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
-#include <algorithm>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/creation_tools.h"
 #include "scene/scene.h"
@@ -20,18 +20,9 @@ namespace {
 constexpr int kButtonLeft = 10;
 constexpr int kButtonWidth = 103;
 constexpr int kButtonHeight = 64;
+constexpr int kSeparatorTop = 970;  // the line above the remark button
 constexpr int kColumnHeight = 976 + kButtonHeight + 4;
 
-struct ButtonPlace {
-    const char* name;
-    int top;
-};
-// Top to bottom; the remark button sits below a separator line at 970.
-constexpr ButtonPlace kPlaces[] = {
-    {"SpeedButton16", 4},   {"SpeedButton1", 32},   {"SpeedButton2", 99},   {"SpeedButton6", 166},
-    {"SpeedButton3", 233},  {"SpeedButton5", 300},  {"SpeedButton7", 367},  {"SpeedButton12", 434},
-    {"SpeedButton13", 501}, {"SpeedButton8", 568},  {"SpeedButton9", 635},  {"SpeedButton11", 702},
-    {"SpeedButton10", 769}, {"SpeedButton14", 836}, {"SpeedButton15", 903}, {"SpeedButton17", 976}};
 }  // namespace
 
 CreatingPanel::CreatingPanel(QWidget* parent)
@@ -52,24 +43,23 @@ CreatingPanel::CreatingPanel(QWidget* parent)
     column->setAutoFillBackground(true);
     column->setFixedSize(kButtonLeft + kButtonWidth + 10, kColumnHeight);
     group_->setExclusive(true);
-    for (const ButtonPlace& place : kPlaces) {
-        const CreationTool* tool = FindToolByButton(QLatin1String(place.name));
+    for (const CreationTool& tool : CreationTools()) {
+        if (!*tool.panelButton) continue;
         auto* b = new QToolButton(column);
-        b->setObjectName(place.name);
+        b->setObjectName(tool.panelButton);
         b->setCheckable(true);
         b->setAutoRaise(false);
-        const bool selection = tool->mode == 0;
-        const int height = selection ? 25 : kButtonHeight;
-        b->setGeometry(kButtonLeft, place.top, kButtonWidth, height);
+        const int height = tool.placement == Placement::Selection ? 25 : kButtonHeight;
+        b->setGeometry(kButtonLeft, tool.panelTop, kButtonWidth, height);
         const QSize picture(kButtonWidth - 8, height - 6);
         b->setIconSize(picture);
-        b->setIcon(QIcon(QPixmap::fromImage(KindPicture(static_cast<ElementKind>(tool->mode), picture))));
+        b->setIcon(QIcon(QPixmap::fromImage(KindPicture(tool.mode, picture))));
         group_->addButton(b);
-        connect(b, &QToolButton::clicked, this, [this, tool] { emit toolChosen(*tool); });
+        connect(b, &QToolButton::clicked, this, [this, &tool] { emit toolChosen(tool); });
     }
     auto* line = new QFrame(column);
     line->setFrameShape(QFrame::HLine);
-    line->setGeometry(kButtonLeft, 970, kButtonWidth, 3);
+    line->setGeometry(kButtonLeft, kSeparatorTop, kButtonWidth, 3);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("PanelScroll");
@@ -89,22 +79,9 @@ QAbstractButton* CreatingPanel::button(const QString& name) const {
     return nullptr;
 }
 
-void CreatingPanel::SyncCreatingPanel(int mode) {
-    const char* down = nullptr;
-    switch (mode) {
-        case 0: down = "SpeedButton16"; break;
-        case 1: down = "SpeedButton1"; break;
-        case 2: down = "SpeedButton2"; break;
-        case 3: down = "SpeedButton3"; break;
-        case 5: down = "SpeedButton5"; break;
-        case 6: down = "SpeedButton6"; break;
-        case 7: down = "SpeedButton7"; break;
-        case 12: down = "SpeedButton12"; break;
-        case 13: down = "SpeedButton13"; break;
-        case 14: down = "SpeedButton14"; break;
-        case 15: down = "SpeedButton15"; break;
-        default: break;
-    }
+void CreatingPanel::SyncCreatingPanel(ElementKind mode) {
+    const CreationTool& tool = ToolFor(mode);
+    const char* down = tool.panelShowsTool ? tool.panelButton : nullptr;
     if (down) {
         button(down)->setChecked(true);
         return;
@@ -113,7 +90,9 @@ void CreatingPanel::SyncCreatingPanel(int mode) {
     // group allows only while it is not exclusive.
     group_->setExclusive(false);
     for (QAbstractButton* b : group_->buttons())
-        if (b->objectName() != "SpeedButton16" && b->objectName() != "SpeedButton17") b->setChecked(false);
+        if (b->objectName() != ToolFor(ElementKind::None).panelButton &&
+            b->objectName() != ToolFor(ElementKind::Remark).panelButton)
+            b->setChecked(false);
     group_->setExclusive(true);
 }
 
@@ -139,7 +118,9 @@ void CreatingPanel::hideByCommand() {
     hide();
 }
 
-void CreatingPanel::hideForRun() { hide(); }
+void CreatingPanel::hideForRun() {
+    hide();
+}
 
 void CreatingPanel::showAfterRun() {
     if (shownWanted_) show();

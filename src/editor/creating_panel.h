@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "scene/scene.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QScrollArea;
@@ -21,7 +23,7 @@ public:
     // Puts down the button of the creation mode; for the modes without an element
     // button of their own (cords, poles, the data ball, remarks) every element
     // button comes up and the selection and remark buttons stay as they are.
-    void SyncCreatingPanel(int mode);
+    void SyncCreatingPanel(ElementKind mode);
 
     // "&Show creating panel" while unticked: the first time since the program
     // started the panel goes to the top right of the main window's frame.

@@ -13,29 +13,82 @@ const char* const kFieldArea = "Please choose the approximate field area by the 
 const char* const kHangPrompt = "Please Choose the moving object which to be hung by mouse.";
 const char* const kLinkPrompt = "Choose one of the moving object which to be linked.";
 
-// In the panel's order; the menu takes its own order below.
+const char* const kHangSpring = "Please choose the approximately place to hang the spring by the mouse.";
+const char* const kHangCord = "Please choose the approximately place to hang the cord by the mouse.";
+const char* const kHangPole = "Please choose the approximately place to hang the pole by the mouse.";
+const char* const kLinkOther = "Choose the another object which to be linked.";
+const char* const kStartOfTrack = "Please choose the start of the track by the mouse.";
+const char* const kBallPlace = "Please choose the initial approximate palce by the mouse.";
+
+const RubberBand kNoBand{};
+const RubberBand kConnectorBand{FeedbackShape::Line, QColor(180, 180, 180), Qt::DotLine, 1};
+RubberBand RegionBand(QColor colour) {
+    return {FeedbackShape::Rectangle, colour, Qt::DotLine, 1};
+}
+
+using P = Placement;
+using K = ElementKind;
+
+// In the panel's order; the menu takes its own order below, and the data ball
+// pick, chosen from the data window, comes last.
 const CreationTool kTools[] = {
-    {"", "", "", 0, nullptr, "SpeedButton16", nullptr},
-    {"N12", "&Moving object", "", 1, "Please choose the initial approximate palce by the mouse.", "SpeedButton1",
-     "Please choose the initial approximate palce by the mouse."},
-    {"N21", "&Dot electric field", "N13", 2, kApproximatePlace, "SpeedButton2", kApproximatePlace},
-    {"N15", "Universal &gravitation mass", "", 6, kApproximatePlace, "SpeedButton6", kApproximatePlace},
-    {"N22", "&Uniformity electric field", "N13", 3, kFieldArea, "SpeedButton3", kFieldArea},
-    {"N14", "&Uniformity magnetic field", "", 5, kFieldArea, "SpeedButton5", kFieldArea},
-    {"N16", "&Damp field", "", 7, "Please choose the damp's field area by the mouse.", "SpeedButton7", kFieldArea},
-    {"N24", "&Pensile one moving object", "N19", 12,
-     "Please choose the moving object which to be hung by the mouse.", "SpeedButton12", kHangPrompt},
-    {"N25", "&Link two moving object", "N19", 13, "Please choose one of the moving object which to be linked.",
-     "SpeedButton13", kLinkPrompt},
-    {"N18", "&Pensile one moving object", "N17", 16, kHangPrompt, "SpeedButton8", kHangPrompt},
-    {"N36", "&Link two moving object", "N17", 17, kLinkPrompt, "SpeedButton9", kLinkPrompt},
-    {"N40", "&Pensile one moving object", "N38", 18, kHangPrompt, "SpeedButton11", kHangPrompt},
-    {"N41", "&Link two moving object", "N38", 19, kLinkPrompt, "SpeedButton10", kLinkPrompt},
-    {"N26", "&Rectilineal", "N20", 14, "Please choose the start of the track by the mouse.", "SpeedButton14",
-     "Please choose the start of the track by the mouse."},
-    {"N27", "&Circular", "N20", 15, "Please choose the center of the circular track by the mouse.",
-     "SpeedButton15", "Please choose the center place of the circular track by the mouse."},
-    {"N58", "&Remark", "", 62, nullptr, "SpeedButton17", "Please choose a place to show the remark."},
+    {K::None, P::Selection, 0, "", "", "", nullptr, "SpeedButton16", 4, true, nullptr, nullptr, kNoBand},
+    {K::Ball, P::AtPoint, 1, "N12", "&Moving object", "", kBallPlace, "SpeedButton1", 32, true, kBallPlace, nullptr,
+     kNoBand},
+    {K::PointCharge, P::AtPoint, 1, "N21", "&Dot electric field", "N13", kApproximatePlace, "SpeedButton2", 99, true,
+     kApproximatePlace, nullptr, kNoBand},
+    {K::GravityMass, P::AtPoint, 1, "N15", "Universal &gravitation mass", "", kApproximatePlace, "SpeedButton6", 166,
+     true, kApproximatePlace, nullptr, kNoBand},
+    {K::ElectricField, P::Rectangle, 2, "N22", "&Uniformity electric field", "N13", kFieldArea, "SpeedButton3", 233,
+     true, kFieldArea, nullptr, RegionBand(QColor(160, 160, 255))},
+    {K::MagneticField, P::Rectangle, 2, "N14", "&Uniformity magnetic field", "", kFieldArea, "SpeedButton5", 300, true,
+     kFieldArea, nullptr, RegionBand(QColor(180, 255, 160))},
+    {K::Damping, P::Rectangle, 2, "N16", "&Damp field", "", "Please choose the damp's field area by the mouse.",
+     "SpeedButton7", 367, true, kFieldArea, nullptr, RegionBand(QColor(220, 220, 200))},
+    {K::HangingSpring, P::Hanging, 2, "N24", "&Pensile one moving object", "N19",
+     "Please choose the moving object which to be hung by the mouse.", "SpeedButton12", 434, true, kHangPrompt,
+     kHangSpring, kConnectorBand},
+    {K::LinkSpring, P::Link, 2, "N25", "&Link two moving object", "N19",
+     "Please choose one of the moving object which to be linked.", "SpeedButton13", 501, true, kLinkPrompt,
+     "Choose the another moving object which to be linked.", kConnectorBand},
+    {K::HangingCord, P::Hanging, 2, "N18", "&Pensile one moving object", "N17", kHangPrompt, "SpeedButton8", 568, false,
+     kHangPrompt, kHangCord, kConnectorBand},
+    {K::LinkCord, P::Link, 2, "N36", "&Link two moving object", "N17", kLinkPrompt, "SpeedButton9", 635, false,
+     kLinkPrompt, kLinkOther, kConnectorBand},
+    {K::HangingPole, P::Hanging, 2, "N40", "&Pensile one moving object", "N38", kHangPrompt, "SpeedButton11", 702,
+     false, kHangPrompt, kHangPole, kConnectorBand},
+    {K::LinkPole, P::Link, 2, "N41", "&Link two moving object", "N38", kLinkPrompt, "SpeedButton10", 769, false,
+     kLinkPrompt, kLinkOther, kConnectorBand},
+    {K::StraightTrack,
+     P::StraightTrack,
+     2,
+     "N26",
+     "&Rectilineal",
+     "N20",
+     kStartOfTrack,
+     "SpeedButton14",
+     836,
+     true,
+     kStartOfTrack,
+     "Choose the end place of it by mouse.",
+     {FeedbackShape::Line, QColor(250, 250, 150), Qt::DotLine, 2}},
+    {K::CircularTrack,
+     P::CircularTrack,
+     2,
+     "N27",
+     "&Circular",
+     "N20",
+     "Please choose the center of the circular track by the mouse.",
+     "SpeedButton15",
+     903,
+     true,
+     "Please choose the center place of the circular track by the mouse.",
+     nullptr,
+     {FeedbackShape::Circle, QColor(250, 250, 150), Qt::DashLine, 2}},
+    // The remark button sits below a separator line.
+    {K::Remark, P::AtPoint, 1, "N58", "&Remark", "", nullptr, "SpeedButton17", 976, false,
+     "Please choose a place to show the remark.", nullptr, kNoBand},
+    {K::DataBallPick, P::DataBall, 1, "", "", "", nullptr, "", 0, false, nullptr, nullptr, kNoBand},
 };
 
 const CreationTool& ToolByMenu(const char* name) {
@@ -46,12 +99,14 @@ const CreationTool& ToolByMenu(const char* name) {
 
 }  // namespace
 
-std::span<const CreationTool> CreationTools() { return kTools; }
+std::span<const CreationTool> CreationTools() {
+    return kTools;
+}
 
-const CreationTool* FindToolByButton(const QString& panelButton) {
+const CreationTool& ToolFor(ElementKind mode) {
     for (const CreationTool& t : kTools)
-        if (panelButton == QLatin1String(t.panelButton)) return &t;
-    return nullptr;
+        if (t.mode == mode) return t;
+    return kTools[0];
 }
 
 QMenu* BuildCreatMenu(QMenu* edit, std::function<void(const CreationTool&)> chosen) {

@@ -7,13 +7,11 @@
 
 namespace mb {
 
-const ElementKind kHitOrder[15] = {
-    ElementKind::Ball,        ElementKind::PointCharge,   ElementKind::GravityMass,   ElementKind::HangingSpring,
-    ElementKind::LinkSpring,  ElementKind::HangingCord,   ElementKind::LinkCord,      ElementKind::HangingPole,
-    ElementKind::LinkPole,    ElementKind::StraightTrack, ElementKind::CircularTrack, ElementKind::Remark,
-    ElementKind::ElectricField, ElementKind::Damping,     ElementKind::MagneticField};
-
-Pixel GlyphPixel(const ViewScale& view, double x, double y) { return {view.glyphColumn(x), view.glyphRow(y)}; }
+const ElementKind kHitOrder[15] = {ElementKind::Ball,          ElementKind::PointCharge,   ElementKind::GravityMass,
+                                   ElementKind::HangingSpring, ElementKind::LinkSpring,    ElementKind::HangingCord,
+                                   ElementKind::LinkCord,      ElementKind::HangingPole,   ElementKind::LinkPole,
+                                   ElementKind::StraightTrack, ElementKind::CircularTrack, ElementKind::Remark,
+                                   ElementKind::ElectricField, ElementKind::Damping,       ElementKind::MagneticField};
 
 bool BallHit(const Ball& ball, Pixel at) {
     const long long dx = at.x - ball.screenX, dy = at.y - ball.screenY, r = ball.pixelRadius + 1LL;
@@ -58,11 +56,6 @@ bool RemarkHit(const Remark& r, Pixel at) {
 
 namespace {
 
-bool InTable(const Scene& scene, ElementRef e) {
-    if (e.kind == ElementKind::Remark) return e.index >= 0 && e.index < kRemarkCapacity && scene.remarks[e.index].inUse();
-    return HasTable(e.kind) && ElementInUse(scene, e.kind, e.index);
-}
-
 Pixel BallCentre(const Scene& scene, int index) {
     const Ball& b = scene.balls[index];
     return {b.screenX, b.screenY};
@@ -75,24 +68,22 @@ bool LinkHit(const Scene& scene, const LinkConnector& c, Pixel at) {
     return OnSegmentTest(pa.x, pa.y, pb.x, pb.y, at);
 }
 
-bool StopsAtFirstHit(ElementKind kind) { return !IsLinkKind(kind); }
-
-int ScanLength(const Scene& scene, ElementKind kind) {
-    if (kind == ElementKind::Remark) return scene.remarkCount();
-    return ElementCount(scene, kind);
+bool StopsAtFirstHit(ElementKind kind) {
+    return !IsLinkKind(kind);
 }
 
 }  // namespace
 
 bool ElementHit(const Scene& scene, ElementRef e, Pixel at) {
-    if (!InTable(scene, e)) return false;
+    if (!ElementInUse(scene, e.kind, e.index)) return false;
     const ViewScale& v = scene.view;
     const int i = e.index;
-    if (e.kind == ElementKind::Remark) return RemarkHit(scene.remarks[i], at);
     return VisitTable(scene, e.kind, [&](const auto& table) {
         using R = std::decay_t<decltype(table[0])>;
         const R& r = table[i];
-        if constexpr (std::is_same_v<R, Ball>) {
+        if constexpr (std::is_same_v<R, Remark>) {
+            return RemarkHit(r, at);
+        } else if constexpr (std::is_same_v<R, Ball>) {
             return BallHit(r, at);
         } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
             return PointHit(GlyphPixel(v, r.x, r.y), at);
@@ -121,7 +112,7 @@ std::vector<int> BallsHit(const Scene& scene, Pixel at) {
 std::optional<ElementRef> SelectAt(const Scene& scene, Pixel at) {
     std::optional<ElementRef> picked;
     for (ElementKind kind : kHitOrder) {
-        const int n = ScanLength(scene, kind);
+        const int n = ElementCount(scene, kind);
         for (int i = 0; i < n; ++i) {
             if (!ElementHit(scene, {kind, i}, at)) continue;
             picked = ElementRef{kind, i};
@@ -129,32 +120,6 @@ std::optional<ElementRef> SelectAt(const Scene& scene, Pixel at) {
         }
     }
     return picked;
-}
-
-std::optional<Pixel> ReferencePoint(const Scene& scene, ElementRef e) {
-    if (!InTable(scene, e)) return std::nullopt;
-    const ViewScale& v = scene.view;
-    const int i = e.index;
-    if (e.kind == ElementKind::Remark) return Pixel{scene.remarks[i].x, scene.remarks[i].y};
-    return VisitTable(scene, e.kind, [&](const auto& table) -> std::optional<Pixel> {
-        using R = std::decay_t<decltype(table[0])>;
-        const R& r = table[i];
-        if constexpr (std::is_same_v<R, Ball>) {
-            return Pixel{r.screenX, r.screenY};
-        } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
-            return GlyphPixel(v, r.x, r.y);
-        } else if constexpr (std::is_same_v<R, HangingConnector>) {
-            return GlyphPixel(v, r.anchorX, r.anchorY);
-        } else if constexpr (std::is_same_v<R, LinkConnector>) {
-            return std::nullopt;
-        } else if constexpr (std::is_same_v<R, StraightTrack>) {
-            return GlyphPixel(v, r.xs, r.ys);
-        } else if constexpr (std::is_same_v<R, CircularTrack>) {
-            return GlyphPixel(v, r.cx, r.cy);
-        } else {
-            return GlyphPixel(v, r.x1, r.y1);
-        }
-    });
 }
 
 }  // namespace mb

@@ -8,29 +8,16 @@
 #include <optional>
 #include <vector>
 
-#include "scene/scene.h"
+#include "scene/reference_points.h"
 
 namespace mb {
 
-// A surface pixel, columns to the right and rows downward.
-struct Pixel {
-    int x = 0, y = 0;
-    friend bool operator==(Pixel, Pixel) = default;
-};
-
-// An element of the scene: its kind code and its index in that kind's table.
-struct ElementRef {
-    ElementKind kind = ElementKind::None;
-    int index = -1;
-    friend bool operator==(ElementRef, ElementRef) = default;
-};
-
 // The single rules.
-bool BallHit(const Ball& ball, Pixel at);                      // stored centre, r + 1
-bool PointHit(Pixel element, Pixel at);                        // within 6 pixels
+bool BallHit(const Ball& ball, Pixel at);  // stored centre, r + 1
+bool PointHit(Pixel element, Pixel at);    // within 6 pixels
 bool OnSegmentTest(double x1, double y1, double x2, double y2, Pixel at);
 bool OnArcTest(const CircularTrack& track, const ViewScale& view, Pixel at);  // single precision
-bool RemarkHit(const Remark& remark, Pixel at);                // strictly inside its box
+bool RemarkHit(const Remark& remark, Pixel at);                               // strictly inside its box
 template <class Region>
 bool RectangleHit(const Region& region, const ViewScale& view, Pixel at) {
     return view.columnOf(region.x1) < at.x && at.x < view.columnOf(region.x2) && view.rowOf(region.y2) < at.y &&
@@ -52,12 +39,5 @@ extern const ElementKind kHitOrder[15];
 // first hit of most kinds ending the search, the last hit of a link connector
 // kept while the search goes on to the later kinds.
 std::optional<ElementRef> SelectAt(const Scene& scene, Pixel at);
-
-// The pixel an element is dragged by (the ball's centre, a rectangle's bottom-left
-// corner ...); none for link connectors and elements not in use.
-std::optional<Pixel> ReferencePoint(const Scene& scene, ElementRef e);
-
-// The surface pixel of a world point as element glyphs place it (truncated).
-Pixel GlyphPixel(const ViewScale& view, double x, double y);
 
 }  // namespace mb

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "editor/creation_tools.h"
 #include "editor/element_dialogs.h"
 #include "scene/element_kinds.h"
 #include "ui/number_text.h"
@@ -13,80 +14,19 @@ namespace mb {
 
 namespace {
 
-// Status panel 1 after the first click of a two-click placement.
-const char* SecondPrompt(int mode) {
-    switch (mode) {
-        case 12: return "Please choose the approximately place to hang the spring by the mouse.";
-        case 13: return "Choose the another moving object which to be linked.";
-        case 16: return "Please choose the approximately place to hang the cord by the mouse.";
-        case 17:
-        case 19: return "Choose the another object which to be linked.";
-        case 18: return "Please choose the approximately place to hang the pole by the mouse.";
-        case 14: return "Choose the end place of it by mouse.";
-        default: return nullptr;
-    }
-}
-
-// The rubber band of each two-click mode.
-RubberBand RubberBandOf(int mode) {
-    switch (mode) {
-        case 3: return {FeedbackShape::Rectangle, QColor(160, 160, 255), Qt::DotLine, 1};
-        case 5: return {FeedbackShape::Rectangle, QColor(180, 255, 160), Qt::DotLine, 1};
-        case 7: return {FeedbackShape::Rectangle, QColor(220, 220, 200), Qt::DotLine, 1};
-        case 14: return {FeedbackShape::Line, QColor(250, 250, 150), Qt::DotLine, 2};
-        case 15: return {FeedbackShape::Circle, QColor(250, 250, 150), Qt::DashLine, 2};
-        default: return {FeedbackShape::Line, QColor(180, 180, 180), Qt::DotLine, 1};  // connectors
-    }
-}
-
 // A kind's label in the singular: "gravity masses" -> "gravity mass".
 QString Singular(const char* label) {
     QString s = QString::fromLatin1(label);
-    if (s.endsWith("sses")) s.chop(2);
-    else if (s.endsWith('s')) s.chop(1);
+    if (s.endsWith("sses"))
+        s.chop(2);
+    else if (s.endsWith('s'))
+        s.chop(1);
     return s;
-}
-
-// Puts an element's reference point at world point w: the place of a ball, point
-// charge or mass, a circle's centre, a hung connector's anchor, a straight
-// track's start (its end keeps its offset and the line form follows), a region's
-// (x1, y1) corner with its size kept. Links follow their balls and stay.
-template <class R>
-void MoveReference(R& r, WorldPoint w) {
-    if constexpr (std::is_same_v<R, Ball>) {
-        r.x0 = w.x;
-        r.y0 = w.y;
-    } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
-        r.x = w.x;
-        r.y = w.y;
-    } else if constexpr (std::is_same_v<R, CircularTrack>) {
-        r.cx = w.x;
-        r.cy = w.y;
-    } else if constexpr (std::is_same_v<R, HangingConnector>) {
-        r.anchorX = w.x;
-        r.anchorY = w.y;
-    } else if constexpr (std::is_same_v<R, StraightTrack>) {
-        const double dx = r.xe - r.xs, dy = r.ye - r.ys;
-        StraightTrack moved = MakeStraightTrack(w.x, w.y, w.x + dx, w.y + dy);
-        moved.spare1 = r.spare1;
-        moved.spare2 = r.spare2;
-        r = moved;
-    } else if constexpr (std::is_same_v<R, LinkConnector>) {
-        // nothing of their own to move
-    } else {
-        const double width = r.x2 - r.x1, height = r.y2 - r.y1;
-        r.x1 = w.x;
-        r.y1 = w.y;
-        r.x2 = w.x + width;
-        r.y2 = w.y + height;
-    }
 }
 
 }  // namespace
 
 QString NoRoomText(ElementKind kind) {
-    if (kind == ElementKind::Remark)
-        return QString("No room for another remark: %1 is the most.").arg(kRemarkCapacity);
     const KindInfo& info = KindInfoOf(kind);
     return QString("No room for another %1: %2 is the most.").arg(Singular(info.label)).arg(info.capacity);
 }
@@ -94,7 +34,7 @@ QString NoRoomText(ElementKind kind) {
 MouseEditor::MouseEditor(EditorHost& host, const ElementDialogs& dialogs, QObject* parent)
     : QObject(parent), host_(host), dialogs_(dialogs) {}
 
-void MouseEditor::chooseTool(int mode, const QString* prompt) {
+void MouseEditor::chooseTool(ElementKind mode, const QString* prompt) {
     // A half-done placement stays half done, but its band is drawn for the old
     // tool: take it away rather than let the new tool's band XOR over it.
     if (state_.FeedbackShown) {
@@ -107,7 +47,7 @@ void MouseEditor::chooseTool(int mode, const QString* prompt) {
 }
 
 void MouseEditor::resetTool() {
-    state_.CreationMode = 0;
+    state_.CreationMode = ElementKind::None;
     state_.SelectedKind = ElementKind::None;
     state_.CurrentIndex = 0;
     state_.SecondClickPending = false;
@@ -117,13 +57,17 @@ void MouseEditor::resetTool() {
     state_.MouseIsDown = false;
 }
 
-void MouseEditor::clearPoints() { state_.FirstPoint = state_.SecondPoint = {}; }
+void MouseEditor::clearPoints() {
+    state_.FirstPoint = state_.SecondPoint = {};
+}
 
 void MouseEditor::press(Qt::MouseButton button, QPoint at) {
     state_.MouseIsDown = true;
     pressPoint_ = at;
-    if (button == Qt::LeftButton) leftPress(at);
-    else rightPress(at);
+    if (button == Qt::LeftButton)
+        leftPress(at);
+    else
+        rightPress(at);
 }
 
 void MouseEditor::leftPress(QPoint at) {
@@ -137,7 +81,7 @@ void MouseEditor::leftPress(QPoint at) {
         return;
     }
     if (!state_.ProjectOpen) return;
-    if (state_.CreationMode == 0) {
+    if (state_.CreationMode == ElementKind::None) {
         select(at);
         return;
     }
@@ -147,9 +91,9 @@ void MouseEditor::leftPress(QPoint at) {
 
 void MouseEditor::resetSelection() {
     state_.NewElementFlag = false;
-    state_.CreationMode = 0;
+    state_.CreationMode = ElementKind::None;
     state_.SelectedKind = ElementKind::None;
-    host_.syncCreatingPanel(0);
+    host_.syncCreatingPanel(ElementKind::None);
     state_.SecondClickPending = false;
     state_.FirstBall = state_.SecondBall = 0;
     clearPoints();
@@ -182,8 +126,7 @@ void MouseEditor::rightPress(QPoint at) {
     for (ElementKind kind : kHitOrder) {
         // The table is looked at afresh after every dialog: a Delete closes its gap.
         for (int i = 0;; ++i) {
-            const int n = kind == ElementKind::Remark ? scene().remarkCount() : ElementCount(scene(), kind);
-            if (i >= n) break;
+            if (i >= ElementCount(scene(), kind)) break;
             if (!ElementHit(scene(), {kind, i}, p)) continue;
             state_.CurrentIndex = i;
             state_.SelectedKind = kind;
@@ -204,33 +147,55 @@ void MouseEditor::rightPress(QPoint at) {
 }
 
 int MouseEditor::freeSlot(ElementKind kind) {
-    const int slot = kind == ElementKind::Remark
-                         ? (scene().remarkCount() < kRemarkCapacity ? scene().remarkCount() : -1)
-                         : FirstFreeSlot(scene(), kind);
+    const int slot = FirstFreeSlot(scene(), kind);
     if (slot >= 0) return slot;
     // A full table takes nothing more: say so and go back to selection.
     host_.setPromptText(NoRoomText(kind));
-    state_.CreationMode = 0;
+    state_.CreationMode = ElementKind::None;
     state_.SecondClickPending = false;
     clearPoints();
     if (state_.FeedbackShown) host_.redrawScene();
     state_.FeedbackShown = false;
-    host_.syncCreatingPanel(0);
+    host_.syncCreatingPanel(ElementKind::None);
     return -1;
 }
 
 void MouseEditor::place(QPoint at) {
-    const int mode = state_.CreationMode;
-    const auto kind = static_cast<ElementKind>(mode);
-    if (mode == static_cast<int>(ElementKind::DataBallPick)) pickDataBall(at);
-    else if (kind == ElementKind::Remark) placeRemark(at);
-    else if (!HasTable(kind)) return;  // not a creation mode
-    else if (IsRectangleKind(kind)) placeRectangle(kind, at);
-    else if (IsHangingKind(kind)) placeHanging(kind, at);
-    else if (IsLinkKind(kind)) placeLink(kind, at);
-    else if (kind == ElementKind::StraightTrack) placeStraightTrack(at);
-    else if (kind == ElementKind::CircularTrack) placeCircularTrack(at);
-    else placeAtPoint(kind, at);  // ball, point charge, gravity mass
+    const ElementKind kind = state_.CreationMode;
+    const CreationTool& tool = ToolFor(kind);
+    if (tool.placement == Placement::DataBall) {
+        pickDataBall(at);
+        return;
+    }
+    if (tool.placement == Placement::Selection || freeSlot(kind) < 0) return;
+    if (tool.clicks == 2 && !state_.SecondClickPending) {
+        takeFirstClick(tool, at);
+        return;
+    }
+    switch (tool.placement) {
+        case Placement::AtPoint: placeAtPoint(kind, at); break;
+        case Placement::Rectangle: placeRectangle(kind, at); break;
+        case Placement::Hanging: placeHanging(kind, at); break;
+        case Placement::Link: placeLink(kind, at); break;
+        case Placement::StraightTrack: placeStraightTrack(at); break;
+        case Placement::CircularTrack: placeCircularTrack(at); break;
+        case Placement::Selection:
+        case Placement::DataBall: break;
+    }
+}
+
+void MouseEditor::takeFirstClick(const CreationTool& tool, QPoint at) {
+    if (StartsAtBall(tool)) {
+        const std::vector<int> hits = BallsHit(scene(), {at.x(), at.y()});
+        if (hits.empty()) return;
+        state_.FirstBall = hits.front();
+    } else {
+        state_.FirstPoint = worldOf(at);
+    }
+    state_.SecondClickPending = true;
+    state_.FeedbackShown = false;
+    drawRubberBand(at);
+    if (tool.secondPrompt) host_.setPromptText(tool.secondPrompt);
 }
 
 void MouseEditor::complete(ElementKind kind, int index) {
@@ -238,9 +203,9 @@ void MouseEditor::complete(ElementKind kind, int index) {
     state_.SecondClickPending = false;
     state_.FeedbackShown = false;
     host_.setPromptText(QString());
-    state_.CreationMode = 0;
-    host_.syncCreatingPanel(0);
-    if (kind != ElementKind::Remark && !dialogs_.has(kind)) {
+    state_.CreationMode = ElementKind::None;
+    host_.syncCreatingPanel(ElementKind::None);
+    if (!dialogs_.has(kind)) {
         // No dialog can complete this kind: leave no half-made record (a circular
         // track's radius alone would make it count as placed).
         ClearElement(scene(), kind, index);
@@ -252,50 +217,23 @@ void MouseEditor::complete(ElementKind kind, int index) {
 }
 
 void MouseEditor::placeAtPoint(ElementKind kind, QPoint at) {
-    const int slot = freeSlot(kind);
-    if (slot < 0) return;
-    const WorldPoint w = worldOf(at);
+    const int slot = FirstFreeSlot(scene(), kind);
     // Only the place is written; the element's dialog completes the rest.
-    VisitTable(scene(), kind, [&](auto& table) { MoveReference(table[slot], w); });
+    MoveReferencePoint(scene(), {kind, slot}, {at.x(), at.y()});
     complete(kind, slot);
-}
-
-void MouseEditor::placeRemark(QPoint at) {
-    const int slot = freeSlot(ElementKind::Remark);
-    if (slot < 0) return;
-    // Remarks live in surface pixels: they stay put when the view's scale changes.
-    scene().remarks[static_cast<std::size_t>(slot)].x = at.x();
-    scene().remarks[static_cast<std::size_t>(slot)].y = at.y();
-    complete(ElementKind::Remark, slot);
 }
 
 void MouseEditor::pickDataBall(QPoint at) {
     const std::vector<int> hits = BallsHit(scene(), {at.x(), at.y()});
     state_.CurrentIndex = hits.empty() ? -1 : hits.back();
     host_.setPromptText(QString());
-    state_.CreationMode = 0;
+    state_.CreationMode = ElementKind::None;
     state_.MouseIsDown = false;
     emit dataBallPicked(state_.CurrentIndex);
     host_.redrawScene();
 }
 
-void MouseEditor::beginSecondClick(QPoint at, const QString& prompt) {
-    state_.SecondClickPending = true;
-    state_.FeedbackShown = false;
-    drawRubberBand(at);
-    if (!prompt.isEmpty()) host_.setPromptText(prompt);
-}
-
-bool MouseEditor::takeFirstPoint(QPoint at, const QString& prompt) {
-    if (state_.SecondClickPending) return false;
-    state_.FirstPoint = worldOf(at);
-    beginSecondClick(at, prompt);
-    return true;
-}
-
 void MouseEditor::placeRectangle(ElementKind kind, QPoint at) {
-    if (freeSlot(kind) < 0) return;
-    if (takeFirstPoint(at, QString())) return;
     state_.SecondPoint = worldOf(at);
     const double x1 = std::min(state_.FirstPoint.x, state_.SecondPoint.x);
     const double x2 = std::max(state_.FirstPoint.x, state_.SecondPoint.x);
@@ -319,14 +257,6 @@ void MouseEditor::placeRectangle(ElementKind kind, QPoint at) {
 }
 
 void MouseEditor::placeHanging(ElementKind kind, QPoint at) {
-    if (freeSlot(kind) < 0) return;
-    if (!state_.SecondClickPending) {
-        const std::vector<int> hits = BallsHit(scene(), {at.x(), at.y()});
-        if (hits.empty()) return;
-        state_.FirstBall = hits.front();
-        beginSecondClick(at, SecondPrompt(state_.CreationMode));
-        return;
-    }
     const WorldPoint anchor = worldOf(at);
     const Ball& b = scene().balls[state_.FirstBall];
     const int slot = FirstFreeSlot(scene(), kind);
@@ -344,14 +274,7 @@ void MouseEditor::placeHanging(ElementKind kind, QPoint at) {
 }
 
 void MouseEditor::placeLink(ElementKind kind, QPoint at) {
-    if (freeSlot(kind) < 0) return;
     const std::vector<int> hits = BallsHit(scene(), {at.x(), at.y()});
-    if (!state_.SecondClickPending) {
-        if (hits.empty()) return;
-        state_.FirstBall = hits.front();
-        beginSecondClick(at, SecondPrompt(state_.CreationMode));
-        return;
-    }
     int second = -1;
     for (int j : hits)
         if (j != state_.FirstBall) {
@@ -377,8 +300,6 @@ void MouseEditor::placeLink(ElementKind kind, QPoint at) {
 
 void MouseEditor::placeStraightTrack(QPoint at) {
     const ElementKind kind = ElementKind::StraightTrack;
-    if (freeSlot(kind) < 0) return;
-    if (takeFirstPoint(at, SecondPrompt(14))) return;
     state_.SecondPoint = worldOf(at);
     state_.SecondClickPending = false;
     WorldPoint s = state_.FirstPoint, e = state_.SecondPoint;
@@ -401,8 +322,6 @@ void MouseEditor::placeStraightTrack(QPoint at) {
 
 void MouseEditor::placeCircularTrack(QPoint at) {
     const ElementKind kind = ElementKind::CircularTrack;
-    if (freeSlot(kind) < 0) return;
-    if (takeFirstPoint(at, QString())) return;
     state_.SecondPoint = worldOf(at);
     state_.SecondClickPending = false;
     const WorldPoint c = state_.FirstPoint, p = state_.SecondPoint;
@@ -422,8 +341,7 @@ void MouseEditor::placeCircularTrack(QPoint at) {
 
 void MouseEditor::move(QPoint at) {
     const ViewScale& v = scene().view;
-    host_.setCoordinateText("Coordinate:(" + FormatReal(v.worldX(at.x())) + "," + FormatReal(v.worldY(at.y())) +
-                            ")");
+    host_.setCoordinateText("Coordinate:(" + FormatReal(v.worldX(at.x())) + "," + FormatReal(v.worldY(at.y())) + ")");
     if (state_.OriginPending) {
         surface().ToggleAxes(v.OriginX, v.OriginY);
         scene().view.OriginX = at.x();
@@ -433,17 +351,18 @@ void MouseEditor::move(QPoint at) {
         return;
     }
     if (!state_.ProjectOpen) return;
-    if (state_.CreationMode != 0 && state_.SelectedKind == ElementKind::None && state_.SecondClickPending)
+    if (state_.CreationMode != ElementKind::None && state_.SelectedKind == ElementKind::None &&
+        state_.SecondClickPending)
         drawRubberBand(at);
-    else if (state_.MouseIsDown && state_.CreationMode == 0 && state_.SelectedKind != ElementKind::None)
+    else if (state_.MouseIsDown && state_.CreationMode == ElementKind::None && state_.SelectedKind != ElementKind::None)
         drawDragOutline(at);
 }
 
 void MouseEditor::drawRubberBand(QPoint to) {
-    const int mode = state_.CreationMode;
-    const RubberBand band = RubberBandOf(mode);
+    const CreationTool& tool = ToolFor(state_.CreationMode);
+    const RubberBand& band = tool.band;
     QPoint from;
-    if (IsConnectorKind(static_cast<ElementKind>(mode))) {
+    if (StartsAtBall(tool)) {
         const Ball& b = scene().balls[state_.FirstBall];
         from = QPoint(b.screenX, b.screenY);
     } else {
@@ -464,8 +383,7 @@ void MouseEditor::drawDragOutline(QPoint at) {
     if (!ref) return;  // links are never dragged
     const QPoint reference(ref->x, ref->y);
     const QPoint target = at - state_.GrabOffset;
-    if (state_.FeedbackShown)
-        DrawDragOutline(surface(), scene(), e.kind, e.index, reference, state_.RubberBandPoint);
+    if (state_.FeedbackShown) DrawDragOutline(surface(), scene(), e.kind, e.index, reference, state_.RubberBandPoint);
     DrawDragOutline(surface(), scene(), e.kind, e.index, reference, target);
     state_.RubberBandPoint = target;
     state_.FeedbackShown = true;
@@ -475,7 +393,7 @@ void MouseEditor::drawDragOutline(QPoint at) {
 void MouseEditor::release(QPoint at) {
     const bool wasDown = state_.MouseIsDown;
     state_.MouseIsDown = false;
-    if (!wasDown || state_.SelectedKind == ElementKind::None || state_.CreationMode != 0) return;
+    if (!wasDown || state_.SelectedKind == ElementKind::None || state_.CreationMode != ElementKind::None) return;
     // A click that did not move leaves the element exactly where it was: dropping
     // it would snap its position to the pixel grid.
     if (at == pressPoint_) return;
@@ -486,14 +404,7 @@ void MouseEditor::drop(QPoint at) {
     const ElementRef e{state_.SelectedKind, state_.CurrentIndex};
     if (!ReferencePoint(scene(), e)) return;
     const QPoint target = at - state_.GrabOffset;
-    const WorldPoint w = worldOf(target);
-    Scene& s = scene();
-    if (e.kind == ElementKind::Remark) {
-        s.remarks[static_cast<std::size_t>(e.index)].x = target.x();
-        s.remarks[static_cast<std::size_t>(e.index)].y = target.y();
-    } else {
-        VisitTable(s, e.kind, [&](auto& table) { MoveReference(table[e.index], w); });
-    }
+    MoveReferencePoint(scene(), e, {target.x(), target.y()});
     state_.FeedbackShown = false;
     host_.redrawScene();
 }

@@ -15,6 +15,7 @@
 namespace mb {
 
 class ElementDialogs;
+struct CreationTool;
 
 struct WorldPoint {
     double x = 0, y = 0;
@@ -22,7 +23,7 @@ struct WorldPoint {
 };
 
 struct EditorState {
-    int CreationMode = 0;  // 0 selection; else the kind being placed, 60 the data ball, 62 a remark
+    ElementKind CreationMode = ElementKind::None;  // None: selection; else the kind being placed or the data ball
     ElementKind SelectedKind = ElementKind::None;
     int CurrentIndex = 0;
     bool NewElementFlag = false;
@@ -52,7 +53,7 @@ public:
     // Shows what the editor drew on the surface since the last call.
     virtual void showSurfaceChanges() = 0;
     // Puts the creating panel's buttons in line with the creation mode.
-    virtual void syncCreatingPanel(int mode) = 0;
+    virtual void syncCreatingPanel(ElementKind mode) = 0;
     // The origin of a new project was clicked: ask for the scale, open the project
     // or give up, and repaint.
     virtual void originClicked() = 0;
@@ -72,7 +73,7 @@ public:
     EditorSelection selection() const { return {state_.SelectedKind, state_.CurrentIndex}; }
 
     // A creation command: the mode, nothing selected, and the prompt when there is one.
-    void chooseTool(int mode, const QString* prompt);
+    void chooseTool(ElementKind mode, const QString* prompt);
     // Back to selection with no half-done placement: a new, opened or closed project.
     void resetTool();
 
@@ -96,17 +97,15 @@ private:
     void place(QPoint at);
     // The first free record of the kind's table, or -1 after telling the user.
     int freeSlot(ElementKind kind);
-    void placeAtPoint(ElementKind kind, QPoint at);
-    void placeRemark(QPoint at);
     void pickDataBall(QPoint at);
+    // The first click of a two-click tool: a ball for a connector, else a point.
+    void takeFirstClick(const CreationTool& tool, QPoint at);
+    void placeAtPoint(ElementKind kind, QPoint at);
     void placeRectangle(ElementKind kind, QPoint at);
     void placeHanging(ElementKind kind, QPoint at);
     void placeLink(ElementKind kind, QPoint at);
     void placeStraightTrack(QPoint at);
     void placeCircularTrack(QPoint at);
-    void beginSecondClick(QPoint at, const QString& prompt);
-    // The first click of a placement by two points: true when this press was it.
-    bool takeFirstPoint(QPoint at, const QString& prompt);
     void complete(ElementKind kind, int index);
     void clearPoints();
     void drawRubberBand(QPoint to);

@@ -160,7 +160,6 @@ protected:
     // After the edits were read and checked: values the form derives from them.
     virtual void derive(RecordValues&, const Scene&) {}
 
-    const RecordForm& description() const { return form_; }
     QLineEdit* numberEdit(const char* name) const;
 
 private:

@@ -41,14 +41,14 @@ RemarkDialog::RemarkDialog(Prompts& prompts, QWidget* parent)
     const FormBuilder& f = form();
     setObjectName("TForm27");
     setWindowTitle(f.text("TForm27"));
-    edit1_ = f.edit("Edit1");
-    edit1_->setMinimumWidth(277);
+    textEdit_ = f.edit("Edit1");
+    textEdit_->setMinimumWidth(277);
     QPushButton* font = f.button("BitBtn4");
     QPushButton* del = f.button("BitBtn2");
     QPushButton* ok = f.button("BitBtn5");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(f.label("Label1"));
-    layout->addWidget(edit1_);
+    layout->addWidget(textEdit_);
     auto* row = new QHBoxLayout;
     for (QPushButton* b : {font, del, ok}) {
         b->setAutoDefault(false);
@@ -62,19 +62,21 @@ RemarkDialog::RemarkDialog(Prompts& prompts, QWidget* parent)
 }
 
 void RemarkDialog::load(const Scene& scene, int index, bool) {
-    edit1_->setText(QString::fromStdString(scene.remarks[static_cast<std::size_t>(index)].text));
-    edit1_->setFocus();
+    textEdit_->setText(QString::fromStdString(scene.remarks[index].text));
+    textEdit_->setFocus();
 }
 
 bool RemarkDialog::store(Scene& scene, int index) {
-    scene.remarks[static_cast<std::size_t>(index)].text = edit1_->text().toStdString();
+    scene.remarks[index].text = textEdit_->text().toStdString();
     return true;
 }
 
-QString RemarkDialog::deleteQuestion() const { return "Do you want to delete this remark ?"; }
+QString RemarkDialog::deleteQuestion() const {
+    return "Do you want to delete this remark ?";
+}
 
 void RemarkDialog::fontClicked() {
-    Remark& r = scene().remarks[static_cast<std::size_t>(index())];
+    Remark& r = scene().remarks[index()];
     QFont font = RemarkFont(r);
     if (prompts().chooseFont(font, "Font")) StoreFont(r, font);
 }

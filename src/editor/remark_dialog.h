@@ -19,7 +19,7 @@ protected:
 private:
     void fontClicked();
 
-    QLineEdit* edit1_;
+    QLineEdit* textEdit_;  // Edit1
 };
 
 }  // namespace mb

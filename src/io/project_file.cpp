@@ -292,11 +292,10 @@ void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
 
         DeriveBallScreen(b, v);
         // The ball is kept as it is; its picture is drawn at the nearest size allowed.
-        if (b.R / v.MetresPerPixel > 30)
-            warnings.push_back(BallLabel(s, i) + ": In this coordinate setting,the ball's radius must be smaller than " +
-                               Num(30 * v.MetresPerPixel) + "meter");
+        if (v.ballTooLarge(b.R))
+            warnings.push_back(BallLabel(s, i) + ": " + kBallRadiusTooLargeText + Num(v.largestBallRadius()) + "meter");
         else if (!(b.R >= 0))
-            warnings.push_back(BallLabel(s, i) + ": The ball's radius can not smaller than zero.");
+            warnings.push_back(BallLabel(s, i) + ": " + kBallRadiusNegativeText);
         if (b.M0 <= 0) warnings.push_back(BallLabel(s, i) + ": The mass must be bigger than zero.");
     }
 }

@@ -16,6 +16,9 @@ constexpr int kBallCapacity = 30;
 constexpr int kTableCapacity = 20;
 constexpr int kRemarkCapacity = 100;
 constexpr int kPixelListCapacity = 4000;
+// The largest radius a ball may have on the screen, in pixels: the ball dialog
+// refuses more, and a file's ball beyond it is drawn at this size.
+constexpr int kMaxBallPixelRadius = 30;
 
 // Truncation toward zero that saturates at the int range instead of being
 // undefined for huge values; NaN gives 0.
@@ -176,6 +179,16 @@ struct Remark {
     bool inUse() const { return !text.empty(); }
 };
 
+// Frees a record's slot. A remark slot keeps its font and place, so a remark
+// placed there later starts with that font; every other record starts afresh.
+template <class R>
+void FreeRecord(R& r) {
+    r = R{};
+}
+inline void FreeRecord(Remark& r) {
+    r.text.clear();
+}
+
 template <class R>
 constexpr bool kIsDoubleRecord = std::is_trivially_copyable_v<R> && sizeof(R) == R::kFieldCount * sizeof(double);
 static_assert(kIsDoubleRecord<DampingField> && kIsDoubleRecord<GravityMass> && kIsDoubleRecord<PointChargeField> &&
@@ -183,6 +196,8 @@ static_assert(kIsDoubleRecord<DampingField> && kIsDoubleRecord<GravityMass> && k
               kIsDoubleRecord<HangingConnector> && kIsDoubleRecord<LinkConnector> && kIsDoubleRecord<StraightTrack> &&
               kIsDoubleRecord<CircularTrack>);
 
-constexpr std::int32_t PackColour(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr std::int32_t PackColour(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
 
 }  // namespace mb

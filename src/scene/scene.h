@@ -35,6 +35,10 @@ struct Table {
         return n < Capacity ? n : -1;
     }
     bool full() const { return count() == Capacity; }
+    auto begin() { return records.begin(); }
+    auto end() { return records.end(); }
+    auto begin() const { return records.begin(); }
+    auto end() const { return records.end(); }
     void clear() {
         records.fill(Record{});
         names.fill(std::string());
@@ -52,6 +56,9 @@ using LinkTable = Table<LinkConnector, kTableCapacity>;
 using StraightTrackTable = Table<StraightTrack, kTableCapacity>;
 using CircularTrackTable = Table<CircularTrack, kTableCapacity>;
 using BallTable = Table<Ball, kBallCapacity>;
+// Remarks carry no names: the names file holds their texts and fonts instead, and
+// the name array of their table stays empty.
+using RemarkTable = Table<Remark, kRemarkCapacity>;
 
 struct ExperimentSettings {
     double StepTime = 0.001;
@@ -63,6 +70,11 @@ struct ExperimentSettings {
     std::uint8_t MutualCoulombOn = 0;
     std::uint8_t BumpOn = 0;
 };
+
+// What the ball dialog and the project reader say of a radius out of bounds; the
+// first is followed by the largest radius and "meter".
+inline constexpr char kBallRadiusTooLargeText[] = "In this coordinate setting,the ball's radius must be smaller than ";
+inline constexpr char kBallRadiusNegativeText[] = "The ball's radius can not smaller than zero.";
 
 // World metres to surface pixels: x to the right and y upward in the world,
 // columns to the right and rows downward on the surface.
@@ -85,6 +97,10 @@ struct ViewScale {
         const int r = TruncToInt(R / MetresPerPixel + 0.5);
         return r < 3 ? 3 : r;
     }
+    // The largest ball radius in metres this scale shows (kMaxBallPixelRadius), and
+    // whether a radius exceeds it.
+    double largestBallRadius() const { return kMaxBallPixelRadius * MetresPerPixel; }
+    bool ballTooLarge(double R) const { return R / MetresPerPixel > kMaxBallPixelRadius; }
     // Mouse positions to world coordinates.
     double worldX(int column) const { return (column - OriginX) * MetresPerPixel; }
     double worldY(int row) const { return (OriginY - row) * MetresPerPixel; }
@@ -173,7 +189,7 @@ struct Scene {
     HangingTable hangingPoles;
     LinkTable linkPoles;
     BallTable balls;
-    std::array<Remark, kRemarkCapacity> remarks{};
+    RemarkTable remarks;
 
     ExperimentSettings settings;
     ViewScale view;
@@ -187,7 +203,7 @@ struct Scene {
     PresenceSwitches presence;
 
     int ballCount() const { return balls.count(); }
-    int remarkCount() const;
+    int remarkCount() const { return remarks.count(); }
 };
 
 // The data part of the scene reset: empty tables, zero counters, reset settings

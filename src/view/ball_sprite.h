@@ -14,9 +14,8 @@ constexpr int kPreviewWidth = 116;
 constexpr int kPreviewHeight = 90;
 constexpr int kPreviewCentreX = 58;
 constexpr int kPreviewCentreY = 45;
-// The dialog refuses a radius above 30 pixels; the preview draws one pixel more
-// generously, so no picture is ever wider than 31 pixels in radius.
-constexpr int kMaxBallPixelRadius = 30;
+// The dialog refuses a radius above kMaxBallPixelRadius; the preview draws one
+// pixel more generously, so no picture is ever wider than that plus one.
 constexpr int kMaxPreviewRadius = kMaxBallPixelRadius + 1;
 
 // The template the preview starts from: black with the word "Show" in grey.

@@ -48,24 +48,24 @@ TEST_F(CreatingPanelTest, MenuAndPanelSetTheModeAndTheirOwnPrompts) {
     struct Case {
         const char* menuEntry;
         const char* button;
-        int mode;
+        ElementKind mode;
         const char* menuPrompt;  // null: the prompt before stays
         const char* panelPrompt;
     };
     const Case cases[] = {
-        {"N12", "SpeedButton1", 1, "Please choose the initial approximate palce by the mouse.",
+        {"N12", "SpeedButton1", ElementKind::Ball, "Please choose the initial approximate palce by the mouse.",
          "Please choose the initial approximate palce by the mouse."},
-        {"N16", "SpeedButton7", 7, "Please choose the damp's field area by the mouse.",
+        {"N16", "SpeedButton7", ElementKind::Damping, "Please choose the damp's field area by the mouse.",
          "Please choose the approximate field area by the mouse."},
-        {"N24", "SpeedButton12", 12, "Please choose the moving object which to be hung by the mouse.",
+        {"N24", "SpeedButton12", ElementKind::HangingSpring, "Please choose the moving object which to be hung by the mouse.",
          "Please Choose the moving object which to be hung by mouse."},
-        {"N25", "SpeedButton13", 13, "Please choose one of the moving object which to be linked.",
+        {"N25", "SpeedButton13", ElementKind::LinkSpring, "Please choose one of the moving object which to be linked.",
          "Choose one of the moving object which to be linked."},
-        {"N27", "SpeedButton15", 15, "Please choose the center of the circular track by the mouse.",
+        {"N27", "SpeedButton15", ElementKind::CircularTrack, "Please choose the center of the circular track by the mouse.",
          "Please choose the center place of the circular track by the mouse."},
-        {"N41", "SpeedButton10", 19, "Choose one of the moving object which to be linked.",
+        {"N41", "SpeedButton10", ElementKind::LinkPole, "Choose one of the moving object which to be linked.",
          "Choose one of the moving object which to be linked."},
-        {"N58", "SpeedButton17", 62, nullptr, "Please choose a place to show the remark."},
+        {"N58", "SpeedButton17", ElementKind::Remark, nullptr, "Please choose a place to show the remark."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menuEntry);
@@ -74,7 +74,7 @@ TEST_F(CreatingPanelTest, MenuAndPanelSetTheModeAndTheirOwnPrompts) {
         EXPECT_EQ(state().CreationMode, c.mode);
         EXPECT_EQ(prompt(), c.menuPrompt ? QString(c.menuPrompt) : QString("before"));
         panelButton("SpeedButton16")->click();
-        EXPECT_EQ(state().CreationMode, 0);
+        EXPECT_EQ(state().CreationMode, ElementKind::None);
         panelButton(c.button)->click();
         EXPECT_EQ(state().CreationMode, c.mode);
         EXPECT_EQ(prompt(), c.panelPrompt);
@@ -92,7 +92,7 @@ TEST_F(CreatingPanelTest, AfterAPlacementTheSelectionButtonIsDownAgain) {
     panelButton("SpeedButton2")->click();
     acceptNext();
     click({300, 200});
-    EXPECT_EQ(state().CreationMode, 0);
+    EXPECT_EQ(state().CreationMode, ElementKind::None);
     EXPECT_EQ(downButtons(), QStringList{"SpeedButton16"});
 }
 

@@ -26,7 +26,6 @@ protected:
 
 struct PlaceCase {
     const char* menu;
-    int mode;
     std::vector<QPoint> clicks;
     ElementKind kind;
     const char* secondPrompt;  // status panel 1 after the first of two clicks; null: unchanged
@@ -36,59 +35,59 @@ struct PlaceCase {
 TEST_F(MouseEditingTest, EveryKindIsPlacedWithItsClicksAndItsDialog) {
     openWithTwoBalls();
     const PlaceCase cases[] = {
-        {"N12", 1, {{300, 200}}, ElementKind::Ball, nullptr,
+        {"N12", {{300, 200}}, ElementKind::Ball, nullptr,
          [](const Scene& s, int i) {
              EXPECT_EQ(s.balls[i].x0, 50.0);
              EXPECT_EQ(s.balls[i].y0, 50.0);
              EXPECT_EQ(s.balls[i].M0, 2.0);
              EXPECT_EQ(s.balls.names[i], "Ball_1");  // the counter of the file's balls was 0
          }},
-        {"N21", 2, {{310, 200}}, ElementKind::PointCharge, nullptr,
+        {"N21", {{310, 200}}, ElementKind::PointCharge, nullptr,
          [](const Scene& s, int i) { EXPECT_EQ((std::pair{s.pointCharges[i].x, s.pointCharges[i].y}), (std::pair{55.0, 50.0})); }},
-        {"N15", 6, {{320, 210}}, ElementKind::GravityMass, nullptr,
+        {"N15", {{320, 210}}, ElementKind::GravityMass, nullptr,
          [](const Scene& s, int i) { EXPECT_EQ((std::pair{s.gravityMasses[i].x, s.gravityMasses[i].y}), (std::pair{60.0, 45.0})); }},
-        {"N22", 3, {{100, 100}, {150, 140}}, ElementKind::ElectricField, nullptr,
+        {"N22", {{100, 100}, {150, 140}}, ElementKind::ElectricField, nullptr,
          [](const Scene& s, int i) {
              const auto& r = s.electricFields[i];
              EXPECT_EQ((std::vector{r.x1, r.y1, r.x2, r.y2}), (std::vector{-50.0, 80.0, -25.0, 100.0}));
          }},
-        {"N14", 5, {{100, 100}, {150, 140}}, ElementKind::MagneticField, nullptr,
+        {"N14", {{100, 100}, {150, 140}}, ElementKind::MagneticField, nullptr,
          [](const Scene& s, int i) { EXPECT_EQ(s.magneticFields[i].x2, -25.0); }},
-        {"N16", 7, {{100, 100}, {150, 140}}, ElementKind::Damping, nullptr,
+        {"N16", {{100, 100}, {150, 140}}, ElementKind::Damping, nullptr,
          [](const Scene& s, int i) {
              EXPECT_EQ(s.dampingFields[i].y1, 80.0);
              EXPECT_EQ(s.dampingFields[i].formula, 0.0);
          }},
-        {"N24", 12, {{500, 300}, {500, 200}}, ElementKind::HangingSpring,
+        {"N24", {{500, 300}, {500, 200}}, ElementKind::HangingSpring,
          "Please choose the approximately place to hang the spring by the mouse.",
          [](const Scene& s, int i) {
              const auto& c = s.hangingSprings[i];
              EXPECT_EQ((std::vector{c.anchorX, c.anchorY, c.L, c.ball}), (std::vector{150.0, 50.0, 50.0, 0.0}));
          }},
-        {"N18", 16, {{600, 300}, {600, 260}}, ElementKind::HangingCord,
+        {"N18", {{600, 300}, {600, 260}}, ElementKind::HangingCord,
          "Please choose the approximately place to hang the cord by the mouse.",
          [](const Scene& s, int i) { EXPECT_EQ((std::pair{s.hangingCords[i].ball, s.hangingCords[i].L}), (std::pair{1.0, 20.0})); }},
-        {"N40", 18, {{500, 300}, {520, 300}}, ElementKind::HangingPole,
+        {"N40", {{500, 300}, {520, 300}}, ElementKind::HangingPole,
          "Please choose the approximately place to hang the pole by the mouse.",
          [](const Scene& s, int i) { EXPECT_EQ(s.hangingPoles[i].L, 10.0); }},
-        {"N25", 13, {{500, 300}, {600, 300}}, ElementKind::LinkSpring,
+        {"N25", {{500, 300}, {600, 300}}, ElementKind::LinkSpring,
          "Choose the another moving object which to be linked.",
          [](const Scene& s, int i) {
              const auto& c = s.linkSprings[i];
              EXPECT_EQ((std::vector{c.ball1, c.ball2, c.L}), (std::vector{0.0, 1.0, 50.0}));
          }},
-        {"N36", 17, {{600, 300}, {600, 300}, {500, 300}}, ElementKind::LinkCord,
+        {"N36", {{600, 300}, {600, 300}, {500, 300}}, ElementKind::LinkCord,
          "Choose the another object which to be linked.",
          [](const Scene& s, int i) { EXPECT_EQ((std::pair{s.linkCords[i].ball1, s.linkCords[i].ball2}), (std::pair{1.0, 0.0})); }},
-        {"N41", 19, {{500, 300}, {700, 300}, {600, 300}}, ElementKind::LinkPole,
+        {"N41", {{500, 300}, {700, 300}, {600, 300}}, ElementKind::LinkPole,
          "Choose the another object which to be linked.",
          [](const Scene& s, int i) { EXPECT_EQ(s.linkPoles[i].ball2, 1.0); }},
-        {"N26", 14, {{100, 100}, {200, 150}}, ElementKind::StraightTrack, "Choose the end place of it by mouse.",
+        {"N26", {{100, 100}, {200, 150}}, ElementKind::StraightTrack, "Choose the end place of it by mouse.",
          [](const Scene& s, int i) {
              const auto& t = s.straightTracks[i];
              EXPECT_EQ((std::vector{t.xs, t.ys, t.xe, t.ye}), (std::vector{-50.0, 100.0, 0.0, 75.0}));
          }},
-        {"N27", 15, {{400, 200}, {400, 180}}, ElementKind::CircularTrack, nullptr,
+        {"N27", {{400, 200}, {400, 180}}, ElementKind::CircularTrack, nullptr,
          [](const Scene& s, int i) {
              const auto& t = s.circularTracks[i];
              EXPECT_EQ((std::vector{t.cx, t.cy, t.radius}), (std::vector{100.0, 50.0, 10.0}));
@@ -98,7 +97,7 @@ TEST_F(MouseEditingTest, EveryKindIsPlacedWithItsClicksAndItsDialog) {
         SCOPED_TRACE(c.menu);
         const int before = ElementCount(scene(), c.kind);
         action(c.menu)->trigger();
-        EXPECT_EQ(state().CreationMode, c.mode);
+        EXPECT_EQ(state().CreationMode, c.kind);
         const QString menuPrompt = prompt();
         if (c.kind == ElementKind::Ball) {
             prompts.dialogs.push_back([](QDialog& d) {
@@ -116,7 +115,7 @@ TEST_F(MouseEditingTest, EveryKindIsPlacedWithItsClicksAndItsDialog) {
             }
         }
         ASSERT_EQ(ElementCount(scene(), c.kind), before + 1);
-        EXPECT_EQ(state().CreationMode, 0);
+        EXPECT_EQ(state().CreationMode, ElementKind::None);
         EXPECT_FALSE(state().SecondClickPending);
         EXPECT_EQ(prompt(), "");
         EXPECT_EQ(state().CurrentIndex, before);
@@ -128,7 +127,7 @@ TEST_F(MouseEditingTest, EveryKindIsPlacedWithItsClicksAndItsDialog) {
 TEST_F(MouseEditingTest, ARemarkIsPlacedWhereClickedAndKeepsItsText) {
     openScene();
     action("N58")->trigger();
-    EXPECT_EQ(state().CreationMode, 62);
+    EXPECT_EQ(state().CreationMode, ElementKind::Remark);
     prompts.dialogs.push_back([](QDialog& d) {
         d.findChild<QLineEdit*>("Edit1")->setText("Hello");
         return Press("BitBtn5")(d);
@@ -168,7 +167,7 @@ TEST_F(MouseEditingTest, TwoClickPlacementsKeepTheirOrderRules) {
     click({400, 200});
     click({400, 200});
     EXPECT_EQ(ElementCount(scene(), ElementKind::CircularTrack), 0);
-    EXPECT_EQ(state().CreationMode, 15);
+    EXPECT_EQ(state().CreationMode, ElementKind::CircularTrack);
     EXPECT_FALSE(state().SecondClickPending);
     EXPECT_EQ(prompts.dialogsShown.size(), 2u);
 
@@ -300,7 +299,7 @@ TEST_F(MouseEditingTest, AFullTableRefusesAPlacementAndSaysSo) {
         click({900, 500});
         EXPECT_EQ(prompt(), c.text);
         EXPECT_TRUE(prompts.dialogsShown.empty());
-        EXPECT_EQ(state().CreationMode, 0);
+        EXPECT_EQ(state().CreationMode, ElementKind::None);
         EXPECT_FALSE(state().SecondClickPending);
     }
 }
@@ -315,11 +314,11 @@ TEST_F(MouseEditingTest, TheDataBallPickReportsTheLastBallHitOrNone) {
     QObject::connect(&window->editor(), &MouseEditor::dataBallPicked, [&](int b) { picked.push_back(b); });
     for (QPoint at : {QPoint(401, 300), QPoint(900, 500)}) {
         const QString text = "pick";
-        window->editor().chooseTool(60, &text);
+        window->editor().chooseTool(ElementKind::DataBallPick, &text);
         click(at);
     }
     EXPECT_EQ(picked, (std::vector<int>{1, -1}));
-    EXPECT_EQ(state().CreationMode, 0);
+    EXPECT_EQ(state().CreationMode, ElementKind::None);
 }
 
 TEST_F(MouseEditingTest, TheCoordinateReadOutShowsWorldMetres) {
