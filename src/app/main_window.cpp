@@ -756,7 +756,7 @@ void MainWindow::loadProject(const QString& path) {
 
     // The reader has already said what it found wrong with a ball; the pictures
     // only need drawing.
-    RederiveBalls(*scene_);
+    DeriveEveryBall(*scene_);
     rememberProject(projectPath_);
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
