@@ -58,10 +58,7 @@ bool RemarkHit(const Remark& r, Pixel at) {
 
 namespace {
 
-bool InTable(const Scene& scene, ElementRef e) {
-    if (e.kind == ElementKind::Remark) return e.index >= 0 && e.index < kRemarkCapacity && scene.remarks[e.index].inUse();
-    return HasTable(e.kind) && ElementInUse(scene, e.kind, e.index);
-}
+bool InTable(const Scene& scene, ElementRef e) { return ElementInUse(scene, e.kind, e.index); }
 
 Pixel BallCentre(const Scene& scene, int index) {
     const Ball& b = scene.balls[index];
@@ -77,22 +74,18 @@ bool LinkHit(const Scene& scene, const LinkConnector& c, Pixel at) {
 
 bool StopsAtFirstHit(ElementKind kind) { return !IsLinkKind(kind); }
 
-int ScanLength(const Scene& scene, ElementKind kind) {
-    if (kind == ElementKind::Remark) return scene.remarkCount();
-    return ElementCount(scene, kind);
-}
-
 }  // namespace
 
 bool ElementHit(const Scene& scene, ElementRef e, Pixel at) {
     if (!InTable(scene, e)) return false;
     const ViewScale& v = scene.view;
     const int i = e.index;
-    if (e.kind == ElementKind::Remark) return RemarkHit(scene.remarks[i], at);
     return VisitTable(scene, e.kind, [&](const auto& table) {
         using R = std::decay_t<decltype(table[0])>;
         const R& r = table[i];
-        if constexpr (std::is_same_v<R, Ball>) {
+        if constexpr (std::is_same_v<R, Remark>) {
+            return RemarkHit(r, at);
+        } else if constexpr (std::is_same_v<R, Ball>) {
             return BallHit(r, at);
         } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
             return PointHit(GlyphPixel(v, r.x, r.y), at);
@@ -121,7 +114,7 @@ std::vector<int> BallsHit(const Scene& scene, Pixel at) {
 std::optional<ElementRef> SelectAt(const Scene& scene, Pixel at) {
     std::optional<ElementRef> picked;
     for (ElementKind kind : kHitOrder) {
-        const int n = ScanLength(scene, kind);
+        const int n = ElementCount(scene, kind);
         for (int i = 0; i < n; ++i) {
             if (!ElementHit(scene, {kind, i}, at)) continue;
             picked = ElementRef{kind, i};
@@ -135,11 +128,12 @@ std::optional<Pixel> ReferencePoint(const Scene& scene, ElementRef e) {
     if (!InTable(scene, e)) return std::nullopt;
     const ViewScale& v = scene.view;
     const int i = e.index;
-    if (e.kind == ElementKind::Remark) return Pixel{scene.remarks[i].x, scene.remarks[i].y};
     return VisitTable(scene, e.kind, [&](const auto& table) -> std::optional<Pixel> {
         using R = std::decay_t<decltype(table[0])>;
         const R& r = table[i];
-        if constexpr (std::is_same_v<R, Ball>) {
+        if constexpr (std::is_same_v<R, Remark>) {
+            return Pixel{r.x, r.y};  // remarks live in surface pixels
+        } else if constexpr (std::is_same_v<R, Ball>) {
             return Pixel{r.screenX, r.screenY};
         } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
             return GlyphPixel(v, r.x, r.y);

@@ -71,8 +71,8 @@ void MoveReference(R& r, WorldPoint w) {
         moved.spare1 = r.spare1;
         moved.spare2 = r.spare2;
         r = moved;
-    } else if constexpr (std::is_same_v<R, LinkConnector>) {
-        // nothing of their own to move
+    } else if constexpr (std::is_same_v<R, LinkConnector> || std::is_same_v<R, Remark>) {
+        // links have nothing of their own to move; remarks move by surface pixels
     } else {
         const double width = r.x2 - r.x1, height = r.y2 - r.y1;
         r.x1 = w.x;

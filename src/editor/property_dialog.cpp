@@ -24,7 +24,7 @@ DialogOutcome PropertyDialog::edit(Scene& scene, int index, bool isNew) {
     index_ = index;
     isNew_ = isNew;
     outcome_ = DialogOutcome::Cancelled;
-    const bool named = HasTable(kind_);
+    const bool named = IsNamedKind(kind_);
     if (nameEdit_ && named)
         nameEdit_->setText(QString::fromStdString(isNew ? TakeDefaultName(scene, kind_)
                                                         : ElementName(scene, kind_, index)));
@@ -42,7 +42,7 @@ DialogOutcome PropertyDialog::edit(Scene& scene, int index, bool isNew) {
 
 void PropertyDialog::okClicked() {
     if (!scene_ || !store(*scene_, index_)) return;
-    if (nameEdit_ && HasTable(kind_)) ElementName(*scene_, kind_, index_) = nameEdit_->text().toStdString();
+    if (nameEdit_ && IsNamedKind(kind_)) ElementName(*scene_, kind_, index_) = nameEdit_->text().toStdString();
     outcome_ = DialogOutcome::Accepted;
     accept();
 }

@@ -6,20 +6,32 @@ namespace mb {
 
 namespace {
 constexpr KindInfo kKinds[] = {
-    {ElementKind::Ball, "Ball_", "moving objects", "balls", kBallCapacity, -1},
-    {ElementKind::PointCharge, "E_dot_", "point charges", "pointCharges", kTableCapacity, 2},
-    {ElementKind::ElectricField, "E_field_", "uniform electric fields", "electricFields", kTableCapacity, 3},
-    {ElementKind::MagneticField, "Magnetic_", "uniform magnetic fields", "magneticFields", kTableCapacity, 4},
-    {ElementKind::GravityMass, "Mass_", "gravity masses", "gravityMasses", kTableCapacity, 1},
-    {ElementKind::Damping, "Damp_field", "damping fields", "dampingFields", kTableCapacity, 0},
-    {ElementKind::HangingSpring, "P_spring_", "hanging springs", "hangingSprings", kTableCapacity, 5},
-    {ElementKind::LinkSpring, "L_spring_", "link springs", "linkSprings", kTableCapacity, 6},
-    {ElementKind::StraightTrack, "R_track_", "straight tracks", "straightTracks", kTableCapacity, 7},
-    {ElementKind::CircularTrack, "C_track_", "circular tracks", "circularTracks", kTableCapacity, 8},
-    {ElementKind::HangingCord, "P_cord_", "hanging cords", "hangingCords", kTableCapacity, 9},
-    {ElementKind::LinkCord, "Link_cord_", "link cords", "linkCords", kTableCapacity, 10},
-    {ElementKind::HangingPole, "P_pole_", "hanging poles", "hangingPoles", kTableCapacity, 11},
-    {ElementKind::LinkPole, "Link_pole_", "link poles", "linkPoles", kTableCapacity, 12},
+    {ElementKind::Ball, "Ball_", "moving objects", "balls", kBallCapacity, FileSection::Balls, -1},
+    {ElementKind::PointCharge, "E_dot_", "point charges", "pointCharges", kTableCapacity, FileSection::ElementTables,
+     2},
+    {ElementKind::ElectricField, "E_field_", "uniform electric fields", "electricFields", kTableCapacity,
+     FileSection::ElementTables, 3},
+    {ElementKind::MagneticField, "Magnetic_", "uniform magnetic fields", "magneticFields", kTableCapacity,
+     FileSection::ElementTables, 4},
+    {ElementKind::GravityMass, "Mass_", "gravity masses", "gravityMasses", kTableCapacity, FileSection::ElementTables,
+     1},
+    {ElementKind::Damping, "Damp_field", "damping fields", "dampingFields", kTableCapacity, FileSection::ElementTables,
+     0},
+    {ElementKind::HangingSpring, "P_spring_", "hanging springs", "hangingSprings", kTableCapacity,
+     FileSection::ElementTables, 5},
+    {ElementKind::LinkSpring, "L_spring_", "link springs", "linkSprings", kTableCapacity, FileSection::ElementTables,
+     6},
+    {ElementKind::StraightTrack, "R_track_", "straight tracks", "straightTracks", kTableCapacity,
+     FileSection::ElementTables, 7},
+    {ElementKind::CircularTrack, "C_track_", "circular tracks", "circularTracks", kTableCapacity,
+     FileSection::ElementTables, 8},
+    {ElementKind::HangingCord, "P_cord_", "hanging cords", "hangingCords", kTableCapacity, FileSection::ElementTables,
+     9},
+    {ElementKind::LinkCord, "Link_cord_", "link cords", "linkCords", kTableCapacity, FileSection::ElementTables, 10},
+    {ElementKind::HangingPole, "P_pole_", "hanging poles", "hangingPoles", kTableCapacity, FileSection::ElementTables,
+     11},
+    {ElementKind::LinkPole, "Link_pole_", "link poles", "linkPoles", kTableCapacity, FileSection::ElementTables, 12},
+    {ElementKind::Remark, "", "remarks", "remarks", kRemarkCapacity, FileSection::Remarks, -1},
 };
 
 const std::string kNoName;
@@ -44,16 +56,20 @@ bool IsRectangleKind(ElementKind k) {
 const HangingTable& HangingTableOf(const Scene& scene, ElementKind kind) {
     assert(IsHangingKind(kind));
     return VisitTable(scene, kind, [&scene](const auto& t) -> const HangingTable& {
-        if constexpr (std::is_same_v<std::decay_t<decltype(t)>, HangingTable>) return t;
-        else return scene.hangingSprings;  // never reached: the kind is a hanging one
+        if constexpr (std::is_same_v<std::decay_t<decltype(t)>, HangingTable>)
+            return t;
+        else
+            return scene.hangingSprings;  // never reached: the kind is a hanging one
     });
 }
 
 const LinkTable& LinkTableOf(const Scene& scene, ElementKind kind) {
     assert(IsLinkKind(kind));
     return VisitTable(scene, kind, [&scene](const auto& t) -> const LinkTable& {
-        if constexpr (std::is_same_v<std::decay_t<decltype(t)>, LinkTable>) return t;
-        else return scene.linkSprings;  // never reached: the kind is a link one
+        if constexpr (std::is_same_v<std::decay_t<decltype(t)>, LinkTable>)
+            return t;
+        else
+            return scene.linkSprings;  // never reached: the kind is a link one
     });
 }
 
@@ -67,15 +83,13 @@ int FirstFreeSlot(const Scene& scene, ElementKind kind) {
 
 bool ElementInUse(const Scene& scene, ElementKind kind, int index) {
     if (!HasTable(kind)) return false;
-    return VisitTable(scene, kind, [index](const auto& t) {
-        return index >= 0 && index < t.kCapacity && t[index].inUse();
-    });
+    return VisitTable(scene, kind,
+                      [index](const auto& t) { return index >= 0 && index < t.kCapacity && t[index].inUse(); });
 }
 
 std::string& ElementName(Scene& scene, ElementKind kind, int index) {
-    return VisitTable(scene, kind, [index](auto& t) -> std::string& {
-        return t.names[static_cast<std::size_t>(index)];
-    });
+    return VisitTable(scene, kind,
+                      [index](auto& t) -> std::string& { return t.names[static_cast<std::size_t>(index)]; });
 }
 
 const std::string& ElementName(const Scene& scene, ElementKind kind, int index) {
@@ -92,17 +106,20 @@ std::int32_t& NameCounterOf(Scene& scene, ElementKind kind) {
 void ClearElement(Scene& scene, ElementKind kind, int index) {
     VisitTable(scene, kind, [index](auto& t) {
         if (index < 0 || index >= t.kCapacity) return;
-        t[index] = {};
+        FreeRecord(t[index]);
         t.names[static_cast<std::size_t>(index)].clear();
     });
 }
 
 std::string TakeDefaultName(Scene& scene, ElementKind kind) {
+    assert(IsNamedKind(kind));
     std::int32_t& counter = NameCounterOf(scene, kind);
     ++counter;
     return KindInfoOf(kind).prefix + std::to_string(counter);
 }
 
-void GiveBackName(Scene& scene, ElementKind kind) { --NameCounterOf(scene, kind); }
+void GiveBackName(Scene& scene, ElementKind kind) {
+    --NameCounterOf(scene, kind);
+}
 
 }  // namespace mb

@@ -12,13 +12,19 @@
 
 namespace mb {
 
+// Where a kind's records sit in the project file: the thirteen element tables
+// first, then the balls, and the remarks at the end.
+enum class FileSection : std::uint8_t { ElementTables, Balls, Remarks };
+
 struct KindInfo {
     ElementKind kind;
-    const char* prefix;  // default name prefix: "Ball_", "Damp_field"
+    const char* prefix;  // default name prefix: "Ball_", "Damp_field"; "" for remarks, which have no names
     const char* label;   // for messages: "straight tracks"
     const char* key;     // for summaries: "straightTracks"
     int capacity;
-    int fileIndex;  // place among the thirteen tables of the project file; -1 for balls
+    FileSection section;
+    int fileIndex;  // place among the thirteen element tables; -1 outside that section
+    bool named() const { return prefix[0] != '\0'; }
     bool namesBeforeRemarks() const { return fileIndex >= 0 && fileIndex < 9; }
 };
 
@@ -26,9 +32,9 @@ struct KindInfo {
 // names file lists the first nine before the remarks and the last four after.
 inline constexpr int kElementTableCount = 13;
 inline constexpr ElementKind kFileOrder[kElementTableCount] = {
-    ElementKind::Damping,       ElementKind::GravityMass,   ElementKind::PointCharge,   ElementKind::ElectricField,
-    ElementKind::MagneticField, ElementKind::HangingSpring, ElementKind::LinkSpring,    ElementKind::StraightTrack,
-    ElementKind::CircularTrack, ElementKind::HangingCord,   ElementKind::LinkCord,      ElementKind::HangingPole,
+    ElementKind::Damping,       ElementKind::GravityMass,   ElementKind::PointCharge, ElementKind::ElectricField,
+    ElementKind::MagneticField, ElementKind::HangingSpring, ElementKind::LinkSpring,  ElementKind::StraightTrack,
+    ElementKind::CircularTrack, ElementKind::HangingCord,   ElementKind::LinkCord,    ElementKind::HangingPole,
     ElementKind::LinkPole};
 
 // The six connector kinds in the order deletion and the engine walk them.
@@ -36,25 +42,35 @@ inline constexpr ElementKind kConnectorKinds[6] = {ElementKind::HangingSpring, E
                                                    ElementKind::HangingCord,   ElementKind::LinkCord,
                                                    ElementKind::HangingPole,   ElementKind::LinkPole};
 
-// Every kind that has a table of records (the remark table has none: its records
-// live in screen pixels and carry no name counter).
-inline constexpr ElementKind kTableKinds[14] = {
+// Every kind that has a table of records, in kind code order. The remarks are the
+// one table without names: their records live in surface pixels.
+inline constexpr int kTableKindCount = 15;
+inline constexpr ElementKind kTableKinds[kTableKindCount] = {
     ElementKind::Ball,          ElementKind::PointCharge,   ElementKind::ElectricField, ElementKind::MagneticField,
     ElementKind::GravityMass,   ElementKind::Damping,       ElementKind::HangingSpring, ElementKind::LinkSpring,
     ElementKind::StraightTrack, ElementKind::CircularTrack, ElementKind::HangingCord,   ElementKind::LinkCord,
-    ElementKind::HangingPole,   ElementKind::LinkPole};
+    ElementKind::HangingPole,   ElementKind::LinkPole,      ElementKind::Remark};
 
-// Null for codes that name no table kind (0, 60, 62 and unassigned codes).
+// Null for codes that name no table kind (0, 60 and unassigned codes).
 const KindInfo* FindKindInfo(ElementKind kind);
 inline const KindInfo& KindInfoOf(ElementKind kind) {
     const KindInfo* info = FindKindInfo(kind);
     assert(info);
     return *info;
 }
-inline bool HasTable(ElementKind kind) { return FindKindInfo(kind) != nullptr; }
+inline bool HasTable(ElementKind kind) {
+    return FindKindInfo(kind) != nullptr;
+}
+// A kind whose elements have names and a name counter (every table but the remarks').
+inline bool IsNamedKind(ElementKind kind) {
+    const KindInfo* info = FindKindInfo(kind);
+    return info && info->named();
+}
 bool IsHangingKind(ElementKind kind);
 bool IsLinkKind(ElementKind kind);
-inline bool IsConnectorKind(ElementKind kind) { return IsHangingKind(kind) || IsLinkKind(kind); }
+inline bool IsConnectorKind(ElementKind kind) {
+    return IsHangingKind(kind) || IsLinkKind(kind);
+}
 bool IsRectangleKind(ElementKind kind);  // uniform E, uniform B, damping
 
 // Calls f(table) with the table of a kind that has one (HasTable). S is Scene or
@@ -76,6 +92,7 @@ decltype(auto) VisitTable(S& s, ElementKind kind, F&& f) {
         case ElementKind::LinkCord: return f(s.linkCords);
         case ElementKind::HangingPole: return f(s.hangingPoles);
         case ElementKind::LinkPole: return f(s.linkPoles);
+        case ElementKind::Remark: return f(s.remarks);
         default: break;
     }
     assert(false && "kind without a table");
@@ -116,14 +133,14 @@ const HangingTable& HangingTableOf(const Scene& scene, ElementKind hangingKind);
 const LinkTable& LinkTableOf(const Scene& scene, ElementKind linkKind);
 
 // Questions about element i of a kind that has a table; out-of-range indices are
-// answered as "not in use".
+// answered as "not in use". Names and name counters belong to named kinds only.
 int ElementCount(const Scene& scene, ElementKind kind);
 int FirstFreeSlot(const Scene& scene, ElementKind kind);  // -1 when the table is full
 bool ElementInUse(const Scene& scene, ElementKind kind, int index);
 std::string& ElementName(Scene& scene, ElementKind kind, int index);
 const std::string& ElementName(const Scene& scene, ElementKind kind, int index);
 std::int32_t& NameCounterOf(Scene& scene, ElementKind kind);
-// Clears record i of a kind to a free record with no name.
+// Frees record i of a kind (FreeRecord) and clears its name.
 void ClearElement(Scene& scene, ElementKind kind, int index);
 
 // The default name of a new element: the counter goes up by one and the name is

@@ -183,6 +183,16 @@ struct Remark {
     bool inUse() const { return !text.empty(); }
 };
 
+// Frees a record's slot. A remark slot keeps its font and place, so a remark
+// placed there later starts with that font; every other record starts afresh.
+template <class R>
+void FreeRecord(R& r) {
+    r = R{};
+}
+inline void FreeRecord(Remark& r) {
+    r.text.clear();
+}
+
 template <class R>
 constexpr bool kIsDoubleRecord = std::is_trivially_copyable_v<R> && sizeof(R) == R::kFieldCount * sizeof(double);
 static_assert(kIsDoubleRecord<DampingField> && kIsDoubleRecord<GravityMass> && kIsDoubleRecord<PointChargeField> &&
@@ -190,6 +200,8 @@ static_assert(kIsDoubleRecord<DampingField> && kIsDoubleRecord<GravityMass> && k
               kIsDoubleRecord<HangingConnector> && kIsDoubleRecord<LinkConnector> && kIsDoubleRecord<StraightTrack> &&
               kIsDoubleRecord<CircularTrack>);
 
-constexpr std::int32_t PackColour(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr std::int32_t PackColour(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
 
 }  // namespace mb

@@ -5,12 +5,6 @@
 
 namespace mb {
 
-int Scene::remarkCount() const {
-    int n = 0;
-    while (n < kRemarkCapacity && remarks[static_cast<std::size_t>(n)].inUse()) ++n;
-    return n;
-}
-
 void ResetScene(Scene& scene) {
     scene.settings.GravityOn = 0;
     scene.settings.MutualGravitationOn = 0;

@@ -35,6 +35,10 @@ struct Table {
         return n < Capacity ? n : -1;
     }
     bool full() const { return count() == Capacity; }
+    auto begin() { return records.begin(); }
+    auto end() { return records.end(); }
+    auto begin() const { return records.begin(); }
+    auto end() const { return records.end(); }
     void clear() {
         records.fill(Record{});
         names.fill(std::string());
@@ -52,6 +56,9 @@ using LinkTable = Table<LinkConnector, kTableCapacity>;
 using StraightTrackTable = Table<StraightTrack, kTableCapacity>;
 using CircularTrackTable = Table<CircularTrack, kTableCapacity>;
 using BallTable = Table<Ball, kBallCapacity>;
+// Remarks carry no names: the names file holds their texts and fonts instead, and
+// the name array of their table stays empty.
+using RemarkTable = Table<Remark, kRemarkCapacity>;
 
 struct ExperimentSettings {
     double StepTime = 0.001;
@@ -173,7 +180,7 @@ struct Scene {
     HangingTable hangingPoles;
     LinkTable linkPoles;
     BallTable balls;
-    std::array<Remark, kRemarkCapacity> remarks{};
+    RemarkTable remarks;
 
     ExperimentSettings settings;
     ViewScale view;
@@ -187,7 +194,7 @@ struct Scene {
     PresenceSwitches presence;
 
     int ballCount() const { return balls.count(); }
-    int remarkCount() const;
+    int remarkCount() const { return remarks.count(); }
 };
 
 // The data part of the scene reset: empty tables, zero counters, reset settings

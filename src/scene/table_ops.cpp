@@ -1,8 +1,8 @@
 #include "scene/table_ops.h"
 
-#include "scene/element_kinds.h"
-
 #include <algorithm>
+
+#include "scene/element_kinds.h"
 
 namespace mb {
 
@@ -75,10 +75,10 @@ bool BallHeldByConnector(const Scene& scene, int ballIndex) {
     return held;
 }
 
-void CompactRemarks(Scene& scene) {
+void CompactTable(RemarkTable& remarks) {
     // Each gap is closed by moving every later record down one place; the last
     // slot keeps the font it had, so a new remark there starts with that font.
-    auto& r = scene.remarks;
+    auto& r = remarks.records;
     for (int i = 0; i < kRemarkCapacity - 1;) {
         if (r[static_cast<std::size_t>(i)].inUse()) {
             ++i;
@@ -92,13 +92,6 @@ void CompactRemarks(Scene& scene) {
 }
 
 DeleteResult DeleteElement(Scene& scene, ElementKind kind, int index) {
-    if (kind == ElementKind::Remark) {
-        if (index < 0 || index >= kRemarkCapacity || !scene.remarks[static_cast<std::size_t>(index)].inUse())
-            return DeleteResult::NoSuchElement;
-        scene.remarks[static_cast<std::size_t>(index)].text.clear();
-        CompactRemarks(scene);
-        return DeleteResult::Deleted;
-    }
     if (!HasTable(kind) || !ElementInUse(scene, kind, index)) return DeleteResult::NoSuchElement;
     if (kind == ElementKind::Ball) {
         if (BallHeldByConnector(scene, index)) return DeleteResult::HeldByConnector;

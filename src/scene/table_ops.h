@@ -8,6 +8,7 @@ namespace mb {
 
 // Closes the gap left by records whose marker was set to 0: the remaining
 // records keep their order and names, and the freed slots at the end are cleared.
+// The remark table has its own way (below).
 template <class Record, int Capacity>
 void CompactTable(Table<Record, Capacity>& table) {
     int w = 0;
@@ -41,7 +42,7 @@ enum class DeleteResult { Deleted, HeldByConnector, NoSuchElement };
 
 // Remark table compaction after a remark's text was emptied: later remarks move
 // down one place with their texts, fonts and positions.
-void CompactRemarks(Scene& scene);
+void CompactTable(RemarkTable& remarks);
 
 // Removes one element of a kind, remarks included (the dialogs' Delete, after the
 // user confirmed). A ball that a connector holds is refused and nothing changes.

@@ -71,8 +71,8 @@ void DrawRubberBand(SceneSurface& surface, const RubberBand& band, QPoint from, 
             case FeedbackShape::Circle: {
                 const int r = TruncPixel(std::hypot(double(to.x() - from.x()), double(to.y() - from.y())));
                 x.p.drawEllipse(BoxFromEdges(from.x() - r, from.y() - r, from.x() + r, from.y() + r));
-                surface.markDirty(QRect(from.x() - r - margin, from.y() - r - margin, 2 * (r + margin) + 1,
-                                        2 * (r + margin) + 1));
+                surface.markDirty(
+                    QRect(from.x() - r - margin, from.y() - r - margin, 2 * (r + margin) + 1, 2 * (r + margin) + 1));
                 return;
             }
         }
@@ -90,16 +90,13 @@ void DrawDragOutline(SceneSurface& surface, const Scene& scene, ElementKind kind
         const QPoint lt = pixel(r.x1, r.y2) + shift, rb = pixel(r.x2, r.y1) + shift;
         XorBox(surface, lt.x() - 2, lt.y() - 2, rb.x() + 2, rb.y() + 2, white);
     };
-    if (kind == ElementKind::Remark) {
-        const Remark& r = scene.remarks[static_cast<std::size_t>(index)];
-        XorBox(surface, at.x() - 2, at.y() - 2, at.x() + r.width + 2, at.y() + r.height + 2, white);
-        return;
-    }
     if (!HasTable(kind)) return;
     VisitTable(scene, kind, [&](const auto& table) {
         const auto& r = table[index];
         using R = std::decay_t<decltype(r)>;
-        if constexpr (std::is_same_v<R, Ball>) {
+        if constexpr (std::is_same_v<R, Remark>) {
+            XorBox(surface, at.x() - 2, at.y() - 2, at.x() + r.width + 2, at.y() + r.height + 2, white);
+        } else if constexpr (std::is_same_v<R, Ball>) {
             XorCircle(surface, at, r.pixelRadius, white);
         } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
             XorCircle(surface, at, 7, white);

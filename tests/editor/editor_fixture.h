@@ -61,7 +61,7 @@ protected:
     static constexpr int kOriginX = 200, kOriginY = 300;
 
     // Opens a project holding `scene` (its view set to the fixture's) and gives every
-    // kind but the ball the marker dialog, so the editor is tested apart from the
+    // kind but the ball and the remark the marker dialog, so the editor is tested apart from the
     // forms (they have tests of their own).
     void openScene(std::unique_ptr<Scene> s = nullptr) {
         startWindow();
@@ -76,7 +76,7 @@ protected:
         openThroughMenu(writeProject(*s));
         ASSERT_TRUE(window->projectOpen());
         for (ElementKind k : kTableKinds)
-            if (k != ElementKind::Ball)
+            if (k != ElementKind::Ball && k != ElementKind::Remark)
                 window->elementDialogs().add(new MarkerDialog(k, prompts, window.get()));
     }
 

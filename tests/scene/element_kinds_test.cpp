@@ -37,7 +37,7 @@ TEST(KindRegistry, EveryTableKindHasItsPrefixCapacityAndOwnCounter) {
     // Each counter moved only once: they are not shared between kinds.
     EXPECT_EQ(s->hangingSprings.nameCounter, 1);
     EXPECT_EQ(s->hangingCords.nameCounter, 1);
-    for (ElementKind k : {ElementKind::None, ElementKind::DataBallPick, ElementKind::Remark}) EXPECT_FALSE(HasTable(k));
+    for (ElementKind k : {ElementKind::None, ElementKind::DataBallPick}) EXPECT_FALSE(HasTable(k));
 }
 
 TEST(KindRegistry, FileOrderWalksTheThirteenTablesWithNinePairsBeforeTheRemarks) {
