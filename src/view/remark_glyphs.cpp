@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "view/glyph_kit.h"
+#include "view/table_walk.h"
 
 namespace mb {
 
@@ -42,12 +43,6 @@ QFont RemarkFont(const Remark& r) {
 }
 
 namespace {
-// Remarks in table order while their text is not empty.
-template <class S, class F>
-void ForEachRemark(S& scene, F&& f) {
-    for (int i = 0; i < kRemarkCapacity && scene.remarks[i].inUse(); ++i) f(scene.remarks[i]);
-}
-
 QSize WriteRemark(QPainter& p, const Remark& r) {
     p.setBrush(Qt::NoBrush);
     const QFont font = RemarkFont(r);
@@ -61,11 +56,11 @@ QSize WriteRemark(QPainter& p, const Remark& r) {
 }  // namespace
 
 void DrawRemarks(QPainter& p, const Scene& scene) {
-    ForEachRemark(scene, [&](const Remark& r) { WriteRemark(p, r); });
+    ForEachInUse(scene.remarks, [&](const Remark& r, int) { WriteRemark(p, r); });
 }
 
 void DrawRemarksRecording(QPainter& p, Scene& scene) {
-    ForEachRemark(scene, [&](Remark& r) {
+    ForEachInUse(scene.remarks, [&](Remark& r, int) {
         const QSize size = WriteRemark(p, r);
         r.width = size.width();
         r.height = size.height();
