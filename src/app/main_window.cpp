@@ -52,7 +52,6 @@ namespace mb {
 namespace {
 // The main window's own words.
 const char* const kCaption = "Motionbench Ver1.0";
-const char* const kWarning = "warning";
 const char* const kNoGround = "Can not find ground.bmp";
 const char* const kCannotOpen = "Can not open this file ,please check you system.";
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
@@ -209,7 +208,7 @@ void MainWindow::loadStartBackground() {
     for (const QString& folder : QStringList{startDirectory_} + DataFolders(programDirectory_)) {
         if (picture.load(QDir(folder).filePath(kGroundFile))) break;
     }
-    if (picture.isNull()) prompts_->message(kNoGround, kWarning, Prompts::Ok | Prompts::Cancel);
+    if (picture.isNull()) prompts_->warning(kNoGround, Prompts::Ok | Prompts::Cancel);
     startPicture_ = picture.convertToFormat(QImage::Format_RGB32);
     backgroundPicture_ = startPicture_;
 }
@@ -742,7 +741,7 @@ void MainWindow::loadProject(const QString& path) {
             recent_.save(*settings_);
             rebuildRecentMenu();
         }
-        prompts_->message(why, kWarning, Prompts::Ok | Prompts::Cancel);
+        prompts_->warning(why, Prompts::Ok | Prompts::Cancel);
         resizeView();
         return;
     }
@@ -758,7 +757,7 @@ void MainWindow::loadProject(const QString& path) {
 
     // The reader has already said what it found wrong with a ball; the pictures
     // only need drawing.
-    RederiveBalls(*scene_);
+    DeriveEveryBall(*scene_);
     rememberProject(projectPath_);
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
@@ -773,7 +772,7 @@ void MainWindow::loadProject(const QString& path) {
     resizeView();
     changes_.markSaved(*scene_);
     refreshTitle();
-    if (!notes.isEmpty()) prompts_->message(notes.join('\n'), kWarning, Prompts::Ok | Prompts::Cancel);
+    if (!notes.isEmpty()) prompts_->warning(notes.join('\n'), Prompts::Ok | Prompts::Cancel);
 }
 
 bool MainWindow::writeProjectTo(const QString& path) {
@@ -788,9 +787,9 @@ bool MainWindow::writeProjectTo(const QString& path) {
         changes_.markSaved(*scene_);
         return true;
     }
-    prompts_->message("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
+    prompts_->warning("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
                           "\nThe files that were there are unchanged.",
-                      kWarning, Prompts::Ok | Prompts::Cancel);
+                      Prompts::Ok | Prompts::Cancel);
     return false;
 }
 
@@ -879,7 +878,7 @@ void MainWindow::layBackground() {
         if (picture.load(path))
             backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
         else
-            prompts_->message("Can not read the picture " + path, kWarning, Prompts::Ok | Prompts::Cancel);
+            prompts_->warning("Can not read the picture " + path, Prompts::Ok | Prompts::Cancel);
     }
     resizeView();
 }

@@ -22,7 +22,7 @@ namespace {
 class UnattendedPrompts : public Prompts {
 public:
     explicit UnattendedPrompts(QString file) : file_(std::move(file)) {}
-    Button message(const QString& text, const QString& caption, int) override {
+    Button message(Severity, const QString& text, const QString& caption, int) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
         return Ok;
     }

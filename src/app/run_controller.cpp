@@ -8,7 +8,6 @@
 namespace mb {
 
 namespace {
-const char* const kWarning = "warning";
 const char* const kOverflow =
     "Found one of the moving object has overflow the area can be controled,and it will result in error.Please "
     "reduce the step time,and try the experiment again.";
@@ -107,7 +106,7 @@ void RunController::takeTick(Scene& s) {
     if (result == kStepOverflow) {
         s.Running = 0;
         emit runStateChanged();
-        prompts_.message(kOverflow, kWarning, Prompts::Ok);
+        prompts_.warning(kOverflow, Prompts::Ok);
     }
 }
 

@@ -254,7 +254,7 @@ QString BallDialog::deleteCaption() const {
 
 bool BallDialog::mayDelete(const Scene& scene, int index) {
     if (!BallHeldByConnector(scene, index)) return true;
-    prompts().message(kHeld, kWarningCaption, Prompts::Ok);
+    prompts().warning(kHeld, Prompts::Ok);
     return false;
 }
 

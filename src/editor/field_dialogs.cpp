@@ -52,7 +52,7 @@ public:
             QLineEdit* edit = numberEdit(name);
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
                 if (!ParseReal(text))
-                    this->prompts().message("'" + text + "' is not a valid floating point value", "Motionbench",
+                    this->prompts().message(Prompts::Severity::Warning, "'" + text + "' is not a valid floating point value", "Motionbench",
                                             Prompts::Ok);
             });
         }

@@ -49,7 +49,9 @@ void PropertyDialog::okClicked() {
 
 void PropertyDialog::deleteClicked() {
     if (!scene_ || !mayDelete(*scene_, index_)) return;
-    if (prompts_.message(deleteQuestion(), deleteCaption(), Prompts::Ok | Prompts::Cancel) != Prompts::Ok) return;
+    if (prompts_.message(Prompts::Severity::Question, deleteQuestion(), deleteCaption(), Prompts::Ok | Prompts::Cancel) !=
+        Prompts::Ok)
+        return;
     if (isNew_ && HasTable(kind_)) ClearElement(*scene_, kind_, index_);  // never in use: nothing to close up
     else DeleteElement(*scene_, kind_, index_);
     outcome_ = DialogOutcome::Deleted;

@@ -17,6 +17,7 @@
 
 #include "scene/element_kinds.h"
 #include "ui/number_text.h"
+#include "ui/unit_label.h"
 
 namespace mb {
 
@@ -127,9 +128,7 @@ void RecordDialog::addChoice(const Choice& c, QVBoxLayout* top) {
         auto* line = new QHBoxLayout;
         line->setSpacing(0);
         QLabel* note = form().label(b.note);
-        QFont small = note->font();
-        small.setPointSizeF(small.pointSizeF() * 0.7);
-        note->setFont(small);
+        MakeRaisedNote(note);
         line->addWidget(r);
         line->addWidget(note, 0, Qt::AlignTop);
         line->addStretch();

@@ -22,7 +22,7 @@ public:
 
 private:
     Prompts& prompts_;
-    QListWidget* list_;
+    QListWidget* ballList_;
 };
 
 }  // namespace mb

@@ -1,6 +1,7 @@
 #include "measure/curve_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,14 +12,16 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "engine/curve_session.h"
 #include "measure/curve_object_dialog.h"
 #include "ui/dialog_kit.h"
 #include "ui/number_text.h"
+#include "ui/save_where_chosen.h"
+#include "ui/unit_label.h"
 #include "view/measure_pictures.h"
 
 namespace mb {
@@ -61,18 +64,6 @@ const char* const kGraphFilter = "(图象 *.Bmp) (*.bmp);;PNG picture (*.png)";
 const char* const kDataTitle = "Save the curve data";
 const char* const kCsvFilter = "CSV file (*.csv)";
 
-// A unit label with a raised "2" over its gap, shown only for accelerations.
-QWidget* UnitBox(QWidget* parent, QLabel* unit, QLabel* two) {
-    auto* box = new QWidget(parent);
-    unit->setParent(box);
-    two->setParent(box);
-    QFont small = two->font();
-    small.setPointSizeF(small.pointSizeF() * 0.7);
-    two->setFont(small);
-    unit->move(0, 3);
-    box->setFixedSize(90, unit->sizeHint().height() + 3);
-    return box;
-}
 }  // namespace
 
 CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
@@ -84,14 +75,12 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
 
     nameEdit_ = f.edit("Edit1");
     nameEdit_->setFont(CurveGraphFont());
-    startTimeEdit_ = f.edit("Edit2");
-    endTimeEdit_ = f.edit("Edit3");
-    hStartEdit_ = f.edit("Edit4");
-    hStepEdit_ = f.edit("Edit5");
-    vStartEdit_ = f.edit("Edit6");
-    vStepEdit_ = f.edit("Edit7");
-    for (QLineEdit* e : {startTimeEdit_, endTimeEdit_, hStartEdit_, hStepEdit_, vStartEdit_, vStepEdit_})
-        e->setFixedWidth(80);
+    // The number edits, all 80 pixels wide.
+    for (auto [edit, name] : {std::pair{&startTimeEdit_, "Edit2"}, {&endTimeEdit_, "Edit3"}, {&hStartEdit_, "Edit4"},
+                              {&hStepEdit_, "Edit5"}, {&vStartEdit_, "Edit6"}, {&vStepEdit_, "Edit7"}}) {
+        *edit = f.edit(name);
+        (*edit)->setFixedWidth(80);
+    }
     auto list = [&](const char* name) {
         auto* c = new QComboBox(this);
         c->setObjectName(name);
@@ -100,14 +89,14 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     };
     hList_ = list("ComboBox1");
     vList_ = list("ComboBox2");
-    hUnit_ = f.label("Label14");
-    hGridUnit_ = f.label("Label15");
-    vUnit_ = f.label("Label16");
-    vGridUnit_ = f.label("Label17");
-    vTwo_ = f.label("Label18");
-    vGridTwo_ = f.label("Label19");
-    hTwo_ = f.label("Label20");
-    hGridTwo_ = f.label("Label21");
+    // Units in boxes 90 pixels wide; the raised "2" shows only for accelerations.
+    auto unit = [&](const char* unitName, const char* twoName) {
+        return new SquaredUnitLabel(this, f.label(unitName), f.label(twoName), 90);
+    };
+    hUnit_ = unit("Label14", "Label20");
+    hGridUnit_ = unit("Label15", "Label21");
+    vUnit_ = unit("Label16", "Label18");
+    vGridUnit_ = unit("Label17", "Label19");
     objectButton_ = f.button("BitBtn1");
     drawButton_ = f.button("BitBtn3");
     saveGraphButton_ = f.button("BitBtn4");
@@ -117,15 +106,15 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     for (QPushButton* b : {objectButton_, drawButton_, saveGraphButton_, closeButton_, saveDataButton_,
                            copyDataButton_})
         b->setAutoDefault(false);
-    image1_ = new QLabel(this);
-    image1_->setObjectName("Image1");
-    image1_->setFixedSize(kCurveGraphSide, kCurveGraphSide);
+    graphView_ = new QLabel(this);
+    graphView_->setObjectName("Image1");
+    graphView_->setFixedSize(kCurveGraphSide, kCurveGraphSide);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setTimerType(Qt::PreciseTimer);
-    timer1_->setInterval(1);
-    connect(timer1_, &QTimer::timeout, this, &CurveWindow::tick);
+    computationTimer_ = new QTimer(this);
+    computationTimer_->setObjectName("Timer1");
+    computationTimer_->setTimerType(Qt::PreciseTimer);
+    computationTimer_->setInterval(1);
+    connect(computationTimer_, &QTimer::timeout, this, &CurveWindow::tick);
 
     connect(nameEdit_, &QLineEdit::textEdited, this, &CurveWindow::nameEdited);
     auto axis = [&](QLineEdit* e, double CurveSettings::*field) {
@@ -155,22 +144,20 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     g->addWidget(f.label("Label3"), 2, 0);
     g->addWidget(endTimeEdit_, 2, 1);
     g->addWidget(f.label("Label5"), 2, 2);
-    g->addWidget(f.label("Label6"), 3, 0, 1, 3);
-    g->addWidget(hList_, 4, 0, 1, 3);
-    g->addWidget(f.label("Label7"), 5, 0, Qt::AlignRight);
-    g->addWidget(hStartEdit_, 5, 1);
-    g->addWidget(UnitBox(this, hUnit_, hTwo_), 5, 2);
-    g->addWidget(f.label("Label8"), 6, 0, Qt::AlignRight);
-    g->addWidget(hStepEdit_, 6, 1);
-    g->addWidget(UnitBox(this, hGridUnit_, hGridTwo_), 6, 2);
-    g->addWidget(f.label("Label9"), 7, 0, 1, 3);
-    g->addWidget(vList_, 8, 0, 1, 3);
-    g->addWidget(f.label("Label10"), 9, 0, Qt::AlignRight);
-    g->addWidget(vStartEdit_, 9, 1);
-    g->addWidget(UnitBox(this, vUnit_, vTwo_), 9, 2);
-    g->addWidget(f.label("Label11"), 10, 0, Qt::AlignRight);
-    g->addWidget(vStepEdit_, 10, 1);
-    g->addWidget(UnitBox(this, vGridUnit_, vGridTwo_), 10, 2);
+    // Each axis: its caption and quantity list, then its start and grid step with their units.
+    auto axisRows = [&](int row, const char* caption, QComboBox* list, const char* startLabel, QLineEdit* start,
+                        SquaredUnitLabel* unit, const char* stepLabel, QLineEdit* step, SquaredUnitLabel* gridUnit) {
+        g->addWidget(f.label(caption), row, 0, 1, 3);
+        g->addWidget(list, row + 1, 0, 1, 3);
+        g->addWidget(f.label(startLabel), row + 2, 0, Qt::AlignRight);
+        g->addWidget(start, row + 2, 1);
+        g->addWidget(unit, row + 2, 2);
+        g->addWidget(f.label(stepLabel), row + 3, 0, Qt::AlignRight);
+        g->addWidget(step, row + 3, 1);
+        g->addWidget(gridUnit, row + 3, 2);
+    };
+    axisRows(3, "Label6", hList_, "Label7", hStartEdit_, hUnit_, "Label8", hStepEdit_, hGridUnit_);
+    axisRows(7, "Label9", vList_, "Label10", vStartEdit_, vUnit_, "Label11", vStepEdit_, vGridUnit_);
     g->setRowStretch(11, 1);
 
     auto* buttons = new QVBoxLayout;
@@ -180,7 +167,7 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     buttons->addWidget(closeButton_);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(image1_);
+    right->addWidget(graphView_);
     right->addStretch(1);
     auto* top = new QHBoxLayout(this);
     top->addLayout(g);
@@ -193,7 +180,7 @@ void CurveWindow::load(Scene& scene) {
     scene_ = &scene;
     loading_ = true;
     drawing_ = false;
-    timer1_->start();
+    computationTimer_->start();
     drawButton_->setText(kDrawOpening);
     const CurveSettings& c = scene.curve;
     nameEdit_->setText(QString::fromStdString(c.name));
@@ -215,23 +202,13 @@ void CurveWindow::load(Scene& scene) {
 
 void CurveWindow::showUnits() {
     if (!scene_) return;
-    auto set = [](int quantity, QLabel* unit, QLabel* gridUnit, QLabel* two, QLabel* gridTwo) {
+    auto set = [](int quantity, SquaredUnitLabel* unit, SquaredUnitLabel* gridUnit) {
         const CurveQuantityInfo& q = kCurveQuantities[quantity < kQuantityCount ? quantity : 0];
-        unit->setText(q.unit);
-        gridUnit->setText(q.unitPerGrid);
-        unit->adjustSize();
-        gridUnit->adjustSize();
-        // The raised "2" over the blank after "m/s".
-        const int at = unit->fontMetrics().horizontalAdvance("(m/s");
-        two->move(at, 0);
-        gridTwo->move(at, 0);
-        two->adjustSize();
-        gridTwo->adjustSize();
-        two->setVisible(q.squaredUnit);
-        gridTwo->setVisible(q.squaredUnit);
+        unit->setUnit(q.unit, q.squaredUnit);
+        gridUnit->setUnit(q.unitPerGrid, q.squaredUnit);
     };
-    set(scene_->curve.horizontalVariable, hUnit_, hGridUnit_, hTwo_, hGridTwo_);
-    set(scene_->curve.verticalVariable, vUnit_, vGridUnit_, vTwo_, vGridTwo_);
+    set(scene_->curve.horizontalVariable, hUnit_, hGridUnit_);
+    set(scene_->curve.verticalVariable, vUnit_, vGridUnit_);
 }
 
 void CurveWindow::redrawFrame() {
@@ -240,7 +217,7 @@ void CurveWindow::redrawFrame() {
     showGraph();
 }
 
-void CurveWindow::showGraph() { image1_->setPixmap(QPixmap::fromImage(graph_)); }
+void CurveWindow::showGraph() { graphView_->setPixmap(QPixmap::fromImage(graph_)); }
 
 void CurveWindow::nameEdited(const QString& text) {
     if (!scene_) return;
@@ -302,7 +279,7 @@ bool CurveWindow::readAndCheck() {
         return false;
     }
     if (!AnyCurveObject(*scene_)) {
-        prompts_.message(kCurveNoObject, kWarningCaption, Prompts::Ok | Prompts::Cancel);
+        prompts_.warning(kCurveNoObject, Prompts::Ok | Prompts::Cancel);
         setEditable(true);
         return false;
     }
@@ -362,31 +339,29 @@ QString CurveWindow::samplesCsv() const {
 }
 
 void CurveWindow::saveGraph() {
-    QString path = prompts_.saveFile(kGraphTitle, lastFolder_, kGraphFilter, "bmp");
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += ".bmp";
-    lastFolder_ = QFileInfo(path).absolutePath();
-    const bool png = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !graph_.save(&file, png ? "PNG" : "BMP") || !file.commit())
-        prompts_.message("The picture could not be written to " + path + ".", kWarningCaption, Prompts::Ok);
+    SaveWhereChosen(prompts_, lastFolder_,
+                    {kGraphTitle, kGraphFilter, "bmp",
+                     [this](const QString& path) -> std::optional<QByteArray> {
+                         // The chosen name's suffix picks the format.
+                         const bool png = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0;
+                         QByteArray bytes;
+                         QBuffer buffer(&bytes);
+                         if (!buffer.open(QIODevice::WriteOnly) || !graph_.save(&buffer, png ? "PNG" : "BMP"))
+                             return std::nullopt;
+                         return bytes;
+                     },
+                     [](const QString& path, const QString&) {
+                         return "The picture could not be written to " + path + ".";
+                     }});
 }
 
 void CurveWindow::saveData() {
-    QString path = prompts_.saveFile(kDataTitle, lastFolder_, kCsvFilter, "csv");
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
-    lastFolder_ = QFileInfo(path).absolutePath();
-    QSaveFile file(path);
-    const QByteArray csv = samplesCsv().toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        prompts_.message("The data could not be written to " + path + ":\n" + file.errorString(), kWarningCaption,
-                         Prompts::Ok);
-        return;
-    }
-    if (samples_.size() >= kSampleLimit)
-        prompts_.message(QString("The file holds the first %1 samples of the curve.").arg(kSampleLimit),
-                         kWarningCaption, Prompts::Ok);
+    const bool saved = SaveWhereChosen(prompts_, lastFolder_,
+                                       {kDataTitle, kCsvFilter, "csv",
+                                        [this](const QString&) { return std::optional(samplesCsv().toUtf8()); },
+                                        DataNotWritten});
+    if (saved && samples_.size() >= kSampleLimit)
+        prompts_.warning(QString("The file holds the first %1 samples of the curve.").arg(kSampleLimit), Prompts::Ok);
 }
 
 void CurveWindow::copyData() {
@@ -398,7 +373,7 @@ void CurveWindow::finish() {
     drawing_ = false;
     drawButton_->setText(kDraw);
     setEditable(true);
-    timer1_->stop();
+    computationTimer_->stop();
     done(QDialog::Accepted);
 }
 

@@ -22,6 +22,7 @@ namespace mb {
 
 class CurveObjectDialog;
 class Prompts;
+class SquaredUnitLabel;
 
 class CurveWindow : public QDialog {
     Q_OBJECT
@@ -98,22 +99,19 @@ private:
     QLineEdit* vStepEdit_;
     QComboBox* hList_;
     QComboBox* vList_;
-    QLabel* hUnit_;
-    QLabel* hGridUnit_;
-    QLabel* vUnit_;
-    QLabel* vGridUnit_;
-    QLabel* hTwo_;
-    QLabel* hGridTwo_;
-    QLabel* vTwo_;
-    QLabel* vGridTwo_;
+    // The units of each axis's start and grid step.
+    SquaredUnitLabel* hUnit_;
+    SquaredUnitLabel* hGridUnit_;
+    SquaredUnitLabel* vUnit_;
+    SquaredUnitLabel* vGridUnit_;
     QPushButton* objectButton_;
     QPushButton* drawButton_;
     QPushButton* saveGraphButton_;
     QPushButton* closeButton_;
     QPushButton* saveDataButton_;
     QPushButton* copyDataButton_;
-    QLabel* image1_;
-    QTimer* timer1_;
+    QLabel* graphView_;        // shows graph_
+    QTimer* computationTimer_;  // the window's own 1 ms timer that drives the computation
 };
 
 }  // namespace mb

@@ -27,10 +27,10 @@ DataBallDialog::DataBallDialog(Prompts& prompts, QWidget* parent) : QDialog(pare
     setObjectName("TForm26");
     setWindowTitle(f.text("TForm26"));
     setModal(true);
-    list_ = new QComboBox(this);
-    list_->setObjectName("ComboBox1");
-    list_->setEditable(false);
-    list_->setMinimumWidth(150);
+    ballList_ = new QComboBox(this);
+    ballList_->setObjectName("ComboBox1");
+    ballList_->setEditable(false);
+    ballList_->setMinimumWidth(150);
     QPushButton* ok = f.button("BitBtn1");
     QPushButton* cancel = f.button("BitBtn2");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -38,7 +38,7 @@ DataBallDialog::DataBallDialog(Prompts& prompts, QWidget* parent) : QDialog(pare
 
     auto* line = new QHBoxLayout;
     line->addWidget(f.label("Label1"));
-    line->addWidget(list_, 1);
+    line->addWidget(ballList_, 1);
     line->addWidget(f.label("Label2"));
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
@@ -50,14 +50,14 @@ DataBallDialog::DataBallDialog(Prompts& prompts, QWidget* parent) : QDialog(pare
 }
 
 int DataBallDialog::edit(Scene& scene, int pickedIndex) {
-    list_->clear();
-    list_->addItem(kDontShow);
+    ballList_->clear();
+    ballList_->addItem(kDontShow);
     const int n = scene.balls.count();
-    for (int j = 0; j < n; ++j) list_->addItem(QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
+    for (int j = 0; j < n; ++j) ballList_->addItem(QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
     // A pick that hit no ball (or names a ball that is gone) preselects "don't show".
-    list_->setCurrentIndex(pickedIndex >= 0 && pickedIndex < n ? pickedIndex + 1 : 0);
+    ballList_->setCurrentIndex(pickedIndex >= 0 && pickedIndex < n ? pickedIndex + 1 : 0);
     const int result = prompts_.exec(*this);
-    if (result == QDialog::Accepted) scene.SelectedBall = list_->currentIndex() - 1;
+    if (result == QDialog::Accepted) scene.SelectedBall = ballList_->currentIndex() - 1;
     return result;
 }
 

@@ -24,7 +24,7 @@ public:
 
 private:
     Prompts& prompts_;
-    QComboBox* list_;
+    QComboBox* ballList_;
 };
 
 }  // namespace mb

@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +9,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QAction>
 #include <QKeySequence>
 #include <QToolButton>
@@ -22,6 +19,8 @@
 #include "measure/run_commands.h"
 #include "ui/dialog_kit.h"
 #include "ui/number_text.h"
+#include "ui/save_where_chosen.h"
+#include "ui/unit_label.h"
 #include "view/measure_pictures.h"
 
 namespace mb {
@@ -98,24 +97,6 @@ QIcon RunIcon(RunPicture which) {
 
 QString Shown(double v) { return std::isfinite(v) ? FormatData(v) : QString(); }
 
-// A unit label with the raised "2" of a squared second in its gap.
-QWidget* SquaredUnit(const FormBuilder& f, const char* unitName, const char* twoName) {
-    auto* box = new QWidget(f.form());
-    auto* unit = f.label(unitName);
-    auto* two = f.label(twoName);
-    QFont small = two->font();
-    small.setPointSizeF(small.pointSizeF() * 0.7);
-    two->setFont(small);
-    unit->setParent(box);
-    two->setParent(box);
-    unit->move(0, 3);
-    unit->adjustSize();
-    // Over the blank between "s" and ")".
-    two->move(unit->fontMetrics().horizontalAdvance("(m/s"), 0);
-    two->adjustSize();
-    box->setFixedSize(unit->width() + 2, unit->height() + 3);
-    return box;
-}
 }  // namespace
 
 DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
@@ -221,9 +202,13 @@ DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     valueRow("Label17", vAngleEdit_, f.label("Label18"));
     g->addWidget(f.label("Label19"), row, 0);
     g->addWidget(accelerationPicture_, row + 1, 0, 3, 1, Qt::AlignTop);
-    valueRow("Label20", axEdit_, SquaredUnit(f, "Label21", "Label28"));
-    valueRow("Label22", ayEdit_, SquaredUnit(f, "Label23", "Label29"));
-    valueRow("Label24", accelEdit_, SquaredUnit(f, "Label25", "Label30"));
+    // The accelerations' unit, with the raised "2" of a squared second.
+    auto squared = [&](const char* unitName, const char* twoName) {
+        return new SquaredUnitLabel(this, f.label(unitName), f.label(twoName));
+    };
+    valueRow("Label20", axEdit_, squared("Label21", "Label28"));
+    valueRow("Label22", ayEdit_, squared("Label23", "Label29"));
+    valueRow("Label24", accelEdit_, squared("Label25", "Label30"));
     valueRow("Label26", aAngleEdit_, f.label("Label27"));
 
     auto* top = new QVBoxLayout(this);
@@ -270,16 +255,8 @@ void DataWindow::updateDataWindow(const Scene& scene, int ball) {
 
 void DataWindow::showValues(const Scene& scene, int j) {
     const Ball& b = scene.balls[j];
-    DataRow r;
-    r.tick = ++ticks_;
-    r.ball = j;
-    r.t = scene.RunTime;
-    r.x = b.x;
-    r.y = b.y;
-    r.vx = b.meanVx;
-    r.vy = b.meanVy;
-    r.ax = b.meanAx;
-    r.ay = b.meanAy;
+    DataRow r{.tick = ++ticks_, .ball = j, .t = scene.RunTime, .x = b.x, .y = b.y, .vx = b.meanVx, .vy = b.meanVy,
+              .ax = b.meanAx, .ay = b.meanAy};
     r.speed = r.vx != 0 ? std::sqrt(r.vx * r.vx + r.vy * r.vy) : std::fabs(r.vy);
     r.accel = r.ax != 0 ? std::sqrt(r.ax * r.ax + r.ay * r.ay) : std::fabs(r.ay);
     r.vAngle = DirectionDegrees(r.vx, r.vy);
@@ -331,20 +308,12 @@ QByteArray DataWindow::recordCsv() const {
 }
 
 void DataWindow::saveRecord() {
-    QString path = prompts_.saveFile(kRecordTitle, lastFolder_, kCsvFilter, "csv");
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
-    lastFolder_ = QFileInfo(path).absolutePath();
-    QSaveFile file(path);
-    const QByteArray csv = recordCsv();
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        prompts_.message("The data could not be written to " + path + ":\n" + file.errorString(), kWarningCaption,
-                         Prompts::Ok);
-        return;
-    }
-    if (record_.size() >= kRecordLimit)
-        prompts_.message(QString("The file holds the first %1 ticks of the run.").arg(kRecordLimit), kWarningCaption,
-                         Prompts::Ok);
+    const bool saved =
+        SaveWhereChosen(prompts_, lastFolder_,
+                        {kRecordTitle, kCsvFilter, "csv", [this](const QString&) { return std::optional(recordCsv()); },
+                         DataNotWritten});
+    if (saved && record_.size() >= kRecordLimit)
+        prompts_.warning(QString("The file holds the first %1 ticks of the run.").arg(kRecordLimit), Prompts::Ok);
 }
 
 void DataWindow::restartRun() {

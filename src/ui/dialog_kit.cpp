@@ -30,17 +30,17 @@ QString FormBuilder::text(const char* name) const {
     return {};
 }
 
-QLabel* FormBuilder::label(const char* name) const { return Named<QLabel>(form_, name, text(name)); }
+QLabel* FormBuilder::label(const char* name) const { return Named<QLabel>(window_, name, text(name)); }
 
 QLineEdit* FormBuilder::edit(const char* name) const {
-    auto* e = new QLineEdit(form_);
+    auto* e = new QLineEdit(window_);
     e->setObjectName(QString::fromLatin1(name));
     return e;
 }
 
-QPushButton* FormBuilder::button(const char* name) const { return Named<QPushButton>(form_, name, text(name)); }
-QCheckBox* FormBuilder::checkBox(const char* name) const { return Named<QCheckBox>(form_, name, text(name)); }
-QRadioButton* FormBuilder::radio(const char* name) const { return Named<QRadioButton>(form_, name, text(name)); }
+QPushButton* FormBuilder::button(const char* name) const { return Named<QPushButton>(window_, name, text(name)); }
+QCheckBox* FormBuilder::checkBox(const char* name) const { return Named<QCheckBox>(window_, name, text(name)); }
+QRadioButton* FormBuilder::radio(const char* name) const { return Named<QRadioButton>(window_, name, text(name)); }
 
 QLineEdit* FormBuilder::editRow(QGridLayout* grid, int row, const char* labelName, const char* editName,
                                 const char* unitName) const {
@@ -65,7 +65,7 @@ QHBoxLayout* FormBuilder::buttonRow(std::initializer_list<QPushButton*> buttons)
 }
 
 void WarnAt(Prompts& prompts, QWidget* focus, const QString& text, const QString& caption, int buttons) {
-    prompts.message(text, caption, buttons);
+    prompts.message(Prompts::Severity::Warning, text, caption, buttons);
     if (focus) focus->setFocus();
 }
 

@@ -25,8 +25,7 @@ class QWidget;
 
 namespace mb {
 
-// Captions and suffixes shared by the dialogs' warnings.
-inline constexpr const char* kWarningCaption = "warning";
+// Suffixes shared by the dialogs' warnings.
 inline constexpr const char* kNotRealSuffix = "  is not a real number!";
 inline constexpr const char* kNotIntegerSuffix = "  is not a integer.";
 
@@ -42,7 +41,7 @@ using FormTexts = std::span<const FormText>;
 // the form's table (a name missing from the table is a programming error).
 class FormBuilder {
 public:
-    FormBuilder(QWidget* form, FormTexts texts) : form_(form), texts_(texts) {}
+    FormBuilder(QWidget* window, FormTexts texts) : window_(window), texts_(texts) {}
 
     QString text(const char* name) const;
     QLabel* label(const char* name) const;
@@ -59,10 +58,8 @@ public:
     // named is the default one.
     QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) const;
 
-    QWidget* form() const { return form_; }
-
 private:
-    QWidget* form_;
+    QWidget* window_;  // the form the widgets belong to
     FormTexts texts_;
 };
 

@@ -10,15 +10,26 @@ class QDialog;
 
 namespace mb {
 
+// The caption every warning of the program carries.
+inline constexpr const char* kWarningCaption = "warning";
+
 class Prompts {
 public:
     enum Button : int { NoButton = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8 };
+    // What a box tells the user, which decides its icon: a note, a failure or a
+    // refusal, or a confirmation that proceeds only on Ok.
+    enum class Severity { Information, Warning, Question };
 
     virtual ~Prompts() = default;
 
     // A message box with the given buttons (a combination of Button values);
     // returns the button pressed, or Cancel when the box was closed otherwise.
-    virtual Button message(const QString& text, const QString& caption, int buttons) = 0;
+    virtual Button message(Severity severity, const QString& text, const QString& caption, int buttons) = 0;
+
+    // A warning under the program's "warning" caption.
+    Button warning(const QString& text, int buttons) {
+        return message(Severity::Warning, text, kWarningCaption, buttons);
+    }
 
     // File choosers; an empty result means the user cancelled. `filter` is in Qt's
     // form ("lab file (*.kmx)").

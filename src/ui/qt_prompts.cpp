@@ -13,11 +13,22 @@
 
 namespace mb {
 
-Prompts::Button QtPrompts::message(const QString& text, const QString& caption, int buttons) {
+namespace {
+QMessageBox::Icon IconOf(Prompts::Severity severity) {
+    switch (severity) {
+        case Prompts::Severity::Warning: return QMessageBox::Warning;
+        case Prompts::Severity::Question: return QMessageBox::Question;
+        case Prompts::Severity::Information: break;
+    }
+    return QMessageBox::Information;
+}
+}  // namespace
+
+Prompts::Button QtPrompts::message(Severity severity, const QString& text, const QString& caption, int buttons) {
     QMessageBox box(parent_);
     box.setWindowTitle(caption);
     box.setText(text);
-    box.setIcon(caption == "warning" ? QMessageBox::Warning : QMessageBox::Information);
+    box.setIcon(IconOf(severity));
     QMessageBox::StandardButtons std;
     if (buttons & Ok) std |= QMessageBox::Ok;
     if (buttons & Cancel) std |= QMessageBox::Cancel;

@@ -13,7 +13,7 @@ public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    Button message(const QString& text, const QString& caption, int buttons) override;
+    Button message(Severity severity, const QString& text, const QString& caption, int buttons) override;
     QString openFile(const QString& title, const QString& directory, const QString& filter) override;
     QString saveFile(const QString& title, const QString& directory, const QString& filter,
                      const QString& defaultSuffix) override;

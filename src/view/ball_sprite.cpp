@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/glyphs.h"
+#include "view/raster.h"
+#include "view/scene_surface.h"
+#include "view/table_walk.h"
 
 namespace mb {
 namespace {
@@ -101,19 +103,8 @@ void DeriveBall(Ball& ball, const ViewScale& view) {
     RecordBallSprite(ball, view.MetresPerPixel);
 }
 
-RederiveReport RederiveBalls(Scene& scene) {
-    RederiveReport report;
-    const double s = scene.view.MetresPerPixel;
-    for (int j = 0; j < kBallCapacity && scene.balls[j].M0 != 0.0; ++j) {
-        Ball& b = scene.balls[j];
-        const double pixels = b.R / s;
-        if (std::isnan(pixels) || b.R < 0)
-            report.badRadius.push_back(j);
-        else if (pixels > kMaxBallPixelRadius)
-            report.tooLarge.push_back(j);
-        DeriveBall(b, scene.view);
-    }
-    return report;
+void DeriveEveryBall(Scene& scene) {
+    ForEachInUse(scene.balls, [&](Ball& b, int) { DeriveBall(b, scene.view); });
 }
 
 }  // namespace mb

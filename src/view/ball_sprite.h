@@ -3,20 +3,19 @@
 #pragma once
 
 #include <QImage>
-#include <vector>
 
 #include "scene/scene.h"
 
 namespace mb {
 
 // Size of the dialog's preview picture and the ball's centre in it.
-constexpr int kPreviewWidth = 116;
-constexpr int kPreviewHeight = 90;
-constexpr int kPreviewCentreX = 58;
-constexpr int kPreviewCentreY = 45;
+inline constexpr int kPreviewWidth = 116;
+inline constexpr int kPreviewHeight = 90;
+inline constexpr int kPreviewCentreX = 58;
+inline constexpr int kPreviewCentreY = 45;
 // The dialog refuses a radius above kMaxBallPixelRadius; the preview draws one
 // pixel more generously, so no picture is ever wider than that plus one.
-constexpr int kMaxPreviewRadius = kMaxBallPixelRadius + 1;
+inline constexpr int kMaxPreviewRadius = kMaxBallPixelRadius + 1;
 
 // The template the preview starts from: black with the word "Show" in grey.
 QImage BallPreviewTemplate();
@@ -40,19 +39,10 @@ int RecordBallSprite(Ball& ball, double metresPerPixel, QImage* image = nullptr)
 // pixel radius (at least 3) and sprite.
 void DeriveBall(Ball& ball, const ViewScale& view);
 
-// What re-deriving the balls of a project found.
-struct RederiveReport {
-    // Balls whose radius exceeds 30 pixels at the project's scale. Their physics is
-    // kept; their picture is drawn at the largest radius allowed.
-    std::vector<int> tooLarge;
-    // Balls whose radius is negative or not a number; drawn at the smallest radius.
-    std::vector<int> badRadius;
-    bool clean() const { return tooLarge.empty() && badRadius.empty(); }
-};
-
-// What reading a project does for each ball in table order while its mass is not
-// 0 (at most 30): packed colour, screen position, pixel radius and sprite from the
-// stored values and the scale just read. Never writes more than 4000 entries.
-RederiveReport RederiveBalls(Scene& scene);
+// DeriveBall for each ball in table order while it is in use (at most 30), from
+// its stored values and the scale: what opening a project does once the file is
+// read. A radius the dialog would refuse keeps its physics; its picture is drawn
+// at the nearest size allowed, and never with more than 4000 entries.
+void DeriveEveryBall(Scene& scene);
 
 }  // namespace mb

@@ -13,22 +13,9 @@
 #include <QLine>
 #include <QRect>
 
-#include "view/glyphs.h"
+#include "view/connector_glyphs.h"
 
 namespace mb {
-
-// The XOR primitives of one connector as it stands: its line (two for a pole)
-// and, for a hanging kind, the strokes of its anchor mark.
-struct ConnectorShape {
-    QRgb colour = 0;
-    int lineCount = 0;
-    QLine lines[2];
-    int markCount = 0;
-    QLine marks[4];
-    QRect bounds;  // every pixel the primitives can cover
-};
-
-ConnectorShape ConnectorShapeOf(const Scene& scene, ElementKind kind, int index);
 
 // XOR of the pixels of the line from a to b (b excluded, as PlotLine draws it)
 // that lie inside `clip`; the cost follows the clip's size, not the line's length.

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "scene/element_kinds.h"
-#include "view/glyphs.h"
+#include "view/connector_glyphs.h"
+#include "view/raster.h"
 #include "view/scene_surface.h"
+#include "view/track_glyphs.h"
 
 namespace mb {
 namespace {
@@ -101,8 +103,9 @@ void DrawDragOutline(SceneSurface& surface, const Scene& scene, ElementKind kind
         } else if constexpr (std::is_same_v<R, HangingConnector>) {
             const int b = r.ballIndex();
             if (b >= 0) XorLine(surface, QPoint(scene.balls[b].screenX, scene.balls[b].screenY), at, white.rgb());
-            XorLine(surface, at + QPoint(-4, -4), at + QPoint(5, 5), white.rgb());
-            XorLine(surface, at + QPoint(4, -4), at + QPoint(-5, 5), white.rgb());
+            QLine strokes[2];
+            AnchorMarkLines(at, strokes);
+            for (const QLine& l : strokes) XorLine(surface, l.p1(), l.p2(), white.rgb());
         } else if constexpr (std::is_same_v<R, StraightTrack>) {
             XorLine(surface, at, pixel(r.xe, r.ye) + shift, white.rgb());
         } else if constexpr (std::is_same_v<R, CircularTrack>) {

@@ -4,10 +4,12 @@
 #include <QPolygon>
 #include <memory>
 #include <random>
+#include <type_traits>
 
 #include "scene/element_kinds.h"
 #include "view/ball_sprite.h"
 #include "view/glyphs.h"
+#include "view/table_walk.h"
 
 namespace mb {
 namespace {
@@ -29,14 +31,13 @@ int PutBall(Scene& s, double x, double y, double radius, int red, int green, int
 }
 
 void StampBalls(QImage& image, const Scene& s) {
-    for (int j = 0; j < s.ballCount(); ++j) {
-        const Ball& b = s.balls[j];
+    ForEachInUse(s.balls, [&](const Ball& b, int) {
         for (int k = 0; k < b.pixelCount; ++k) {
             const PixelEntry& e = b.sprite[static_cast<std::size_t>(k)];
             const int x = b.screenX + e.dx, y = b.screenY + e.dy;
             if (image.rect().contains(x, y)) image.setPixel(x, y, qRgb(e.red, e.green, e.blue));
         }
-    }
+    });
 }
 
 void SelectionArrow(QPainter& p, QSize size) {
@@ -52,7 +53,15 @@ void SelectionArrow(QPainter& p, QSize size) {
 
 QImage KindPicture(ElementKind kind, QSize size) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(kind == ElementKind::None ? QColor(150, 150, 150) : QColor(0, 0, 0));
+    if (kind == ElementKind::None) {
+        image.fill(QColor(150, 150, 150));
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        SelectionArrow(p, size);
+        return image;
+    }
+    image.fill(QColor(0, 0, 0));
+    if (!HasTable(kind)) return image;
     // A small scene of its own, one metre to the pixel, origin in the middle. The
     // scene is large (every ball carries its pixel lists), so it lives on the heap.
     auto scene = std::make_unique<Scene>();
@@ -61,75 +70,56 @@ QImage KindPicture(ElementKind kind, QSize size) {
     s.view.OriginY = size.height() / 2;
     s.view.MetresPerPixel = 1.0;
     const double w = size.width() / 2.0 - 10, h = size.height() / 2.0 - 8;
-    SurfaceFonts fonts;
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    switch (kind) {
-        case ElementKind::None: SelectionArrow(p, size); break;
-        case ElementKind::Ball:
+    // One element of the kind, with the balls a connector needs, placed through
+    // the kind's own table.
+    VisitTable(s, kind, [&](auto& table) {
+        using R = std::decay_t<decltype(table[0])>;
+        if constexpr (std::is_same_v<R, Ball>) {
             PutBall(s, 0, 0, 14, 100, 255, 100);
-            StampBalls(image, s);
-            break;
-        case ElementKind::PointCharge:
-            s.pointCharges[0] = {0, 0, 1};
-            DrawPointCharges(p, s, fonts);
-            break;
-        case ElementKind::GravityMass:
-            s.gravityMasses[0] = {0, 0, 1};
-            DrawGravityMasses(p, s, fonts);
-            break;
-        case ElementKind::ElectricField:
-            s.electricFields[0] = {-w, -h, w, h, 0.5, 1};
-            DrawElectricFields(p, s);
-            break;
-        case ElementKind::MagneticField:
-            s.magneticFields[0] = {-w, -h, w, h, -1, 1};
-            DrawMagneticFields(p, s, size);
-            break;
-        case ElementKind::Damping: {
-            s.dampingFields[0] = {-w, -h, w, h, 1, 1, 0};
-            std::minstd_rand dots(7);
-            DrawDampingFields(p, s, dots, size);
-            break;
-        }
-        case ElementKind::StraightTrack:
-            s.straightTracks[0] = MakeStraightTrack(-w, -h, w, h);
-            DrawStraightTracks(p, s);
-            break;
-        case ElementKind::CircularTrack:
-            s.circularTracks[0] = {0, -h, 0.4, 2.7, 2 * h - 2, 0, 0};
-            DrawCircularTracks(p, s);
-            break;
-        case ElementKind::Remark: {
-            Remark& r = s.remarks[0];
+        } else if constexpr (std::is_same_v<R, PointChargeField> || std::is_same_v<R, GravityMass>) {
+            table[0] = {0, 0, 1};
+        } else if constexpr (std::is_same_v<R, UniformElectricField>) {
+            table[0] = {-w, -h, w, h, 0.5, 1};
+        } else if constexpr (std::is_same_v<R, UniformMagneticField>) {
+            table[0] = {-w, -h, w, h, -1, 1};
+        } else if constexpr (std::is_same_v<R, DampingField>) {
+            table[0] = {-w, -h, w, h, 1, 1, 0};
+        } else if constexpr (std::is_same_v<R, StraightTrack>) {
+            table[0] = MakeStraightTrack(-w, -h, w, h);
+        } else if constexpr (std::is_same_v<R, CircularTrack>) {
+            table[0] = {0, -h, 0.4, 2.7, 2 * h - 2, 0, 0};
+        } else if constexpr (std::is_same_v<R, Remark>) {
+            Remark& r = table[0];
             r.text = "Remark";
             r.fontColour = PackColour(255, 255, 255);
             r.fontHeight = 15;
             r.fontName = "Liberation Sans";
             r.x = size.width() / 2 - 24;
             r.y = size.height() / 2 - 9;
-            DrawRemarks(p, s);
-            break;
+        } else if constexpr (std::is_same_v<R, HangingConnector>) {
+            const int b = PutBall(s, -w / 2, -h / 2, 8, 255, 200, 100);
+            table[0] = {w / 2, h / 2, 10, 1, 0, double(b)};
+        } else if constexpr (std::is_same_v<R, LinkConnector>) {
+            const int a = PutBall(s, -w / 2, h / 3, 7, 255, 200, 100);
+            const int b = PutBall(s, w / 2, -h / 3, 7, 100, 200, 255);
+            table[0] = {double(a), double(b), 10, 1, 0};
         }
-        default:
-            if (IsHangingKind(kind)) {
-                const int b = PutBall(s, -w / 2, -h / 2, 8, 255, 200, 100);
-                VisitTable(s, kind, [&](auto& t) {
-                    if constexpr (std::is_same_v<std::decay_t<decltype(t[0])>, HangingConnector>)
-                        t[0] = {w / 2, h / 2, 10, 1, 0, double(b)};
-                });
-            } else if (IsLinkKind(kind)) {
-                const int a = PutBall(s, -w / 2, h / 3, 7, 255, 200, 100);
-                const int b = PutBall(s, w / 2, -h / 3, 7, 100, 200, 255);
-                VisitTable(s, kind, [&](auto& t) {
-                    if constexpr (std::is_same_v<std::decay_t<decltype(t[0])>, LinkConnector>)
-                        t[0] = {double(a), double(b), 10, 1, 0};
-                });
-            }
-            StampBalls(image, s);
-            DrawAllConnectors(p, s);
-            break;
-    }
+    });
+    // Drawn as a pass draws a scene; the tables left empty draw nothing.
+    SurfaceFonts fonts;
+    std::minstd_rand dots(7);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    DrawDampingFields(p, s, dots, size);
+    DrawGravityMasses(p, s, fonts);
+    DrawPointCharges(p, s, fonts);
+    DrawElectricFields(p, s);
+    DrawMagneticFields(p, s, size);
+    DrawStraightTracks(p, s);
+    DrawCircularTracks(p, s);
+    StampBalls(image, s);
+    DrawAllConnectors(p, s);
+    DrawRemarks(p, s);
     return image;
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "view/glyphs.h"
+#include "view/raster.h"
 
 namespace mb {
 

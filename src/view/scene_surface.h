@@ -106,14 +106,15 @@ public:
     // The run's time box at the top right (RunTime, 4 significant digits).
     void DrawTimeBox(const Scene& scene);
 
-    // The generator of the damping dots; never reseeded, so each drawing places new dots.
-    std::minstd_rand& dotGenerator() { return dots_; }
-
 private:
     // The centres at which PutPixels stamps and SavePixels saves.
     bool stampAccepted(int x, int y) const;
     void clearWith(QPainter& p);
-    void drawStaticPart(QPainter& p, const Scene& scene, QPoint backgroundAt);
+    // The full redraw draws the damping fields a second time, over the grid.
+    enum class DampingPasses { Once, AgainOverGrid };
+    void drawStaticPart(QPainter& p, const Scene& scene, QPoint backgroundAt, DampingPasses damping);
+    // Each ball's backdrop saved and its picture stamped where it stands.
+    void stampEveryBall(Scene& scene);
     void drawGrid(QPainter& p, const Scene& scene);
     int extentX() const { return image_.width(); }
     int extentY() const { return image_.height(); }
@@ -134,7 +135,7 @@ private:
     QRect dirty_;
     std::vector<QRect> dirtyPieces_;  // within dirty_, unless there were too many
     bool dirtyWhole_ = false;          // dirty_ itself is the region
-    std::minstd_rand dots_;
+    std::minstd_rand dots_;  // the damping dots; never reseeded, so each drawing places new ones
     std::array<qsizetype, 256> rowOffsets_{};
     qsizetype rowOffsetsFor_ = -1;  // the bytes per line they were made for
 };

@@ -4,9 +4,11 @@
 #include <array>
 #include <cstdlib>
 
+#include "scene/element_kinds.h"
 #include "view/ball_sprite.h"
 #include "view/connector_moves.h"
-#include "view/glyphs.h"
+#include "view/raster.h"
+#include "view/table_walk.h"
 
 namespace mb {
 namespace {
@@ -28,13 +30,13 @@ const ConnectorShape& SurfaceTickDisplay::shapeOf(const Scene& scene, int k, int
         now.ref0 = c.ball;
         now.anchorX = c.anchorX;
         now.anchorY = c.anchorY;
-        now.balls[0] = BallRef(c.ball);
+        now.balls[0] = c.ballIndex();
     } else {
         const LinkConnector& c = LinkTableOf(scene, kind)[index];
         now.ref0 = c.ball1;
         now.ref1 = c.ball2;
-        now.balls[0] = BallRef(c.ball1);
-        now.balls[1] = BallRef(c.ball2);
+        now.balls[0] = c.ball1Index();
+        now.balls[1] = c.ball2Index();
     }
     for (int e = 0; e < 2; ++e) {
         if (now.balls[e] < 0) continue;
@@ -79,9 +81,8 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     int overlapCount = 0;
     const int reach = b.spriteReach;
     QRect changed = Square(oldX, oldY, reach).united(Square(sx, sy, reach));
-    for (int i = 0; i < kBallCapacity && scene.balls[i].M0 != 0.0; ++i) {
-        if (i == j) continue;
-        const Ball& o = scene.balls[i];
+    ForEachInUse(scene.balls, [&](const Ball& o, int i) {
+        if (i == j) return;
         const long long near = static_cast<long long>(rho) + o.pixelRadius;
         if (std::llabs(static_cast<long long>(o.screenX) - sx) <= near &&
             std::llabs(static_cast<long long>(o.screenY) - sy) <= near) {
@@ -89,7 +90,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
             overlapping[static_cast<std::size_t>(k)] = i;
             changed = changed.united(Square(o.screenX, o.screenY, o.spriteReach));
         }
-    }
+    });
     const bool track = b.trackFlag == 1;
     if (track) changed = changed.united(QRect(QPoint(oldX, oldY), QPoint(sx, sy)).normalized().adjusted(-1, -1, 1, 1));
 
@@ -104,7 +105,7 @@ void SurfaceTickDisplay::moveBall(Scene& scene, int j, int sx, int sy) {
     crossing.clear();
     for (int k = 0; k < 6; ++k) {
         const ElementKind kind = kConnectorKinds[k];
-        const int n = ConnectorCount(scene, kind);
+        const int n = ElementCount(scene, kind);
         for (int i = 0; i < n; ++i) {
             const ConnectorShape& shape = shapeOf(scene, k, i);
             const bool holding = moved && holds(k, i, j);

@@ -432,6 +432,8 @@ TEST(PropertyDialogs, DeleteAsksWithTheFormsWordsAndClosesTheGap) {
         EXPECT_EQ(bench.prompts.messages[1].text, c.question);
         EXPECT_EQ(bench.prompts.messages[1].caption, c.caption);
         EXPECT_EQ(bench.prompts.messages[1].buttons, Prompts::Ok | Prompts::Cancel);
+        // A confirmation whatever its caption says: the box is a question.
+        EXPECT_EQ(bench.prompts.messages[1].severity, Prompts::Severity::Question);
         EXPECT_EQ(ElementCount(*bench.scene, c.kind), 2) << c.question;
         EXPECT_EQ(ReadRecordValues(*bench.scene, c.kind, 1), third);
         EXPECT_EQ(ElementName(*bench.scene, c.kind, 1), TestName(c.kind, 2));

@@ -15,6 +15,7 @@ struct RecordedMessage {
     QString text;
     QString caption;
     int buttons;
+    Prompts::Severity severity;
 };
 
 class ScriptedPrompts : public Prompts {
@@ -29,8 +30,8 @@ public:
     bool fontAnswer = false;
     QFont fontChoice;
 
-    Button message(const QString& text, const QString& caption, int buttons) override {
-        messages.push_back({text, caption, buttons});
+    Button message(Severity severity, const QString& text, const QString& caption, int buttons) override {
+        messages.push_back({text, caption, buttons, severity});
         if (answers.empty()) return Ok;
         Button b = answers.front();
         answers.pop_front();

@@ -42,6 +42,7 @@ TEST(DialogKit, ReadingAnEditWarnsWithItsOwnWordsAndMovesTheFocus) {
             EXPECT_EQ(prompts.messages[0].text, c.message);
             EXPECT_EQ(prompts.messages[0].caption, c.caption);
             EXPECT_EQ(prompts.messages[0].buttons, Prompts::Ok | Prompts::Cancel);
+            EXPECT_EQ(prompts.messages[0].severity, Prompts::Severity::Warning);
             EXPECT_TRUE(edit->hasFocus()) << c.text;
         } else {
             EXPECT_TRUE(prompts.messages.empty()) << c.text;
