@@ -81,22 +81,22 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
         *edit = f.edit(name);
         (*edit)->setFixedWidth(80);
     }
-    auto list = [&](const char* name) {
+    auto quantityList = [&](const char* name) {
         auto* c = new QComboBox(this);
         c->setObjectName(name);
         for (const CurveQuantityInfo& q : kCurveQuantities) c->addItem(q.item);
         return c;
     };
-    hList_ = list("ComboBox1");
-    vList_ = list("ComboBox2");
+    hList_ = quantityList("ComboBox1");
+    vList_ = quantityList("ComboBox2");
     // Units in boxes 90 pixels wide; the raised "2" shows only for accelerations.
-    auto unit = [&](const char* unitName, const char* twoName) {
+    auto unitLabel = [&](const char* unitName, const char* twoName) {
         return new SquaredUnitLabel(this, f.label(unitName), f.label(twoName), 90);
     };
-    hUnit_ = unit("Label14", "Label20");
-    hGridUnit_ = unit("Label15", "Label21");
-    vUnit_ = unit("Label16", "Label18");
-    vGridUnit_ = unit("Label17", "Label19");
+    hUnit_ = unitLabel("Label14", "Label20");
+    hGridUnit_ = unitLabel("Label15", "Label21");
+    vUnit_ = unitLabel("Label16", "Label18");
+    vGridUnit_ = unitLabel("Label17", "Label19");
     objectButton_ = f.button("BitBtn1");
     drawButton_ = f.button("BitBtn3");
     saveGraphButton_ = f.button("BitBtn4");
