@@ -71,6 +71,10 @@ bool RemarkDialog::store(Scene& scene, int index) {
     return true;
 }
 
+// An empty text is what frees a remark's record; the records after it must move
+// down, or every walk of the table would stop at the gap and lose them.
+bool RemarkDialog::okEmpties() const { return textEdit_->text().isEmpty(); }
+
 QString RemarkDialog::deleteQuestion() const {
     return "Do you want to delete this remark ?";
 }

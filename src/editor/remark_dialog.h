@@ -15,6 +15,7 @@ protected:
     void load(const Scene& scene, int index, bool isNew) override;
     bool store(Scene& scene, int index) override;
     QString deleteQuestion() const override;
+    bool okEmpties() const override;
 
 private:
     void fontClicked();

@@ -53,6 +53,12 @@ TEST_F(RemarkDialogTest, OkFontDeleteAndTheCloseBoxDoWhatTheySay) {
          },
          Prompts::Cancel, {"remark 0", "remark 1", "remark 2"}},
         {"Delete asks; OK closes the gap", Press("BitBtn2"), Prompts::Ok, {"remark 1", "remark 2"}},
+        {"Ok on an emptied text deletes it without asking",
+         [](QDialog& d) {
+             d.findChild<QLineEdit*>("Edit1")->clear();
+             return Press("BitBtn5")(d);
+         },
+         Prompts::Ok, {"remark 1", "remark 2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
