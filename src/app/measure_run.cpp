@@ -30,6 +30,7 @@ public:
     QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     QString openPicture(const QString&, const QString&) override { return {}; }
     bool chooseFont(QFont&, const QString&) override { return false; }
+    bool chooseColour(QColor&, const QString&) override { return false; }
     int exec(QDialog&) override { return 0; }
 
 private:

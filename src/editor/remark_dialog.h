@@ -1,4 +1,4 @@
-// "Remark set": the text of a remark and its font. It has no Cancel button; its
+// "Remark set": the text of a remark, its font and its colour. It has no Cancel button; its
 // close box leaves the text as it was (a font chosen meanwhile stays).
 #pragma once
 
@@ -19,6 +19,7 @@ protected:
 
 private:
     void fontClicked();
+    void colourClicked();
 
     QLineEdit* textEdit_;  // Edit1
 };

@@ -102,6 +102,28 @@ TEST_F(RemarkDialogTest, TheFontChooserStartsFromTheRemarksFontAndItsChoiceStays
     EXPECT_EQ(r.fontColour, PackColour(255, 255, 255));
 }
 
+TEST_F(RemarkDialogTest, TheColourChooserStartsFromTheRemarksColourAndOnlyAChoiceChangesIt) {
+    struct Case {
+        bool chosen;
+        std::int32_t colour;  // the remark's afterwards
+    };
+    for (const Case c : {Case{true, PackColour(10, 200, 30)}, Case{false, PackColour(255, 255, 255)}}) {
+        openWithRemarks();
+        prompts.colourAnswer = c.chosen;
+        prompts.colourChoice = QColor(10, 200, 30);
+        prompts.coloursOffered.clear();
+        prompts.dialogs.push_back([](QDialog& d) {
+            Press("BitBtn6")(d);
+            return Press("BitBtn5")(d);
+        });
+        rightPressOnRemark(1);
+        ASSERT_EQ(prompts.coloursOffered.size(), 1u);
+        EXPECT_EQ(prompts.coloursOffered[0], QColor(255, 255, 255));
+        EXPECT_EQ(scene().remarks[1].fontColour, c.colour);
+        EXPECT_EQ(scene().remarks[1].text, "remark 1");
+    }
+}
+
 TEST_F(RemarkDialogTest, ARemarkIsDraggedByItsCornerAndStaysOnTheScreenWhenTheScaleChanges) {
     openWithRemarks();
     drag({105, 305}, {405, 205});
