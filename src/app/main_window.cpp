@@ -442,6 +442,9 @@ void MainWindow::setRunControls(bool running) {
                        dataOutputAct_, curveAct_})
         a->setEnabled(!running);
     image1_->setEnabled(!running);
+    // A run ends any placement under way: the first corner clicked before it must
+    // not be where the next click after it places from.
+    if (running) editor_->endPlacement();
     // The creating panel steps aside while a run goes on and comes back after it.
     if (running) {
         form31_->hideForRun();

@@ -57,6 +57,20 @@ void MouseEditor::resetTool() {
     state_.MouseIsDown = false;
 }
 
+void MouseEditor::endPlacement() {
+    // The caller's full redraw wipes the band; it must not be XORed back later.
+    const bool placing = state_.CreationMode != ElementKind::None;
+    state_.CreationMode = ElementKind::None;
+    state_.SecondClickPending = false;
+    state_.FirstBall = state_.SecondBall = 0;
+    clearPoints();
+    state_.FeedbackShown = false;
+    state_.MouseIsDown = false;
+    if (!placing) return;
+    host_.setPromptText(QString());
+    host_.syncCreatingPanel(ElementKind::None);
+}
+
 void MouseEditor::clearPoints() {
     state_.FirstPoint = state_.SecondPoint = {};
 }

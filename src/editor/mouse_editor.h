@@ -76,6 +76,9 @@ public:
     void chooseTool(ElementKind mode, const QString* prompt);
     // Back to selection with no half-done placement: a new, opened or closed project.
     void resetTool();
+    // The creation tool set to none and a half-done placement given up, its band and
+    // prompt gone with it; the selection stays (a run starts).
+    void endPlacement();
 
     void press(Qt::MouseButton button, QPoint at);
     void move(QPoint at);

@@ -321,6 +321,23 @@ TEST_F(MouseEditingTest, TheDataBallPickReportsTheLastBallHitOrNone) {
     EXPECT_EQ(state().CreationMode, ElementKind::None);
 }
 
+TEST_F(MouseEditingTest, ARunEndsAHalfDonePlacement) {
+    openScene();
+    action("N22")->trigger();
+    click({100, 100});
+    QTest::mouseMove(surfaceWidget(), {160, 140});
+    action("N35")->trigger();
+    action("StopCommand")->trigger();
+    EXPECT_EQ(state().CreationMode, ElementKind::None);
+    const QImage stopped = window->surface().image().copy(0, 0, 400, 400);
+    QTest::mouseMove(surfaceWidget(), {180, 170});
+    EXPECT_TRUE(window->surface().image().copy(0, 0, 400, 400) == stopped);  // no band, old or new
+    prompts.dialogsShown.clear();
+    click({200, 200});
+    EXPECT_TRUE(prompts.dialogsShown.empty());
+    EXPECT_EQ(scene().electricFields.count(), 0);
+}
+
 TEST_F(MouseEditingTest, TheCoordinateReadOutShowsWorldMetres) {
     openScene();
     QTest::mouseMove(surfaceWidget(), {203, 299});
