@@ -37,6 +37,7 @@
 #include "editor/element_dialogs.h"
 #include "editor/element_property_dialogs.h"
 #include "editor/parameter_adjust_dialog.h"
+#include "scene/element_kinds.h"
 #include "editor/remark_dialog.h"
 #include "engine/engine.h"
 #include "engine/tick_display_pair.h"
@@ -552,6 +553,7 @@ void MainWindow::resizeView() {
     } else {
         ResizeView(surface_, *scene_, projectOpen(), W, H, editor_->selection());
     }
+    editor_->surfaceRepainted();
     showChanges();
     refreshTitle();
 }
@@ -922,7 +924,12 @@ void MainWindow::runStarted() {
 void MainWindow::adjustParameter() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
+    const ElementKind picked = editor_->state().SelectedKind;
+    const int count = picked == ElementKind::None ? 0 : ElementCount(*scene_, picked);
     form32_->run(*scene_);
+    // A Delete there moved the later elements of the selected one's kind down: the
+    // selection would outline whichever took its place.
+    if (picked != ElementKind::None && ElementCount(*scene_, picked) != count) editor_->forgetSelection();
     // Parameter adjust leaves the redraw to its caller: one, after the window closes.
     resizeView();
 }

@@ -71,6 +71,12 @@ public:
     EditorState& state() { return state_; }
     // The element the full redraw outlines.
     EditorSelection selection() const { return {state_.SelectedKind, state_.CurrentIndex}; }
+    // The surface was painted afresh: a band or drag outline on it is gone, and the
+    // next move draws one without erasing first.
+    void surfaceRepainted() { state_.FeedbackShown = false; }
+    // The selected element is no longer where the selection points (a Delete made
+    // elsewhere closed its table's gap): nothing is selected.
+    void forgetSelection() { state_.SelectedKind = ElementKind::None; }
 
     // A creation command: the mode, nothing selected, and the prompt when there is one.
     void chooseTool(ElementKind mode, const QString* prompt);
