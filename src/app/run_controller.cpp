@@ -32,6 +32,7 @@ void RunController::start() {
     active_ = true;
     StartRun(host_.runScene());
     slicer_.reset();
+    stepping_ = false;
     pace_.reset();
     host_.fullRedraw();
     host_.runStarted();
@@ -43,6 +44,7 @@ void RunController::stop() {
     active_ = false;
     StopRun(host_.runScene());
     slicer_.reset();
+    stepping_ = false;
     host_.fullRedraw();
     emit runStateChanged();
 }
@@ -53,14 +55,17 @@ void RunController::pause() {
     if (!active_) return;
     Scene& s = host_.runScene();
     s.Running = s.Running ? 0 : 1;
+    // Resumed, the run goes on with Step's tick as with any other.
+    stepping_ = false;
     pace_.reset();
     emit runStateChanged();
 }
 
 void RunController::step() {
     Scene& s = host_.runScene();
-    if (!active_ || s.Running) return;
+    if (!active_ || s.Running || stepping_) return;
     takeTick(s);
+    stepping_ = !slicer_.tickComplete();
 }
 
 void RunController::setSpeed(RunSpeed speed) { pace_.setSpeed(speed); }
@@ -69,8 +74,13 @@ void RunController::timerFired() {
     Scene& s = host_.runScene();
     if (!s.Running) {
         // Paused, halted or ended (from here or from the data window): the wall
-        // clock that passes meanwhile is not owed to the run.
+        // clock that passes meanwhile is not owed to the run. Step's tick goes on
+        // as fast as it can.
         pace_.reset();
+        if (stepping_) {
+            takeTick(s);
+            stepping_ = !slicer_.tickComplete();
+        }
         return;
     }
     // A tick spread over timer events goes on at once; the pace is asked only
@@ -85,6 +95,7 @@ void RunController::restart() {
     s.Running = 1;
     s.RunTime = 0.0;
     slicer_.reset();
+    stepping_ = false;
     pace_.reset();
     host_.fullRedraw();
     emit runStateChanged();

@@ -59,7 +59,8 @@ public:
     void restart() override;
     // One tick of the run: StepsPerTick sub-steps and the drawing, when Running.
     void tick();
-    // Step while paused: exactly one tick, then paused again.
+    // Step while paused: exactly one tick, then paused again. A tick too long for
+    // one stretch of stepping goes on at the next timer events until it is whole.
     void step();
     // One event of Timer1: a tick when the run's pace says one is due.
     void timerFired();
@@ -92,6 +93,8 @@ private:
     RunPace pace_;
     // A tick of very many sub-steps is spread over several timer events.
     TickSlicer slicer_;
+    // Step's tick is under way while the run stays paused.
+    bool stepping_ = false;
 };
 
 }  // namespace mb

@@ -145,6 +145,21 @@ TEST_F(RunPaceWindowTest, StepTakesExactlyOneTickWhilePaused) {
     EXPECT_EQ(window->scene().balls[0].x, window->scene().balls[0].x0);
 }
 
+TEST_F(RunPaceWindowTest, StepFinishesATickSpreadOverManyTimerEvents) {
+    openProjectile();
+    // Twenty million sub-steps of 0.1 ns: far more than one stretch of stepping.
+    window->scene().settings.StepTime = 1e-10;
+    window->scene().settings.StepsPerTick = 20000000;
+    action("N35")->trigger();
+    action("PauseCommand")->trigger();
+    button("StepButton")->click();
+    for (int i = 0; i < 100000 && window->runController().tickUnderWay(); ++i) fire(1);
+    EXPECT_FALSE(window->runController().tickUnderWay());
+    EXPECT_NEAR(runTime(), 20000000 * 1e-10, 1e-9);
+    EXPECT_EQ(window->scene().Running, 0);
+    action("StopCommand")->trigger();
+}
+
 TEST_F(RunPaceWindowTest, TheSpeedIsOnTheToolBarAndInTheRunMenuAndRememberedButNotInTheProject) {
     openProjectile();
     auto* control = window->findChild<QToolButton*>("SpeedControl");
