@@ -153,6 +153,8 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     runController_ = new RunController(*this, *prompts_, this);
     runController_->setTickDisplay(runDisplay_.get());
     connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
+    // Status panel 1 tells how far a long tick is (nothing is placed during a run).
+    connect(runController_, &RunController::tickProgress, this, [this](const QString& t) { setPromptText(t); });
     form25_->setRunCommands(runController_);
     form26_ = new DataBallDialog(*prompts_, this);
     form29_ = new CurveWindow(*prompts_, this);

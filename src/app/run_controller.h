@@ -80,10 +80,16 @@ public:
 signals:
     // A run started, stopped, paused, resumed or halted: what may be asked changed.
     void runStateChanged();
+    // How far a tick is that has lasted more than a second; empty when it is over.
+    void tickProgress(const QString& text);
 
 private:
-    // The tick itself, whether or not Running is set.
-    void takeTick(Scene& s);
+    // The tick itself, whether or not Running is set; at most `budget` sub-steps
+    // of it when that is not negative.
+    void takeTick(Scene& s, long long budget = -1);
+    // Tells how far a tick is once it has lasted a second, and that it is over.
+    void showProgress(const Scene& s);
+    void endProgress();
 
     Host& host_;
     Prompts& prompts_;
@@ -95,6 +101,8 @@ private:
     TickSlicer slicer_;
     // Step's tick is under way while the run stays paused.
     bool stepping_ = false;
+    double tickBegan_ = 0.0;  // on the pace's clock
+    QString progressText_;
 };
 
 }  // namespace mb
