@@ -7,7 +7,7 @@
 // sub-step: a ball's slot is refreshed as soon as its own sub-step ends or a bump
 // moves it.
 //
-// Internal to the engine (the stepping loop and the curve computation).
+// Internal to the engine (the stepping loops and the curve computation).
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,28 @@ namespace mb::detail {
 
 static_assert(kMaxBalls == kBallCapacity && kMaxElements == kTableCapacity);
 
+// A sub-step's values are all finite numbers.
+bool BallFinite(const Ball& b);
+
+// The element tables the force and contact routines walk, in compact form: only
+// those whose presence switch is on are filled (the others count 0 elements).
+struct FieldArrays {
+    CentralArrays gravityMasses;
+    CentralArrays pointCharges;
+    RegionArrays damping;
+    RegionArrays electric;
+    RegionArrays magnetic;
+    double electricCos[kTableCapacity];
+    double electricSin[kTableCapacity];
+    LineArrays straight;
+    CircleArrays circular;
+
+    void fill(const Scene& scene);
+};
+
+// Bits 0 .. n - 1.
+inline std::uint32_t FirstBits(int n) { return n >= 32 ? ~0u : (1u << n) - 1; }
+
 // One spring, cord or pole as seen from one of the balls it holds.
 struct HeldBy {
     double anchorX, anchorY;  // the fixed end of a hanging kind
@@ -26,6 +48,8 @@ struct HeldBy {
     int other;  // the other ball of a link, -1 for a hanging kind
 };
 
+// The classic step: each ball in table order sums its forces, integrates with
+// the semi-implicit Euler rule and moves before the next ball is looked at.
 class StepContext {
 public:
     explicit StepContext(Scene& scene);
@@ -33,7 +57,9 @@ public:
     Scene& scene() { return scene_; }
     int ballCount() const { return ballCount_; }
 
-    // One sub-step of ball j (Fx and Fy cleared by the caller), as AdvanceBall.
+    // One sub-step of ball j (Fx and Fy cleared by the caller). False when the
+    // step would have produced a value that is not finite; the ball then keeps
+    // the state it had before the step.
     bool advanceBall(int j);
     // The pieces the curve computation repeats on its own.
     void addForces(int j);
@@ -56,16 +82,11 @@ private:
     // ball's slot changes.
     int overlapsOf_ = -1;
     std::uint32_t overlaps_ = 0;
+    // The forces without a potential in the last force sum, for the work they do
+    // as the ball moves.
+    double dampingFx_ = 0, dampingFy_ = 0, electricFx_ = 0, electricFy_ = 0;
     BallArrays balls_;
-    CentralArrays gravityMasses_;
-    CentralArrays pointCharges_;
-    RegionArrays damping_;
-    RegionArrays electric_;
-    RegionArrays magnetic_;
-    double electricCos_[kTableCapacity];
-    double electricSin_[kTableCapacity];
-    LineArrays straight_;
-    CircleArrays circular_;
+    FieldArrays fields_;
     // Ball j's connectors are held_[heldStart_[j]] up to held_[heldStart_[j + 1]],
     // in the order of the force routines and, within a kind, in table order.
     HeldBy held_[6 * kTableCapacity * 2];

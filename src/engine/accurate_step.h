@@ -1,0 +1,92 @@
+// The accurate step. Every ball of a sub-step advances from the same state, so
+// each pair force (mutual gravitation and Coulomb force, link springs, cords and
+// poles, bumps) is equal and opposite and momentum is kept to rounding. The
+// scheme is velocity Verlet, symmetric about the middle of the sub-step:
+//
+//   half a kick by the position laws' force found at the start (held from the
+//   end of the last sub-step), half a turn in the magnetic fields, half the
+//   damping; the drift; cords and poles put back to their lengths; the force at
+//   the new place; then the same three halves in the opposite order, and the
+//   velocities along cords and poles taken away.
+//
+// A magnetic field turns the velocity by an exact rotation (the Boris scheme),
+// so the speed is kept to rounding; damping divides the velocity by a factor of
+// at least one, so it can only take energy away. With relativity the kicks
+// change the momentum M v, with M = M0 / sqrt(1 - v² / c²) as the classic step
+// has it, which keeps every speed below c. Tracks and bumps reflect the
+// velocities at the end of the sub-step as the classic step does.
+//
+// Internal to the engine (the stepping loop and the curve computation).
+#pragma once
+
+#include <cstdint>
+
+#include "engine/step_context.h"
+
+namespace mb::detail {
+
+class AccurateStep {
+public:
+    explicit AccurateStep(Scene& scene);
+
+    int ballCount() const { return n_; }
+    double x(int j) const { return balls_.x[j]; }
+    double y(int j) const { return balls_.y[j]; }
+
+    // One sub-step of every ball. False when it would not be finite; the balls
+    // then keep the state they had before it.
+    bool subStep();
+    // The ball records and the run's ledger take the step's state.
+    void store();
+
+private:
+    // A spring, or a cord or pole held as a length, between ball a and ball b or
+    // the fixed point (ox, oy) when b is -1 (a hanging kind, or a link whose
+    // other ball is not in the table).
+    struct Tie {
+        int a, b;
+        double ox, oy, L, K, mode;
+        bool hanging;
+        // Filled by the length pass for the velocity pass.
+        double nx = 1, ny = 0;
+        bool taut = false;
+    };
+
+    void addTies(const Scene& scene, bool springs, const HangingTable* hanging, const LinkTable* links);
+    void findForces();
+    void kick(double h);
+    void turn(double h);
+    void brake(double h);
+    void holdLengths();
+    void holdVelocities();
+    void reflect();
+    void setMomentum(int j, double px, double py);
+    void refreshMass(int j);
+    double kinetic(int j) const;
+
+    Scene& scene_;
+    const Kernels& kernels_;
+    int n_ = 0;
+    int slots_ = 0;
+    double T_ = 0;
+    bool relativity_ = false, gravity_ = false, gravitation_ = false, coulomb_ = false, bumps_ = false;
+    // A ball tied by more than one cord or pole: the lengths are then held by
+    // passes repeated until they agree.
+    bool coupled_ = false;
+    BallArrays balls_;  // x, y, the current mass M, Q, R
+    alignas(32) double vx_[kBallSlots], vy_[kBallSlots];
+    double m0_[kBallCapacity], extraFx_[kBallCapacity], extraFy_[kBallCapacity];
+    double ax_[kBallCapacity], ay_[kBallCapacity], Fx_[kBallCapacity], Fy_[kBallCapacity];
+    // The position laws' force where the balls stand, its electric part, and the
+    // bump test's bits found with it (valid while no bump has moved a ball).
+    double fx_[kBallCapacity], fy_[kBallCapacity], ex_[kBallCapacity], ey_[kBallCapacity];
+    PairSums pairs_;
+    bool pairOverlaps_ = false;
+    double dampingWork_ = 0, electricWork_ = 0;
+    FieldArrays fields_;
+    Tie springs_[4 * kTableCapacity];
+    Tie lengths_[4 * kTableCapacity];
+    int springCount_ = 0, lengthCount_ = 0;
+};
+
+}  // namespace mb::detail
