@@ -12,11 +12,14 @@ namespace mb::detail {
 namespace {
 
 // How closely the passes hold a length: a ten-billionth of the length and the
-// ball's radius, far below anything the screen or the data window can show.
+// ball's radius, far below anything the screen or the data window can show;
+// and the part of a relative velocity that may be left along a tie (squared).
 constexpr double kLengthTolerance = 1e-10;
-// Passes over the ties of balls held by more than one cord or pole; a loop of
-// poles that cannot all have their lengths at once stops here.
-constexpr int kCoupledPasses = 64;
+constexpr double kVelocityTolerance = 1e-20;
+// Passes over the ties at most: a single tie holds after one or two, ties that
+// share balls after a few more, and a loop of poles that cannot all have their
+// lengths at once stops here.
+constexpr int kLengthPasses = 16;
 
 }  // namespace
 
@@ -44,8 +47,6 @@ AccurateStep::AccurateStep(Scene& s) : scene_(s), kernels_(ActiveKernels()) {
         vx_[j] = b.vx;
         vy_[j] = b.vy;
         m0_[j] = b.M0;
-        balls_.mass[j] = b.M0;
-        if (relativity_) refreshMass(j);
         extraFx_[j] = b.extraFx;
         extraFy_[j] = b.extraFy;
         ax_[j] = b.ax;
@@ -55,6 +56,19 @@ AccurateStep::AccurateStep(Scene& s) : scene_(s), kernels_(ActiveKernels()) {
     }
     fields_.fill(s);
 
+    // The force found at the end of the last sub-step serves while the balls
+    // stand where it was found, and the masses are those the step left; a run
+    // start, a curve or anything that moved a ball since has them found again.
+    const RunLedger& ledger = s.ledger;
+    bool heldHere = ledger.heldBalls == n_;
+    for (int j = 0; j < n_ && heldHere; ++j)
+        heldHere = ledger.heldX[j] == balls_.x[j] && ledger.heldY[j] == balls_.y[j];
+    for (int j = 0; j < n_; ++j) {
+        balls_.mass[j] = heldHere && relativity_ ? s.balls[j].mass : m0_[j];
+        if (relativity_ && !heldHere) refreshMass(j);
+        halfStepPerMass_[j] = 0.5 * T_ / m0_[j];
+    }
+
     const PresenceSwitches& p = s.presence;
     if (p.linkSpring) addTies(s, true, nullptr, &s.linkSprings);
     if (p.hangingSpring) addTies(s, true, &s.hangingSprings, nullptr);
@@ -62,21 +76,15 @@ AccurateStep::AccurateStep(Scene& s) : scene_(s), kernels_(ActiveKernels()) {
     if (p.hangingCord) addTies(s, false, &s.hangingCords, nullptr);
     if (p.linkPole) addTies(s, false, nullptr, &s.linkPoles);
     if (p.hangingPole) addTies(s, false, &s.hangingPoles, nullptr);
-    int held[kBallCapacity] = {};
     for (int i = 0; i < lengthCount_; ++i) {
-        coupled_ = coupled_ || ++held[lengths_[i].a] > 1;
-        if (lengths_[i].b >= 0) coupled_ = coupled_ || ++held[lengths_[i].b] > 1;
+        Tie& t = lengths_[i];
+        t.tolerance = kLengthTolerance * (t.L + balls_.R[t.a]);
+        t.squaredTolerance = (2 * t.L + t.tolerance) * t.tolerance;
+        shareByMass(t);
     }
 
-    // The force found at the end of the last sub-step serves while the balls
-    // stand where it was found; a run start, a curve or anything that moved a
-    // ball since has it found again.
-    const RunLedger& ledger = s.ledger;
-    bool held_here = ledger.heldBalls == n_;
-    for (int j = 0; j < n_ && held_here; ++j)
-        held_here = ledger.heldX[j] == balls_.x[j] && ledger.heldY[j] == balls_.y[j];
     findForces();
-    if (held_here) {
+    if (heldHere) {
         for (int j = 0; j < n_; ++j) {
             fx_[j] = ledger.heldFx[j];
             fy_[j] = ledger.heldFy[j];
@@ -115,6 +123,14 @@ void AccurateStep::addTies(const Scene& s, bool springs, const HangingTable* han
         }
         out[count++] = t;
     }
+}
+
+void AccurateStep::shareByMass(Tie& t) const {
+    const double wa = 1 / balls_.mass[t.a], wb = t.b >= 0 ? 1 / balls_.mass[t.b] : 0;
+    // Masses of opposite signs (only a damaged file holds them) share nothing.
+    const bool ok = wa + wb > 0 && wa >= 0 && wb >= 0;
+    t.shareA = ok ? wa / (wa + wb) : 0;
+    t.shareB = ok ? wb / (wa + wb) : 0;
 }
 
 void AccurateStep::refreshMass(int j) {
@@ -215,15 +231,15 @@ void AccurateStep::findForces() {
     }
 }
 
-void AccurateStep::kick(double h) {
+void AccurateStep::kick() {
+    const double h = 0.5 * T_;
     for (int j = 0; j < n_; ++j) {
         const double m = balls_.mass[j];
         if (relativity_) {
             setMomentum(j, m * vx_[j] + h * fx_[j], m * vy_[j] + h * fy_[j]);
         } else {
-            const double perMass = h / m;
-            vx_[j] += fx_[j] * perMass;
-            vy_[j] += fy_[j] * perMass;
+            vx_[j] += fx_[j] * halfStepPerMass_[j];
+            vy_[j] += fy_[j] * halfStepPerMass_[j];
         }
     }
 }
@@ -294,44 +310,56 @@ void AccurateStep::brake(double h) {
 }
 
 // Cords (mode pull only: distance at most L), poles (both: distance L) and
-// springs-turned-lengths of mode push only (distance at least L) put back to
-// their lengths along the line of their ends, each end moved in inverse
-// proportion to its mass so that a link keeps the pair's momentum. The move is
-// also made in the velocity (it is the move over one sub-step), as SHAKE does.
-void AccurateStep::holdLengths() {
-    const int passes = coupled_ ? kCoupledPasses : 1;
+// links of mode push only (distance at least L) put back to their lengths, as
+// SHAKE does: each end moves along the tie's line as it was at the start of the
+// sub-step, in inverse proportion to its mass (so a link keeps the pair's
+// momentum), by the amount that brings the squared distance to L², found by
+// Newton's rule and repeated until every tie holds; the move is made in the
+// velocity too, since it is part of the move over the sub-step. Moving along the
+// old line rather than the new one is what keeps a pendulum's energy: the pull
+// of the cord then does no work over the sub-step.
+void AccurateStep::holdLengths(const double* x0, const double* y0) {
     const double perStep = 1 / T_;
-    for (int pass = 0; pass < passes; ++pass) {
+    if (relativity_)
+        for (int i = 0; i < lengthCount_; ++i) shareByMass(lengths_[i]);
+    for (int pass = 0; pass < kLengthPasses; ++pass) {
         bool moved = false;
         for (int i = 0; i < lengthCount_; ++i) {
             Tie& t = lengths_[i];
             const int a = t.a, b = t.b;
-            const double dx = balls_.x[a] - (b >= 0 ? balls_.x[b] : t.ox);
-            const double dy = balls_.y[a] - (b >= 0 ? balls_.y[b] : t.oy);
-            const double d2 = dx * dx + dy * dy, L2 = t.L * t.L;
-            if ((t.mode == kModePullOnly && d2 <= L2) || (t.mode == kModePushOnly && d2 >= L2)) {
-                t.taut = false;
-                continue;
+            const double sx = balls_.x[a] - (b >= 0 ? balls_.x[b] : t.ox);
+            const double sy = balls_.y[a] - (b >= 0 ? balls_.y[b] : t.oy);
+            const double s2 = sx * sx + sy * sy, L2 = t.L * t.L;
+            if (pass == 0) t.taut = !((t.mode == kModePullOnly && s2 <= L2) || (t.mode == kModePushOnly && s2 >= L2));
+            if (!t.taut) continue;
+            const double err2 = s2 - L2;
+            if (!(std::fabs(err2) > t.squaredTolerance)) continue;
+            double rx = x0[a] - (b >= 0 ? x0[b] : t.ox), ry = y0[a] - (b >= 0 ? y0[b] : t.oy);
+            double sr = sx * rx + sy * ry;
+            double g;  // the move along (rx, ry), shared by the two ends
+            if (t.L == 0) {
+                // A weld: both ends to their centre of mass.
+                rx = sx, ry = sy, g = 1;
+            } else if (sr > 0 && sr * sr > 1e-6 * s2 * (rx * rx + ry * ry)) {
+                g = err2 / (2 * sr);
+            } else if (s2 > 1e-280) {
+                // The old line says nothing (the ends started at one point, or
+                // the tie turned a quarter in one sub-step): along the new one.
+                rx = sx, ry = sy, g = err2 / (2 * s2);
+            } else {
+                // Ends at one point part along x.
+                rx = 1, ry = 0, g = -t.L;
             }
-            t.taut = true;
-            const double d = std::sqrt(d2);
-            // Ends at one point part along x.
-            t.nx = d > 1e-140 ? dx / d : 1;
-            t.ny = d > 1e-140 ? dy / d : 0;
-            const double err = d - t.L;
-            if (!(std::fabs(err) > kLengthTolerance * (t.L + balls_.R[a]))) continue;
-            const double wa = 1 / balls_.mass[a], wb = b >= 0 ? 1 / balls_.mass[b] : 0;
-            if (!(wa + wb > 0)) continue;
-            const double k = err / (wa + wb);
-            balls_.x[a] -= wa * k * t.nx;
-            balls_.y[a] -= wa * k * t.ny;
-            vx_[a] -= wa * k * t.nx * perStep;
-            vy_[a] -= wa * k * t.ny * perStep;
+            const double ca = t.shareA * g, cb = t.shareB * g;
+            balls_.x[a] -= ca * rx;
+            balls_.y[a] -= ca * ry;
+            vx_[a] -= ca * rx * perStep;
+            vy_[a] -= ca * ry * perStep;
             if (b >= 0) {
-                balls_.x[b] += wb * k * t.nx;
-                balls_.y[b] += wb * k * t.ny;
-                vx_[b] += wb * k * t.nx * perStep;
-                vy_[b] += wb * k * t.ny * perStep;
+                balls_.x[b] += cb * rx;
+                balls_.y[b] += cb * ry;
+                vx_[b] += cb * rx * perStep;
+                vy_[b] += cb * ry * perStep;
             }
             moved = true;
         }
@@ -339,40 +367,39 @@ void AccurateStep::holdLengths() {
     }
 }
 
-// The velocities along each taut tie taken away (RATTLE), so that a cord pulls
-// only while it would stretch and a pole holds both ways; a tie of length 0 is
-// a weld and takes the whole relative velocity.
+// The relative velocity along each taut tie taken away (RATTLE), so that a cord
+// pulls only while it would stretch and a pole holds both ways; a tie of length
+// 0 is a weld and takes the whole relative velocity.
 void AccurateStep::holdVelocities() {
-    const int passes = coupled_ ? kCoupledPasses : 1;
-    for (int pass = 0; pass < passes; ++pass) {
+    for (int pass = 0; pass < kLengthPasses; ++pass) {
         bool changed = false;
         for (int i = 0; i < lengthCount_; ++i) {
             const Tie& t = lengths_[i];
             if (!t.taut) continue;
             const int a = t.a, b = t.b;
-            const double wa = 1 / balls_.mass[a], wb = b >= 0 ? 1 / balls_.mass[b] : 0;
-            if (!(wa + wb > 0)) continue;
             const double rvx = vx_[a] - (b >= 0 ? vx_[b] : 0), rvy = vy_[a] - (b >= 0 ? vy_[b] : 0);
-            const double scale = std::fabs(rvx) + std::fabs(rvy);
+            const double rv2 = rvx * rvx + rvy * rvy;
             double cx, cy;  // the relative velocity to take away
             if (t.L == 0) {
+                if (!(rv2 > 1e-300)) continue;
                 cx = rvx;
                 cy = rvy;
-                if (!(scale > 1e-300)) continue;
             } else {
-                const double u = rvx * t.nx + rvy * t.ny;
+                const double sx = balls_.x[a] - (b >= 0 ? balls_.x[b] : t.ox);
+                const double sy = balls_.y[a] - (b >= 0 ? balls_.y[b] : t.oy);
+                const double s2 = sx * sx + sy * sy, u = rvx * sx + rvy * sy;
                 if (t.mode == kModePullOnly && u <= 0) continue;  // closing in: the cord slackens
                 if (t.mode == kModePushOnly && u >= 0) continue;
-                if (!(std::fabs(u) > 1e-12 * scale)) continue;
-                cx = u * t.nx;
-                cy = u * t.ny;
+                if (!(u * u > kVelocityTolerance * rv2 * s2) || !(s2 > 0)) continue;
+                const double along = u / s2;
+                cx = along * sx;
+                cy = along * sy;
             }
-            const double ka = wa / (wa + wb), kb = wb / (wa + wb);
-            vx_[a] -= ka * cx;
-            vy_[a] -= ka * cy;
+            vx_[a] -= t.shareA * cx;
+            vy_[a] -= t.shareA * cy;
             if (b >= 0) {
-                vx_[b] += kb * cx;
-                vy_[b] += kb * cy;
+                vx_[b] += t.shareB * cx;
+                vy_[b] += t.shareB * cy;
             }
             changed = true;
         }
@@ -440,6 +467,7 @@ bool AccurateStep::subStep() {
     struct Start {
         double x[kBallCapacity], y[kBallCapacity], vx[kBallCapacity], vy[kBallCapacity], mass[kBallCapacity];
         double fx[kBallCapacity], fy[kBallCapacity], ex[kBallCapacity], ey[kBallCapacity];
+        double ax[kBallCapacity], ay[kBallCapacity], Fx[kBallCapacity], Fy[kBallCapacity];
     } start;
     const std::size_t bytes = sizeof(double) * static_cast<std::size_t>(n_);
     std::memcpy(start.x, balls_.x, bytes);
@@ -451,22 +479,26 @@ bool AccurateStep::subStep() {
     std::memcpy(start.fy, fy_, bytes);
     std::memcpy(start.ex, ex_, bytes);
     std::memcpy(start.ey, ey_, bytes);
+    std::memcpy(start.ax, ax_, bytes);
+    std::memcpy(start.ay, ay_, bytes);
+    std::memcpy(start.Fx, Fx_, bytes);
+    std::memcpy(start.Fy, Fy_, bytes);
     const double dampingWork = dampingWork_, electricWork = electricWork_;
     const bool pairOverlaps = pairOverlaps_;
 
     const double h = 0.5 * T_;
-    kick(h);
+    kick();
     turn(h);
     brake(h);
     for (int j = 0; j < n_; ++j) {
         balls_.x[j] += vx_[j] * T_;
         balls_.y[j] += vy_[j] * T_;
     }
-    if (lengthCount_ > 0) holdLengths();
+    if (lengthCount_ > 0) holdLengths(start.x, start.y);
     findForces();
     brake(h);
     turn(h);
-    kick(h);
+    kick();
     if (lengthCount_ > 0) holdVelocities();
 
     // The acceleration over the sub-step, cords, poles, fields and damping
@@ -500,6 +532,10 @@ bool AccurateStep::subStep() {
     std::memcpy(fy_, start.fy, bytes);
     std::memcpy(ex_, start.ex, bytes);
     std::memcpy(ey_, start.ey, bytes);
+    std::memcpy(ax_, start.ax, bytes);
+    std::memcpy(ay_, start.ay, bytes);
+    std::memcpy(Fx_, start.Fx, bytes);
+    std::memcpy(Fy_, start.Fy, bytes);
     dampingWork_ = dampingWork;
     electricWork_ = electricWork;
     pairOverlaps_ = pairOverlaps;

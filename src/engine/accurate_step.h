@@ -47,19 +47,23 @@ private:
         int a, b;
         double ox, oy, L, K, mode;
         bool hanging;
-        // Filled by the length pass for the velocity pass.
-        double nx = 1, ny = 0;
+        // For a length: how far it may be off (and the same for its square),
+        // and the shares of a correction each end takes, in inverse proportion
+        // to its mass (found again each sub-step when relativity changes them).
+        double tolerance = 0, squaredTolerance = 0, shareA = 1, shareB = 0;
+        // Found by the length pass for the velocity pass: the tie acts.
         bool taut = false;
     };
 
     void addTies(const Scene& scene, bool springs, const HangingTable* hanging, const LinkTable* links);
     void findForces();
-    void kick(double h);
+    void kick();  // half a kick
     void turn(double h);
     void brake(double h);
-    void holdLengths();
+    void holdLengths(const double* x0, const double* y0);
     void holdVelocities();
     void reflect();
+    void shareByMass(Tie& t) const;
     void setMomentum(int j, double px, double py);
     void refreshMass(int j);
     double kinetic(int j) const;
@@ -70,13 +74,11 @@ private:
     int slots_ = 0;
     double T_ = 0;
     bool relativity_ = false, gravity_ = false, gravitation_ = false, coulomb_ = false, bumps_ = false;
-    // A ball tied by more than one cord or pole: the lengths are then held by
-    // passes repeated until they agree.
-    bool coupled_ = false;
     BallArrays balls_;  // x, y, the current mass M, Q, R
     alignas(32) double vx_[kBallSlots], vy_[kBallSlots];
     double m0_[kBallCapacity], extraFx_[kBallCapacity], extraFy_[kBallCapacity];
     double ax_[kBallCapacity], ay_[kBallCapacity], Fx_[kBallCapacity], Fy_[kBallCapacity];
+    double halfStepPerMass_[kBallCapacity];  // T / 2 over the rest mass, without relativity
     // The position laws' force where the balls stand, its electric part, and the
     // bump test's bits found with it (valid while no bump has moved a ball).
     double fx_[kBallCapacity], fy_[kBallCapacity], ex_[kBallCapacity], ey_[kBallCapacity];

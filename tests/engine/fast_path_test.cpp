@@ -141,27 +141,33 @@ std::unique_ptr<Scene> HashScene() {
 }
 
 TEST(FastPath, FixedSceneReachesTheSameStateAfterManyTicksWithEitherVectorBuild) {
-    std::uint64_t hashes[2] = {};
-    for (int build = 0; build < 2; ++build) {
-        detail::AllowWideVectors(build == 0);
-        auto s = HashScene();
-        StartRun(*s);
-        for (int tick = 0; tick < 400; ++tick) ASSERT_EQ(StepScene(*s, nullptr), kStepNormal) << tick;
-        hashes[build] = StateHash(*s);
+    // Each changes only when its step's physics or order of operations changes on purpose.
+    const std::uint64_t expected[2] = {0xe4a9b7e207e4298eull, 0xca4820770894d671ull};
+    for (std::uint8_t accurate : {0, 1}) {
+        std::uint64_t hashes[2] = {};
+        for (int build = 0; build < 2; ++build) {
+            detail::AllowWideVectors(build == 0);
+            auto s = HashScene();
+            s->settings.AccurateStep = accurate;
+            StartRun(*s);
+            for (int tick = 0; tick < 400; ++tick) ASSERT_EQ(StepScene(*s, nullptr), kStepNormal) << tick;
+            hashes[build] = StateHash(*s);
+        }
+        detail::AllowWideVectors(true);
+        EXPECT_EQ(hashes[0], hashes[1]) << int(accurate);
+        EXPECT_EQ(hashes[1], expected[accurate]) << std::hex << hashes[1];
     }
-    detail::AllowWideVectors(true);
-    EXPECT_EQ(hashes[0], hashes[1]);
-    // Changes only when the physics or its order of operations changes on purpose.
-    EXPECT_EQ(hashes[1], 0xe4a9b7e207e4298eull) << std::hex << hashes[1];
 }
 
 TEST(FastPath, BothVectorBuildsGiveTheSameBitsOnTheBenchmarkScenes) {
     if (!detail::UsingWideVectors()) GTEST_SKIP() << "this processor has no AVX2";
-    for (auto make : {bench::MutualScene, bench::LargestScene}) {
+    for (auto make : {bench::MutualScene, bench::LargestScene, bench::HangingRowScene})
+        for (std::uint8_t accurate : {0, 1}) {
         std::uint64_t hashes[2];
         for (int build = 0; build < 2; ++build) {
             detail::AllowWideVectors(build == 0);
             auto s = make();
+            s->settings.AccurateStep = accurate;
             StartRun(*s);
             for (int tick = 0; tick < 30; ++tick) StepScene(*s, nullptr);
             hashes[build] = StateHash(*s);
@@ -183,8 +189,10 @@ public:
 };
 
 TEST(TickParts, ATickInPartsEqualsTheWholeTickAndDrawsOnceAtItsEnd) {
-    for (long long budget : {1LL, 7LL, 1000LL}) {
+    for (std::uint8_t accurate : {0, 1})
+        for (long long budget : {1LL, 7LL, 1000LL}) {
         auto whole = HashScene();
+        whole->settings.AccurateStep = accurate;
         whole->settings.StepsPerTick = 23;
         StartRun(*whole);
         auto parts = std::make_unique<Scene>(*whole);
@@ -238,8 +246,10 @@ TEST(TickParts, AnOverflowInAPartEndsTheTick) {
 }
 
 TEST(TickParts, ACurveTickInPartsGivesTheSameSegments) {
-    for (long long budget : {1LL, 5LL}) {
+    for (std::uint8_t accurate : {0, 1})
+        for (long long budget : {1LL, 5LL}) {
         auto whole = HashScene();
+        whole->settings.AccurateStep = accurate;
         whole->settings.StepsPerTick = 12;
         whole->curve.endTime = 0.05;
         for (int j = 0; j < whole->balls.count(); ++j) whole->balls[j].curveFlag = 1;
