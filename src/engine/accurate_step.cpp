@@ -11,11 +11,12 @@ namespace mb::detail {
 
 namespace {
 
-// How closely the passes hold a length: a ten-billionth of the length and the
+// How closely the passes hold a length: a billionth of the length and the
 // ball's radius, far below anything the screen or the data window can show;
-// and the part of a relative velocity that may be left along a tie (squared).
-constexpr double kLengthTolerance = 1e-10;
-constexpr double kVelocityTolerance = 1e-20;
+// and the part of a relative velocity that may be left along a tie (squared:
+// a ten-millionth), which the next sub-step's lengths take up.
+constexpr double kLengthTolerance = 1e-9;
+constexpr double kVelocityTolerance = 1e-14;
 // Passes over the ties at most: a single tie holds after one or two, ties that
 // share balls after a few more, and a loop of poles that cannot all have their
 // lengths at once stops here.
@@ -80,6 +81,9 @@ AccurateStep::AccurateStep(Scene& s) : scene_(s), kernels_(ActiveKernels()) {
         Tie& t = lengths_[i];
         t.tolerance = kLengthTolerance * (t.L + balls_.R[t.a]);
         t.squaredTolerance = (2 * t.L + t.tolerance) * t.tolerance;
+        t.perL2 = t.L > 0 ? 1 / (t.L * t.L) : 0;
+        t.balls = (1u << t.a) | (t.b >= 0 ? 1u << t.b : 0u);
+        t.halfPerL2 = 0.5 * t.perL2;
         shareByMass(t);
     }
 
@@ -322,11 +326,15 @@ void AccurateStep::holdLengths(const double* x0, const double* y0) {
     const double perStep = 1 / T_;
     if (relativity_)
         for (int i = 0; i < lengthCount_; ++i) shareByMass(lengths_[i]);
+    // Balls moved in the last pass and in this one: a tie none of whose balls
+    // moved since it was last looked at still holds.
+    std::uint32_t movedBefore = ~0u;
     for (int pass = 0; pass < kLengthPasses; ++pass) {
-        bool moved = false;
+        std::uint32_t moved = 0;
         for (int i = 0; i < lengthCount_; ++i) {
             Tie& t = lengths_[i];
             const int a = t.a, b = t.b;
+            if (!((movedBefore | moved) & t.balls)) continue;
             const double sx = balls_.x[a] - (b >= 0 ? balls_.x[b] : t.ox);
             const double sy = balls_.y[a] - (b >= 0 ? balls_.y[b] : t.oy);
             const double s2 = sx * sx + sy * sy, L2 = t.L * t.L;
@@ -340,8 +348,10 @@ void AccurateStep::holdLengths(const double* x0, const double* y0) {
             if (t.L == 0) {
                 // A weld: both ends to their centre of mass.
                 rx = sx, ry = sy, g = 1;
-            } else if (sr > 0 && sr * sr > 1e-6 * s2 * (rx * rx + ry * ry)) {
-                g = err2 / (2 * sr);
+            } else if (sr > 0.5 * L2) {
+                // Newton's rule with the slope 2 L² for 2 s.r, which it is
+                // within the turn of one sub-step: no quotient per pass.
+                g = err2 * t.halfPerL2;
             } else if (s2 > 1e-280) {
                 // The old line says nothing (the ends started at one point, or
                 // the tie turned a quarter in one sub-step): along the new one.
@@ -361,9 +371,10 @@ void AccurateStep::holdLengths(const double* x0, const double* y0) {
                 vx_[b] += cb * rx * perStep;
                 vy_[b] += cb * ry * perStep;
             }
-            moved = true;
+            moved |= t.balls;
         }
         if (!moved) break;
+        movedBefore = moved;
     }
 }
 
@@ -371,11 +382,12 @@ void AccurateStep::holdLengths(const double* x0, const double* y0) {
 // pulls only while it would stretch and a pole holds both ways; a tie of length
 // 0 is a weld and takes the whole relative velocity.
 void AccurateStep::holdVelocities() {
+    std::uint32_t changedBefore = ~0u;
     for (int pass = 0; pass < kLengthPasses; ++pass) {
-        bool changed = false;
+        std::uint32_t changed = 0;
         for (int i = 0; i < lengthCount_; ++i) {
             const Tie& t = lengths_[i];
-            if (!t.taut) continue;
+            if (!t.taut || !((changedBefore | changed) & t.balls)) continue;
             const int a = t.a, b = t.b;
             const double rvx = vx_[a] - (b >= 0 ? vx_[b] : 0), rvy = vy_[a] - (b >= 0 ? vy_[b] : 0);
             const double rv2 = rvx * rvx + rvy * rvy;
@@ -390,8 +402,9 @@ void AccurateStep::holdVelocities() {
                 const double s2 = sx * sx + sy * sy, u = rvx * sx + rvy * sy;
                 if (t.mode == kModePullOnly && u <= 0) continue;  // closing in: the cord slackens
                 if (t.mode == kModePushOnly && u >= 0) continue;
-                if (!(u * u > kVelocityTolerance * rv2 * s2) || !(s2 > 0)) continue;
-                const double along = u / s2;
+                if (!(u * u > kVelocityTolerance * rv2 * s2)) continue;
+                // The lengths were just held, so s² is L² to the tolerance.
+                const double along = u * t.perL2;
                 cx = along * sx;
                 cy = along * sy;
             }
@@ -401,9 +414,10 @@ void AccurateStep::holdVelocities() {
                 vx_[b] += t.shareB * cx;
                 vy_[b] += t.shareB * cy;
             }
-            changed = true;
+            changed |= t.balls;
         }
         if (!changed) break;
+        changedBefore = changed;
     }
     if (relativity_)
         for (int j = 0; j < n_; ++j) refreshMass(j);
@@ -505,9 +519,10 @@ bool AccurateStep::subStep() {
     // included (so a pendulum's lowest point shows v² / L), before any
     // reflection; and the force that gives it.
     double sum = 0;
+    const double perStep = 1 / T_;
     for (int j = 0; j < n_; ++j) {
-        ax_[j] = (vx_[j] - start.vx[j]) / T_;
-        ay_[j] = (vy_[j] - start.vy[j]) / T_;
+        ax_[j] = (vx_[j] - start.vx[j]) * perStep;
+        ay_[j] = (vy_[j] - start.vy[j]) * perStep;
         Fx_[j] = balls_.mass[j] * ax_[j];
         Fy_[j] = balls_.mass[j] * ay_[j];
         if (fields_.electric.count > 0)

@@ -51,6 +51,8 @@ private:
         // and the shares of a correction each end takes, in inverse proportion
         // to its mass (found again each sub-step when relativity changes them).
         double tolerance = 0, squaredTolerance = 0, shareA = 1, shareB = 0;
+        double perL2 = 0, halfPerL2 = 0;  // 1 / L² and half of it
+        std::uint32_t balls = 0;          // bit a and bit b
         // Found by the length pass for the velocity pass: the tie acts.
         bool taut = false;
     };
