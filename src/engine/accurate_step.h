@@ -43,6 +43,7 @@ private:
     // A spring, or a cord or pole held as a length, between ball a and ball b or
     // the fixed point (ox, oy) when b is -1 (a hanging kind, or a link whose
     // other ball is not in the table).
+    enum TieKind { kBothWays, kPullOnly, kPushOnly };
     struct Tie {
         int a, b;
         double ox, oy, L, K, mode;
@@ -53,6 +54,12 @@ private:
         double tolerance = 0, squaredTolerance = 0, shareA = 1, shareB = 0;
         double perL2 = 0, halfPerL2 = 0;  // 1 / L² and half of it
         std::uint32_t balls = 0;          // bit a and bit b
+        int kind = 0;                     // the mode as one of the kinds below
+        // The line from b to a, for the velocity passes.
+        double sx = 0, sy = 0, s2 = 0;
+        // Part of a small group of ties that share balls, whose velocities are
+        // found together at once rather than pass by pass.
+        bool grouped = false;
         // Found by the length pass for the velocity pass: the tie acts.
         bool taut = false;
     };
@@ -64,6 +71,8 @@ private:
     void brake(double h);
     void holdLengths(const double* x0, const double* y0);
     void holdVelocities();
+    void holdGroupVelocities(const int* ties, int count);
+    void findGroups();
     void reflect();
     void shareByMass(Tie& t) const;
     void setMomentum(int j, double px, double py);
@@ -81,6 +90,7 @@ private:
     double m0_[kBallCapacity], extraFx_[kBallCapacity], extraFy_[kBallCapacity];
     double ax_[kBallCapacity], ay_[kBallCapacity], Fx_[kBallCapacity], Fy_[kBallCapacity];
     double halfStepPerMass_[kBallCapacity];  // T / 2 over the rest mass, without relativity
+    double perMass_[kBallCapacity];          // 1 / M, for the groups of ties
     // The position laws' force where the balls stand, its electric part, and the
     // bump test's bits found with it (valid while no bump has moved a ball).
     double fx_[kBallCapacity], fy_[kBallCapacity], ex_[kBallCapacity], ey_[kBallCapacity];
@@ -91,6 +101,13 @@ private:
     Tie springs_[4 * kTableCapacity];
     Tie lengths_[4 * kTableCapacity];
     int springCount_ = 0, lengthCount_ = 0;
+    // Groups of two to kGroupTies ties joined through shared balls, none a weld:
+    // group g is groupTies_[groupStart_[g]] up to groupTies_[groupStart_[g + 1]].
+    static constexpr int kGroupTies = 4;
+    int groupTies_[4 * kTableCapacity];
+    int groupStart_[4 * kTableCapacity + 1];
+    int groupCount_ = 0;
+    double pull_[4 * kTableCapacity];  // each length's pull on the relative velocity in the last sub-step
 };
 
 }  // namespace mb::detail

@@ -165,15 +165,18 @@ enum class ElementKind : int {
 inline constexpr int kReservedByteCount = 20;
 
 // What a run carries besides the balls' own fields: the work done on the balls
-// since the run start by the forces that have no potential, and the accurate
-// step's forces of the position laws on each ball where it stands, so that a
-// sub-step finds them once (they hold only while the balls are where they were
-// found).
+// since the run start by the forces that have no potential, and what the
+// accurate step found at the end of its last sub-step and starts the next one
+// from: the forces of the position laws on each ball where it stands and the
+// pull of each cord and pole (they hold only while the balls are where they
+// were found).
 struct RunLedger {
     double dampingWork = 0;
     double electricWork = 0;
     int heldBalls = -1;  // balls the held forces belong to; -1: none held
     std::array<double, kBallCapacity> heldX{}, heldY{}, heldFx{}, heldFy{};
+    int heldTies = 0;
+    std::array<double, 4 * kTableCapacity> heldPull{};
 };
 
 struct Scene {

@@ -24,12 +24,16 @@ struct NamedScene {
     std::unique_ptr<Scene> scene;
 };
 
+// The examples and the benchmark scenes, under the classic step (the one the
+// transcription spells out) whatever step they choose.
 std::vector<NamedScene> AllScenes() {
     std::vector<NamedScene> all;
     for (ExampleScene& e : BuildExampleScenes()) all.push_back({e.file, std::move(e.scene)});
     all.push_back({"bench mutual", bench::MutualScene()});
     all.push_back({"bench largest", bench::LargestScene()});
     all.push_back({"bench one ball", bench::SingleBallScene()});
+    all.push_back({"bench hanging row", bench::HangingRowScene()});
+    for (NamedScene& n : all) n.scene->settings.AccurateStep = 0;
     return all;
 }
 
@@ -142,7 +146,7 @@ std::unique_ptr<Scene> HashScene() {
 
 TEST(FastPath, FixedSceneReachesTheSameStateAfterManyTicksWithEitherVectorBuild) {
     // Each changes only when its step's physics or order of operations changes on purpose.
-    const std::uint64_t expected[2] = {0xe4a9b7e207e4298eull, 0xca4820770894d671ull};
+    const std::uint64_t expected[2] = {0xe4a9b7e207e4298eull, 0xf6c820e3378e8c64ull};
     for (std::uint8_t accurate : {0, 1}) {
         std::uint64_t hashes[2] = {};
         for (int build = 0; build < 2; ++build) {
