@@ -22,7 +22,7 @@ constexpr double kVelocityTolerance = 1e-10;
 // Passes over the ties at most: a single tie holds after one or two, ties that
 // share balls after a few more, and a loop of poles that cannot all have their
 // lengths at once stops here.
-constexpr int kLengthPasses = 16;
+constexpr int kLengthPasses = 8;
 
 }  // namespace
 
