@@ -159,8 +159,7 @@ ExampleScene SpringOscillator() {
     e.accurate();
     // Half a metre above the x axis, where the axis does not hide the spring.
     const int b = e.ball("Mass on spring", 1.5, 0.5, 0, 0, 0.4, 0.08, {255, 120, 120});
-    e.add(e.scene().hangingSprings, "Spring k=10",
-          HangingConnector{0, 0.5, 1.0, 10.0, double(kModeBoth), double(b)});
+    e.add(e.scene().hangingSprings, "Spring k=10", HangingConnector{0, 0.5, 1.0, 10.0, double(kModeBoth), double(b)});
     e.scene().balls[b].curveFlag = 1;
     e.curve("Position against time", 5, kQuantityTime, 0, 1, kQuantityX, 1, 0.25);
     e.remark("Spring oscillator: 0.4 kg on a spring of 10 N/m, natural length 1 m, no gravity.");

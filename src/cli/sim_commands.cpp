@@ -208,9 +208,9 @@ int ParseRunOptions(const std::vector<std::string>& args, RunOptions& o, std::os
 
 void PrintEnergyRow(const Scene& s, std::ostream& out) {
     const EnergyBook e = MeasureEnergy(s);
-    for (double v : {s.RunTime, e.kinetic, e.potential, e.work, e.total, e.px, e.py, e.angular, e.uniformGravity,
-                     e.gravityMasses, e.mutualGravitation, e.pointCharges, e.mutualCoulomb, e.connectors,
-                     e.extraForces, e.dampingWork})
+    for (double v :
+         {s.RunTime, e.kinetic, e.potential, e.work, e.total, e.px, e.py, e.angular, e.uniformGravity, e.gravityMasses,
+          e.mutualGravitation, e.pointCharges, e.mutualCoulomb, e.connectors, e.extraForces, e.dampingWork})
         out << Num(v) << ',';
     out << Num(e.electricWork) << '\n';
 }
@@ -274,8 +274,8 @@ int CommandCurve(const std::vector<std::string>& args, std::ostream& out, std::o
         else if (a == "--integrator") {
             if (!step.take(args, i, err, status)) return status;
         } else if (!a.empty() && a[0] == '-')
-            return Usage(err, "unknown option '" + a +
-                                  "' for curve; curve takes one project file, --values and --integrator.");
+            return Usage(
+                err, "unknown option '" + a + "' for curve; curve takes one project file, --values and --integrator.");
         else if (file.empty())
             file = a;
         else

@@ -160,7 +160,9 @@ void AccurateStep::setMomentum(int j, double px, double py) {
     vy_[j] = py / m;
 }
 
-double AccurateStep::kinetic(int j) const { return KineticEnergy(m0_[j], vx_[j], vy_[j], relativity_); }
+double AccurateStep::kinetic(int j) const {
+    return KineticEnergy(m0_[j], vx_[j], vy_[j], relativity_);
+}
 
 void AccurateStep::findForces() {
     for (int j = 0; j < n_; ++j) {
@@ -188,8 +190,8 @@ void AccurateStep::findForces() {
     if (fields_.pointCharges.count > 0)
         for (int j = 0; j < n_; ++j) {
             // Charges of the same sign repel.
-            const CentralSums t =
-                kernels_.central(fields_.pointCharges, balls_.x[j], balls_.y[j], kCoulombK * balls_.Q[j] / kPermittivity);
+            const CentralSums t = kernels_.central(fields_.pointCharges, balls_.x[j], balls_.y[j],
+                                                   kCoulombK * balls_.Q[j] / kPermittivity);
             fx_[j] -= t.x;
             fy_[j] -= t.y;
         }
@@ -525,7 +527,8 @@ void AccurateStep::holdGroupVelocities(const int* ties, int count) {
             p[1] = (A[0][0] * A[1][2] - A[1][0] * A[0][2]) * perDet;
         }
         for (int k = 0; k < n && solved && n != 2; ++k) {
-            solved = A[k][k] > 1e-12 * (std::fabs(A[k][k]) + lengths_[active[k]].s2 * inverseMass(lengths_[active[k]].a));
+            solved =
+                A[k][k] > 1e-12 * (std::fabs(A[k][k]) + lengths_[active[k]].s2 * inverseMass(lengths_[active[k]].a));
             for (int i = k + 1; i < n && solved; ++i) {
                 const double f = A[i][k] / A[k][k];
                 for (int j = k; j <= n; ++j) A[i][j] -= f * A[k][j];
@@ -579,10 +582,10 @@ void AccurateStep::reflect() {
     if (fields_.straight.count > 0 || fields_.circular.count > 0)
         for (int j = 0; j < n_; ++j) {
             Body b = body(j);
-            std::uint32_t hits = fields_.straight.count > 0
-                                     ? kernels_.straightContacts(fields_.straight, b.x, b.y, b.R) &
-                                           FirstBits(fields_.straight.count)
-                                     : 0;
+            std::uint32_t hits =
+                fields_.straight.count > 0
+                    ? kernels_.straightContacts(fields_.straight, b.x, b.y, b.R) & FirstBits(fields_.straight.count)
+                    : 0;
             while (hits) {
                 const int i = std::countr_zero(hits);
                 hits &= hits - 1;

@@ -68,8 +68,8 @@ void ReflectCircular(const CircularTrack& t, B& b) {
     if (e <= 0 && e + b.R < 0) return;
     double phi = DirectionAngle(ex, ey, dist);
     if (phi < 0) phi += 2 * kPi;
-    const bool onArc = (t.startAngle <= phi && phi <= t.endAngle) ||
-                       (t.startAngle + 2 * kPi <= phi && phi <= t.endAngle + 2 * kPi);
+    const bool onArc =
+        (t.startAngle <= phi && phi <= t.endAngle) || (t.startAngle + 2 * kPi <= phi && phi <= t.endAngle + 2 * kPi);
     if (!onArc) return;
     const double s = std::sqrt(b.vx * b.vx + b.vy * b.vy);
     double psi = s < 1e-28 ? 0.0 : DirectionAngle(b.vx, b.vy, s);

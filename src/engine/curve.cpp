@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/engine.h"
 #include "engine/accurate_step.h"
+#include "engine/engine.h"
 #include "engine/step_context.h"
 
 namespace mb {

@@ -15,9 +15,13 @@ double LorentzRoot(double vx, double vy) {
     return std::sqrt(1.0 - beta2);
 }
 
-double Distance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
+double Distance(double dx, double dy) {
+    return std::sqrt(dx * dx + dy * dy);
+}
 
-double MassAtSpeed(const Ball& b, bool relativity) { return relativity ? b.M0 / LorentzRoot(b.vx, b.vy) : b.M0; }
+double MassAtSpeed(const Ball& b, bool relativity) {
+    return relativity ? b.M0 / LorentzRoot(b.vx, b.vy) : b.M0;
+}
 
 // 1/2 K (d - L)² while the mode makes the connector act, with its force's skips.
 double StretchEnergy(double dx, double dy, double R, bool hanging, double L, double K, double mode) {

@@ -9,10 +9,10 @@
 namespace mb {
 
 struct EnergyBook {
-    double kinetic = 0;    // sum of 1/2 M0 v², or (M - M0) c² with relativity
-    double potential = 0;  // the sum of the potentials below
-    double work = 0;       // by the forces without a potential since the run start
-    double total = 0;      // kinetic + potential - work
+    double kinetic = 0;     // sum of 1/2 M0 v², or (M - M0) c² with relativity
+    double potential = 0;   // the sum of the potentials below
+    double work = 0;        // by the forces without a potential since the run start
+    double total = 0;       // kinetic + potential - work
     double px = 0, py = 0;  // sum of M v
     double angular = 0;     // sum of M (x vy - y vx) about the origin
 

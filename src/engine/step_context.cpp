@@ -12,7 +12,7 @@ namespace mb::detail {
 namespace {
 
 template <class Record>
-void FillCentral(const Table<Record, kTableCapacity>& table, CentralArrays& e, double Record::* strength) {
+void FillCentral(const Table<Record, kTableCapacity>& table, CentralArrays& e, double Record::*strength) {
     e.count = table.count();
     e.slots = WholeLanes(e.count);
     for (int i = 0; i < kElementSlots; ++i) {
@@ -100,7 +100,9 @@ void AllowWideVectors(bool allowed) {
 #endif
 }
 
-bool UsingWideVectors() { return &ActiveKernels() != &BaselineKernels(); }
+bool UsingWideVectors() {
+    return &ActiveKernels() != &BaselineKernels();
+}
 
 void FieldArrays::fill(const Scene& scene) {
     const PresenceSwitches& p = scene.presence;

@@ -39,7 +39,9 @@ struct FieldArrays {
 };
 
 // Bits 0 .. n - 1.
-inline std::uint32_t FirstBits(int n) { return n >= 32 ? ~0u : (1u << n) - 1; }
+inline std::uint32_t FirstBits(int n) {
+    return n >= 32 ? ~0u : (1u << n) - 1;
+}
 
 // One spring, cord or pole as seen from one of the balls it holds.
 struct HeldBy {

@@ -23,7 +23,9 @@ using M4 = long long __attribute__((vector_size(32), aligned(32)));
 #define MB_INLINE [[gnu::always_inline]] inline
 
 MB_INLINE V4 Load(const double* p) { return *reinterpret_cast<const V4*>(p); }
-MB_INLINE void Store(double* p, V4 v) { *reinterpret_cast<V4*>(p) = v; }
+MB_INLINE void Store(double* p, V4 v) {
+    *reinterpret_cast<V4*>(p) = v;
+}
 MB_INLINE V4 Splat(double v) { return V4{v, v, v, v}; }
 MB_INLINE M4 SplatBits(long long v) { return M4{v, v, v, v}; }
 MB_INLINE M4 Bits(V4 v) { return reinterpret_cast<M4>(v); }

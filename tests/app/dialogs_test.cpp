@@ -40,9 +40,9 @@ TEST(ExperimentSetDialog, ShowsTheCurrentSettingsWithItsOwnWords) {
     EXPECT_EQ(d.windowTitle(), "experiment set");
     EXPECT_EQ(Child<QLineEdit>(d, "Edit1")->text(), "0.0005");
     EXPECT_EQ(Child<QLineEdit>(d, "Edit2")->text(), "7");
-    const std::pair<const char*, bool> boxes[] = {{"CheckBox1", false}, {"CheckBox2", true}, {"CheckBox3", false},
-                                                 {"CheckBox4", false}, {"CheckBox5", false}, {"CheckBox6", true},
-                                                 {"CheckBox7", true}};
+    const std::pair<const char*, bool> boxes[] = {{"CheckBox1", false}, {"CheckBox2", true},  {"CheckBox3", false},
+                                                  {"CheckBox4", false}, {"CheckBox5", false}, {"CheckBox6", true},
+                                                  {"CheckBox7", true}};
     for (const auto& [name, checked] : boxes) EXPECT_EQ(Child<QCheckBox>(d, name)->isChecked(), checked) << name;
     EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), "experimnet compute step time");
     EXPECT_EQ(Child<QLabel>(d, "Label5")->text(), "How many steps to be dealed together :");

@@ -483,7 +483,8 @@ TEST_F(SimProcess, EnergyBookShowsTheClassicDriftThatTheAccurateStepDoesNotHave)
         std::size_t rows = 0;
     };
     auto drift = [&](const std::string& step) {
-        const ProcessResult r = Sim("energy " + Example("cyclotron.kmx") + " --until 60 --every 5 --integrator " + step);
+        const ProcessResult r =
+            Sim("energy " + Example("cyclotron.kmx") + " --until 60 --every 5 --integrator " + step);
         EXPECT_EQ(r.status, 0) << r.err;
         std::istringstream in(r.out);
         std::string line;

@@ -49,7 +49,8 @@ TEST(AccurateStep, ChargeInAMagneticFieldKeepsItsSpeedAndItsCircle) {
     });
     EXPECT_LT(worstSpeed, 1e-9);
     EXPECT_LT(worstRadius, 0.005);
-    std::printf("  magnetic circle over 600 s: speed off by %.3g, radius by %.3g (relative)\n", worstSpeed, worstRadius);
+    std::printf("  magnetic circle over 600 s: speed off by %.3g, radius by %.3g (relative)\n", worstSpeed,
+                worstRadius);
 }
 
 TEST(AccurateStep, TwoBallsOnASpringKeepTheirMomentumAndCentreOfMassLine) {
@@ -66,8 +67,8 @@ TEST(AccurateStep, TwoBallsOnASpringKeepTheirMomentumAndCentreOfMassLine) {
         worstMomentum = std::max(worstMomentum, std::hypot(e.px - px, e.py - py) / std::hypot(px, py));
         const Ball &a = s->balls[0], &b = s->balls[1];
         const double t = s->RunTime;
-        worstLine = std::max(worstLine, std::hypot((a.x + 2 * b.x) / 3 - (cx + px / 3 * t),
-                                                   (a.y + 2 * b.y) / 3 - (cy + py / 3 * t)));
+        worstLine = std::max(
+            worstLine, std::hypot((a.x + 2 * b.x) / 3 - (cx + px / 3 * t), (a.y + 2 * b.y) / 3 - (cy + py / 3 * t)));
     });
     EXPECT_LT(worstMomentum, 1e-9);
     EXPECT_LT(worstLine, 1e-6);
@@ -184,7 +185,7 @@ TEST(AccurateStep, DampingAndElectricRegionsBookTheWorkTheyDo) {
 
 TEST(EnergyBook, EveryTermFollowsItsLawUnderItsSwitch) {
     auto s = NewScene();
-    AddBall(*s, 3, 4, 1, 2, 2, 0.1, 1e-6);   // 5 m from the origin
+    AddBall(*s, 3, 4, 1, 2, 2, 0.1, 1e-6);    // 5 m from the origin
     AddBall(*s, 3, 0, 0, -1, 1, 0.1, -2e-6);  // 4 m below ball 0
     s->balls[0].extraFx = 0.5;
     s->gravityMasses[0] = {0, 0, 1e9};
