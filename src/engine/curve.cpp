@@ -175,30 +175,23 @@ void AdvanceForCurve(detail::StepContext& context, int j, bool lastSubStep, std:
     if (sampling && s.RunTime >= c.startTime) out.push_back(Segment(s, j, sample));
 }
 
+// A curve tick's sub-step has ended it when RunTime passed the end time.
+int EndedAfter(Scene& s) {
+    if (!(s.RunTime > s.curve.endTime)) return kCurveGoesOn;
+    s.RunTime = 0;
+    return kCurveEnded;
+}
+
 // The sub-steps of a curve tick under the classic step: ball after ball.
 int ClassicCurveSubSteps(Scene& s, std::vector<CurveSegment>& out, TickProgress& progress, long long maxSubSteps) {
     const int N = progress.stepsPerTick;
-    const double T = s.settings.StepTime;
     detail::StepContext context(s);
     const int n = context.ballCount();
-    long long done = 0;
-    for (int i = progress.subStep; i < N; ++i) {
-        if (done == maxSubSteps) {
-            progress.subStep = i;
-            progress.runTimeMark = s.RunTime;
-            return kCurveGoesOn;
-        }
+    return detail::TickSubSteps(progress, s, maxSubSteps, [&](int i) {
         for (int j = 0; j < n; ++j) AdvanceForCurve(context, j, i == N - 1, out);
-        s.RunTime += T;
-        ++done;
-        if (s.RunTime > s.curve.endTime) {
-            s.RunTime = 0;
-            progress = TickProgress{};
-            return kCurveEnded;
-        }
-    }
-    progress = TickProgress{};
-    return kCurveGoesOn;
+        s.RunTime += s.settings.StepTime;
+        return EndedAfter(s);
+    });
 }
 
 // The same under the accurate step, which moves every ball at once: the last
@@ -209,14 +202,7 @@ int AccurateCurveSubSteps(Scene& s, std::vector<CurveSegment>& out, TickProgress
     const CurveSettings& c = s.curve;
     detail::AccurateStep step(s);
     const int n = step.ballCount();
-    long long done = 0;
-    for (int i = progress.subStep; i < N; ++i) {
-        if (done == maxSubSteps) {
-            step.store();
-            progress.subStep = i;
-            progress.runTimeMark = s.RunTime;
-            return kCurveGoesOn;
-        }
+    const int result = detail::TickSubSteps(progress, s, maxSubSteps, [&](int i) {
         const bool last = i == N - 1;
         std::vector<Quantities> before;
         if (last) {
@@ -239,17 +225,10 @@ int AccurateCurveSubSteps(Scene& s, std::vector<CurveSegment>& out, TickProgress
             }
         }
         s.RunTime += T;
-        ++done;
-        if (s.RunTime > c.endTime) {
-            step.store();
-            s.RunTime = 0;
-            progress = TickProgress{};
-            return kCurveEnded;
-        }
-    }
+        return EndedAfter(s);
+    });
     step.store();
-    progress = TickProgress{};
-    return kCurveGoesOn;
+    return result;
 }
 
 }  // namespace

@@ -109,38 +109,21 @@ void DisplayWork(Scene& scene, TickDisplay* display, int j, double interval) {
 int ClassicSubSteps(Scene& scene, TickDisplay* display, TickProgress& progress, long long maxSubSteps) {
     const int N = progress.stepsPerTick;
     const double T = scene.settings.StepTime;
-    const double interval = N * T;
     const SafeArea safe = SafeAreaOf(scene.view);
     detail::StepContext context(scene);
     const int n = context.ballCount();
-    long long done = 0;
-    for (int i = progress.subStep; i < N; ++i) {
-        if (done == maxSubSteps) {
-            // The tick goes on at sub-step i on the next call.
-            progress.subStep = i;
-            progress.runTimeMark = scene.RunTime;
-            return kStepNormal;
-        }
-        const bool last = i == N - 1;
+    return detail::TickSubSteps(progress, scene, maxSubSteps, [&](int i) {
         for (int j = 0; j < n; ++j) {
             Ball& b = scene.balls[j];
             b.Fx = 0;
             b.Fy = 0;
-            if (Overflows(scene.view, safe, b.x, b.y)) {
-                progress = TickProgress{};
-                return kStepOverflow;
-            }
-            if (last) DisplayWork(scene, display, j, interval);
-            if (!context.advanceBall(j)) {
-                progress = TickProgress{};
-                return kStepOverflow;
-            }
+            if (Overflows(scene.view, safe, b.x, b.y)) return kStepOverflow;
+            if (i == N - 1) DisplayWork(scene, display, j, N * T);
+            if (!context.advanceBall(j)) return kStepOverflow;
         }
         scene.RunTime += T;
-        ++done;
-    }
-    progress = TickProgress{};
-    return kStepNormal;
+        return kStepNormal;
+    });
 }
 
 // The same under the accurate step, which moves every ball at once: all are
@@ -148,39 +131,22 @@ int ClassicSubSteps(Scene& scene, TickDisplay* display, TickProgress& progress, 
 int AccurateSubSteps(Scene& scene, TickDisplay* display, TickProgress& progress, long long maxSubSteps) {
     const int N = progress.stepsPerTick;
     const double T = scene.settings.StepTime;
-    const double interval = N * T;
     const SafeArea safe = SafeAreaOf(scene.view);
     detail::AccurateStep step(scene);
     const int n = step.ballCount();
-    long long done = 0;
-    for (int i = progress.subStep; i < N; ++i) {
-        if (done == maxSubSteps) {
-            step.store();
-            progress.subStep = i;
-            progress.runTimeMark = scene.RunTime;
-            return kStepNormal;
-        }
+    const int result = detail::TickSubSteps(progress, scene, maxSubSteps, [&](int i) {
         for (int j = 0; j < n; ++j)
-            if (Overflows(scene.view, safe, step.x(j), step.y(j))) {
-                step.store();
-                progress = TickProgress{};
-                return kStepOverflow;
-            }
+            if (Overflows(scene.view, safe, step.x(j), step.y(j))) return kStepOverflow;
         if (i == N - 1) {
             step.store();
-            for (int j = 0; j < n; ++j) DisplayWork(scene, display, j, interval);
+            for (int j = 0; j < n; ++j) DisplayWork(scene, display, j, N * T);
         }
-        if (!step.subStep()) {
-            step.store();
-            progress = TickProgress{};
-            return kStepOverflow;
-        }
+        if (!step.subStep()) return kStepOverflow;
         scene.RunTime += T;
-        ++done;
-    }
+        return kStepNormal;
+    });
     step.store();
-    progress = TickProgress{};
-    return kStepNormal;
+    return result;
 }
 
 }  // namespace

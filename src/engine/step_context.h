@@ -95,6 +95,28 @@ private:
     std::int16_t heldStart_[kBallCapacity + 1];
 };
 
+// The sub-steps of a tick from where it stands, at most maxSubSteps of them
+// (any number when negative); the tick then waits at the next one for the next
+// call. subStep(i) does sub-step i and returns 0 to go on, or what ends the
+// tick (the tick is then dropped). Returns 0 or that.
+template <class SubStep>
+int TickSubSteps(TickProgress& progress, const Scene& scene, long long maxSubSteps, SubStep&& subStep) {
+    long long done = 0;
+    for (int i = progress.subStep; i < progress.stepsPerTick; ++i, ++done) {
+        if (done == maxSubSteps) {
+            progress.subStep = i;
+            progress.runTimeMark = scene.RunTime;
+            return 0;
+        }
+        if (const int ended = subStep(i); ended != 0) {
+            progress = TickProgress{};
+            return ended;
+        }
+    }
+    progress = TickProgress{};
+    return 0;
+}
+
 // The kernels the stepping loop uses: the AVX2 build when the processor has it
 // and it is allowed, else the baseline. Both give the same bits; tests switch the
 // AVX2 build off to check that.

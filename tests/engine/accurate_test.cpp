@@ -290,7 +290,9 @@ TEST(AccurateStep, BadInputKeepsEveryNumberFiniteOrEndsWithAnOverflow) {
             const EnergyBook e = MeasureEnergy(*s);
             ASSERT_TRUE(std::isfinite(e.total) || result == kStepOverflow) << "tick " << tick;
         }
-        if (s->settings.RelativityOn) EXPECT_LT(std::hypot(s->balls[0].vx, s->balls[0].vy), kLightSpeed);
+        if (s->settings.RelativityOn) {
+            EXPECT_LT(std::hypot(s->balls[0].vx, s->balls[0].vy), kLightSpeed);
+        }
     }
 }
 
