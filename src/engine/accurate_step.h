@@ -74,6 +74,7 @@ private:
     void holdGroupVelocities(const int* ties, int count);
     void findGroups();
     void reflect();
+    void prepareLengths();
     void shareByMass(Tie& t) const;
     void setMomentum(int j, double px, double py);
     void refreshMass(int j);
