@@ -55,14 +55,10 @@ constexpr const char* kUsage =
     "      curve settings and, per table, its count and names (in UTF-8).\n"
     "\n"
     "Options:\n"
-    "  --integrator classic|accurate
-"
-    "              Run with this step instead of the one the file chooses.
-"
-    "  --help      Show this text.
-"
-    "  --version   Print the version and end.
-"
+    "  --integrator classic|accurate\n"
+    "              Run with this step instead of the one the file chooses.\n"
+    "  --help      Show this text.\n"
+    "  --version   Print the version and end.\n"
     "\n"
     "Exit status: 0 success, 1 bad command line or unreadable file, 2 overflow.\n";
 
