@@ -323,103 +323,59 @@ TEST_F(MouseEditingTest, TheDataBallPickReportsTheLastBallHitOrNone) {
 }
 
 // Whatever interrupted a band or an outline, the surface ends as the straight way
-// to the same state leaves it: no XOR figure is left behind or drawn twice.
+// to the same state leaves it: no XOR figure is left behind or drawn twice. A script
+// is words: "c x,y" clicks, "m x,y" moves, "p x,y" and "r x,y" press and release
+// the left button, "repaint" redraws, any other word triggers the action so named.
 TEST_F(MouseEditingTest, NoBandOrOutlineOutlivesWhatEndedOrMovedIt) {
+    auto act = [this](const char* script) {
+        const QStringList words = QString(script).split(' ', Qt::SkipEmptyParts);
+        for (int i = 0; i < words.size(); ++i) {
+            const QString& w = words[i];
+            const QStringList xy = w.size() == 1 ? words[++i].split(',') : QStringList{"0", "0"};
+            const QPoint at(xy[0].toInt(), xy[1].toInt());
+            if (w == "c") click(at);
+            else if (w == "m") QTest::mouseMove(surfaceWidget(), at);
+            else if (w == "p") QTest::mousePress(surfaceWidget(), Qt::LeftButton, {}, at);
+            else if (w == "r") QTest::mouseRelease(surfaceWidget(), Qt::LeftButton, {}, at);
+            else if (w == "repaint") window->resizeView();
+            else action(qPrintable(w))->trigger();
+        }
+    };
     struct Case {
         const char* what;
-        std::function<void()> interrupted, straight;
-        bool oneBallLeft = false;  // the straight way starts from the second ball alone
+        const char* interrupted;
+        const char* straight;
+        bool deletesBall0 = false;  // the interruption deletes ball 0 through Parameter adjust
     };
-    auto move = [this](QPoint at) { QTest::mouseMove(surfaceWidget(), at); };
-    auto firstCorner = [this, move] {
-        action("N22")->trigger();
-        click({100, 100});
-        move({160, 140});
-    };
-    auto cornerThenPointer = [this, move] {
-        action("N22")->trigger();
-        click({100, 100});
-        move({180, 170});
-    };
+    const char* const pointed = "N22 c 100,100 m 180,170";
     const Case cases[] = {
-        {"a one-click tool chosen while a second click is pending",
-         [&] {
-             firstCorner();
-             action("N21")->trigger();
-             move({200, 200});
-             move({230, 230});
-         },
-         [&] {
-             action("N21")->trigger();
-             move({230, 230});
-         }},
-        {"a drag back to its press point",
-         [&] {
-             QTest::mousePress(surfaceWidget(), Qt::LeftButton, {}, {502, 301});
-             move({530, 330});
-             move({502, 301});
-             QTest::mouseRelease(surfaceWidget(), Qt::LeftButton, {}, {502, 301});
-         },
-         [&] { click({502, 301}); }},
-        {"a repaint during a half-done placement",
-         [&] {
-             firstCorner();
-             window->resizeView();
-             move({180, 170});
-         },
-         cornerThenPointer},
-        {"Parameter adjust during a half-done placement",
-         [&] {
-             firstCorner();
-             action("N29")->trigger();
-             move({180, 170});
-         },
-         cornerThenPointer},
-        {"the selected ball deleted through Parameter adjust",
-         [&] {
-             click({502, 301});
-             prompts.dialogs.push_back([this](QDialog& d) {
-                 d.findChild<QListWidget*>("ListBox2")->setCurrentRow(0);
-                 prompts.dialogs.push_back(Press("BitBtn1"));  // its Delete, answered OK
-                 return Press("BitBtn1")(d);
-             });
-             action("N29")->trigger();
-         },
-         [] {}, true},
+        {"a one-click tool chosen while a second click is pending", "N22 c 100,100 m 160,140 N21 m 200,200 m 230,230",
+         "N21 m 230,230"},
+        {"a drag back to its press point", "p 502,301 m 530,330 m 502,301 r 502,301", "c 502,301"},
+        {"a run during a half-done placement", "N22 c 100,100 m 160,140 N35 StopCommand m 180,170", ""},
+        {"a repaint during a half-done placement", "N22 c 100,100 m 160,140 repaint m 180,170", pointed},
+        {"Parameter adjust during a half-done placement", "N22 c 100,100 m 160,140 N29 m 180,170", pointed},
+        {"the selected ball deleted through Parameter adjust", "c 502,301 N29", "", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         openWithTwoBalls();
-        c.interrupted();
+        if (c.deletesBall0)
+            prompts.dialogs.push_back([this](QDialog& d) {
+                d.findChild<QListWidget*>("ListBox2")->setCurrentRow(0);
+                prompts.dialogs.push_back(Press("BitBtn1"));  // its Delete, answered OK
+                return Press("BitBtn1")(d);
+            });
+        act(c.interrupted);
         const QImage after = window->surface().image().copy(0, 0, 800, 500);
-        if (c.oneBallLeft) {
-            auto s = std::make_unique<Scene>();
-            ResetScene(*s);
-            PutBall(*s, 200, 0, 2);
-            openScene(std::move(s));
-        } else {
-            openWithTwoBalls();
-        }
-        c.straight();
+        auto s = std::make_unique<Scene>();
+        ResetScene(*s);
+        if (!c.deletesBall0) PutBall(*s, 150, 0, 2);
+        PutBall(*s, 200, 0, 2);
+        openScene(std::move(s));
+        act(c.straight);
         EXPECT_TRUE(after == window->surface().image().copy(0, 0, 800, 500));
     }
-}
-
-TEST_F(MouseEditingTest, ARunEndsAHalfDonePlacement) {
-    openScene();
-    action("N22")->trigger();
-    click({100, 100});
-    QTest::mouseMove(surfaceWidget(), {160, 140});
-    action("N35")->trigger();
-    action("StopCommand")->trigger();
-    EXPECT_EQ(state().CreationMode, ElementKind::None);
-    const QImage stopped = window->surface().image().copy(0, 0, 400, 400);
-    QTest::mouseMove(surfaceWidget(), {180, 170});
-    EXPECT_TRUE(window->surface().image().copy(0, 0, 400, 400) == stopped);  // no band, old or new
-    prompts.dialogsShown.clear();
-    click({200, 200});
-    EXPECT_TRUE(prompts.dialogsShown.empty());
-    EXPECT_EQ(scene().electricFields.count(), 0);
 }
 
 TEST_F(MouseEditingTest, TheCoordinateReadOutShowsWorldMetres) {

@@ -82,15 +82,18 @@ TEST_F(RemarkDialogTest, OkFontDeleteAndTheCloseBoxDoWhatTheySay) {
     EXPECT_EQ(scene().remarks[0].y, 200);
 }
 
-TEST_F(RemarkDialogTest, TheFontChooserStartsFromTheRemarksFontAndItsChoiceStays) {
+TEST_F(RemarkDialogTest, TheFontAndColourChoosersStartFromTheRemarksOwnAndTheirChoicesStay) {
     openWithRemarks();
-    prompts.fontAnswer = true;
+    prompts.fontAnswer = prompts.colourAnswer = true;
     prompts.fontChoice = QFont("DejaVu Serif", 20);
     prompts.fontChoice.setBold(true);
     prompts.fontChoice.setItalic(true);
-    prompts.dialogs.push_back([](QDialog& d) {
+    prompts.colourChoice = QColor(10, 200, 30);
+    prompts.dialogs.push_back([this](QDialog& d) {
         Press("BitBtn4")(d);
-        d.reject();  // the close box: the font stays, the text too
+        EXPECT_EQ(scene().remarks[1].fontColour, PackColour(255, 255, 255));  // a font has no colour
+        Press("BitBtn6")(d);
+        d.reject();  // the close box: font and colour stay, the text too
         return d.result();
     });
     rightPressOnRemark(1);
@@ -99,29 +102,8 @@ TEST_F(RemarkDialogTest, TheFontChooserStartsFromTheRemarksFontAndItsChoiceStays
     EXPECT_EQ(r.fontName, "DejaVu Serif");
     EXPECT_EQ(r.fontSize, 20);
     EXPECT_EQ(r.style, kStyleBold | kStyleItalic);
-    EXPECT_EQ(r.fontColour, PackColour(255, 255, 255));
-}
-
-TEST_F(RemarkDialogTest, TheColourChooserStartsFromTheRemarksColourAndOnlyAChoiceChangesIt) {
-    struct Case {
-        bool chosen;
-        std::int32_t colour;  // the remark's afterwards
-    };
-    for (const Case c : {Case{true, PackColour(10, 200, 30)}, Case{false, PackColour(255, 255, 255)}}) {
-        openWithRemarks();
-        prompts.colourAnswer = c.chosen;
-        prompts.colourChoice = QColor(10, 200, 30);
-        prompts.coloursOffered.clear();
-        prompts.dialogs.push_back([](QDialog& d) {
-            Press("BitBtn6")(d);
-            return Press("BitBtn5")(d);
-        });
-        rightPressOnRemark(1);
-        ASSERT_EQ(prompts.coloursOffered.size(), 1u);
-        EXPECT_EQ(prompts.coloursOffered[0], QColor(255, 255, 255));
-        EXPECT_EQ(scene().remarks[1].fontColour, c.colour);
-        EXPECT_EQ(scene().remarks[1].text, "remark 1");
-    }
+    EXPECT_EQ(prompts.coloursOffered, std::vector<QColor>{QColor(255, 255, 255)});
+    EXPECT_EQ(r.fontColour, PackColour(10, 200, 30));
 }
 
 TEST_F(RemarkDialogTest, ARemarkIsDraggedByItsCornerAndStaysOnTheScreenWhenTheScaleChanges) {
