@@ -628,12 +628,14 @@ void MainWindow::newProject() {
         editor_->state().OriginPending = true;
         projectPath_.clear();
         resetProject();
+        scene_->settings.AccurateStep = 1;  // new experiments run the accurate step
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
     } else {
         surface_.Clear();
         projectPath_.clear();
         resetProject();
+        scene_->settings.AccurateStep = 1;
         scene_->settings.ShowCoordinate = 1;
         editor_->state().OriginPending = true;
         scene_->view.OriginX = 100;

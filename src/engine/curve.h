@@ -1,8 +1,8 @@
 // The experiment curve: the balls are put back to their initial state and the
-// stepping loop's force, integration, track and bump sequence runs again on its
-// own, without drawing the main view. At the last sub-step of every tick each
-// curve ball yields one sample spanning that sub-step and, when it lies on the
-// graph, a short segment in the pixel coordinates of the 252 x 252 graph.
+// project's step runs again on its own, without drawing the main view. At the
+// last sub-step of every tick each curve ball yields one sample spanning that
+// sub-step and, when it lies on the graph, a short segment in the pixel
+// coordinates of the 252 x 252 graph.
 #pragma once
 
 #include <cstdint>
@@ -65,15 +65,13 @@ bool CurveRow(const CurveSettings& c, double value, int& row);
 // derived again.
 void ResetForCurve(Scene& scene);
 
-// One sub-step of ball j. On the last sub-step of a tick a ball whose curve flag
-// is 1 is sampled; from the start time on, the sample is appended to `out`
-// (marked plotted when its segment lies in the plottable range).
-void CurveAdvance(Scene& scene, int j, bool lastSubStep, std::vector<CurveSegment>& out);
-
 enum CurveTickResult : int { kCurveGoesOn = 0, kCurveEnded = 1 };
 
-// One timer tick: StepsPerTick sub-steps of every ball. Returns kCurveEnded (and
-// sets RunTime back to 0) in the sub-step in which RunTime first exceeds the end time.
+// One timer tick: StepsPerTick sub-steps of every ball under the project's step.
+// On the last sub-step each ball whose curve flag is 1 is sampled; from the start
+// time on, the sample is appended to `out` (marked plotted when its segment lies
+// in the plottable range). Returns kCurveEnded (and sets RunTime back to 0) in
+// the sub-step in which RunTime first exceeds the end time.
 int CurveTick(Scene& scene, std::vector<CurveSegment>& out);
 
 // The same tick in parts of at most maxSubSteps sub-steps (any number when

@@ -45,6 +45,7 @@ bool AnyCurveObject(const Scene& s) {
 
 void BeginCurve(Scene& s) {
     s.RunTime = 0;
+    s.ledger = RunLedger{};
     ResetForCurve(s);
     PrepareRun(s);
 }

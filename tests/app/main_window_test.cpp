@@ -466,6 +466,7 @@ TEST_F(MainWindowTest, SaveOfANeverSavedProjectAsksForAFileAndSaveWritesThere) {
     ReadResult back = ReadProject((target + ".kmx").toStdString());
     ASSERT_TRUE(back.ok) << back.error;
     EXPECT_EQ(back.scene->balls[0].x0, 5.0);
+    EXPECT_EQ(back.scene->settings.AccurateStep, 1) << "a new project runs the accurate step";
 
     // A second save goes to the same file without asking.
     window->scene().balls[0].x0 = 7.0;
