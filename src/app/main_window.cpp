@@ -44,6 +44,7 @@
 #include "measure/curve_window.h"
 #include "measure/data_ball_dialog.h"
 #include "measure/data_window.h"
+#include "measure/live_graph_window.h"
 #include "view/ball_sprite.h"
 #include "view/tick_display.h"
 
@@ -148,7 +149,9 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
     form25_ = new DataWindow(*prompts_, this);
-    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), form25_);
+    liveGraph_ = new LiveGraphWindow(*prompts_, this);
+    measureDisplay_ = std::make_unique<TickDisplayPair>(form25_, liveGraph_);
+    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), measureDisplay_.get());
     runController_ = new RunController(*this, *prompts_, this);
     runController_->setTickDisplay(runDisplay_.get());
     connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
@@ -292,6 +295,11 @@ void MainWindow::createActions() {
     curveAct_->setIcon(MakeToolIcon(ToolIcon::Curve));
     connect(curveAct_, &QAction::triggered, this, &MainWindow::experimentCurve);
 
+    liveGraphAct_ = NamedAction(this, "LiveGraphCommand", "&Live graph");
+    liveGraphAct_->setToolTip("Live graph");
+    liveGraphAct_->setIcon(MakeToolIcon(ToolIcon::LiveGraph));
+    connect(liveGraphAct_, &QAction::triggered, this, &MainWindow::showLiveGraph);
+
     stepAct_ = NamedAction(this, "StepCommand", "S&tep");
     stepAct_->setToolTip("Step: one tick of the paused run");
     connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
@@ -313,6 +321,39 @@ void MainWindow::createActions() {
     connect(howToUseAct_, &QAction::triggered, this, &MainWindow::howToUse);
     aboutAct_ = NamedAction(this, "N52", "A&bout the software");
     connect(aboutAct_, &QAction::triggered, this, &MainWindow::aboutSoftware);
+}
+
+// View: what is painted over the surface, remembered between sessions (not in
+// the project, which stays as other copies of the program read it).
+void MainWindow::createViewMenu(QMenuBar* bar) {
+    QMenu* view = NamedMenu(bar, "ViewMenu", "&View");
+    struct Toggle {
+        const char* name;
+        const char* text;
+        const char* key;
+        bool OverlayChoice::*field;
+    };
+    const Toggle toggles[] = {
+        {"VelocityArrows", "&Velocity arrows", "view/velocityArrows", &OverlayChoice::velocity},
+        {"AccelerationArrows", "&Acceleration arrows", "view/accelerationArrows", &OverlayChoice::acceleration},
+        {"BallNames", "&Names", "view/names", &OverlayChoice::names},
+    };
+    OverlayChoice choice;
+    for (const Toggle& t : toggles) {
+        QAction* a = NamedAction(this, t.name, t.text);
+        a->setCheckable(true);
+        a->setChecked(settings_->value(t.key, false).toBool());
+        choice.*t.field = a->isChecked();
+        connect(a, &QAction::toggled, this, [this, t](bool on) {
+            settings_->setValue(t.key, on);
+            OverlayChoice c = image1_->overlay();
+            c.*t.field = on;
+            image1_->setOverlay(c);
+        });
+        view->addAction(a);
+    }
+    image1_->setOverlaySource([this]() -> const Scene& { return *scene_; });
+    image1_->setOverlay(choice);
 }
 
 void MainWindow::createMenus() {
@@ -354,6 +395,8 @@ void MainWindow::createMenus() {
     editMenu_->addSeparator();
     editMenu_->addAction(showPanelAct_);
 
+    createViewMenu(bar);
+
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
     runMenu_->addAction(pauseAct_);
@@ -364,6 +407,7 @@ void MainWindow::createMenus() {
     runMenu_->addSeparator();
     runMenu_->addAction(dataOutputAct_);
     runMenu_->addAction(curveAct_);
+    runMenu_->addAction(liveGraphAct_);
 
     toolsMenu_ = NamedMenu(bar, "N45", "&Tools");
     toolsMenu_->addAction(calculatorAct_);
@@ -407,6 +451,7 @@ void MainWindow::createToolBar() {
     panel1_->addSeparator();
     button(dataOutputAct_, "SpeedButton10");
     button(curveAct_, "SpeedButton11");
+    button(liveGraphAct_, "LiveGraphButton");
     panel1_->addSeparator();
     button(calculatorAct_, "SpeedButton13");
 }
@@ -903,6 +948,7 @@ void MainWindow::fullRedraw() {
 
 void MainWindow::runStarted() {
     Scene& s = *scene_;
+    liveGraph_->beginRun(s);
     if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
     // The data window drives the run from here on; the main run buttons wait.
     dataWindowOpen_ = true;
@@ -953,6 +999,15 @@ void MainWindow::experimentCurve() {
     prompts_->exec(*form29_);
     // The computation left the balls where it stopped; the full redraw puts them back.
     resizeView();
+}
+
+void MainWindow::showLiveGraph() {
+    // Not modal: the run commands of this window go on working beside it.
+    liveGraph_->setStartFolder(measureFolder());
+    if (!runController_->active()) liveGraph_->load(*scene_);
+    liveGraph_->show();
+    liveGraph_->raise();
+    liveGraph_->activateWindow();
 }
 
 void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }

@@ -19,6 +19,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QSettings;
 class QToolBar;
 class QToolButton;
@@ -38,6 +39,7 @@ class ElementDialogs;
 class RemarkDialog;
 class ExperimentSetDialog;
 class HelpWindow;
+class LiveGraphWindow;
 class Prompts;
 class SavePromptDialog;
 class ScaleDialog;
@@ -86,6 +88,9 @@ public:
     void adjustParameter();
     void dataOutputSet();
     void experimentCurve();
+    // Run menu: the live graph, open beside the main window while runs go on.
+    void showLiveGraph();
+    LiveGraphWindow& liveGraph() { return *liveGraph_; }
     void layBackground();
     void clearBackground();
     // Help, tools and net.
@@ -149,6 +154,7 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void createViewMenu(QMenuBar* bar);
     void createToolBar();
     void createStatusBar();
 
@@ -207,7 +213,8 @@ private:
     std::unique_ptr<Scene> scene_;
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
-    std::unique_ptr<TickDisplayPair> runDisplay_;  // the surface and the data window
+    std::unique_ptr<TickDisplayPair> measureDisplay_;  // the data window and the live graph
+    std::unique_ptr<TickDisplayPair> runDisplay_;      // the surface and the measure displays
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
@@ -249,6 +256,7 @@ private:
     bool dataWindowOpen_ = false;  // the data window drives the run: the main run buttons wait
     DataBallDialog* form26_ = nullptr;
     CurveWindow* form29_ = nullptr;
+    LiveGraphWindow* liveGraph_ = nullptr;
     ParameterAdjustDialog* form32_ = nullptr;
 
     // Menus and commands.
@@ -279,6 +287,7 @@ private:
     QAction* pauseAct_ = nullptr;
     QAction* dataOutputAct_ = nullptr;
     QAction* curveAct_ = nullptr;
+    QAction* liveGraphAct_ = nullptr;
     QAction* stepAct_ = nullptr;
     QAction* calculatorAct_ = nullptr;
     QAction* mailAct_ = nullptr;
