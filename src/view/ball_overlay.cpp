@@ -1,6 +1,8 @@
 #include "view/ball_overlay.h"
 
 #include <QFontMetrics>
+#include <QHash>
+#include <QImage>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -11,7 +13,6 @@ namespace {
 
 const QColor kVelocityColour(0, 170, 255);
 const QColor kAccelerationColour(255, 90, 40);
-const QColor kNameColour(255, 255, 255);
 constexpr int kHead = 6;        // arrow head length in pixels
 constexpr int kNameGap = 4;     // between a ball's edge and its name
 constexpr int kLegendMargin = 6;
@@ -40,22 +41,49 @@ void Arrow(QPainter& p, const QPointF& from, const QPointF& to, const QColor& co
     }
 }
 
-QFont OverlayFont() {
-    QFont f("DejaVu Sans");
-    f.setPixelSize(12);
-    return f;
+const QFont& OverlayFont() {
+    static const QFont font = [] {
+        QFont f("DejaVu Sans");
+        f.setPixelSize(12);
+        return f;
+    }();
+    return font;
+}
+
+const QFontMetrics& OverlayMetrics() {
+    static const QFontMetrics metrics(OverlayFont());
+    return metrics;
+}
+
+// A name as a picture, white with a dark edge that keeps it readable on any
+// background: made once per name, so a frame only copies pixels.
+const QImage& NamePicture(const QString& name) {
+    static QHash<QString, QImage> pictures;
+    auto found = pictures.constFind(name);
+    if (found != pictures.constEnd()) return *found;
+    if (pictures.size() > 1000) pictures.clear();  // names come and go with projects
+    const QRect box = OverlayMetrics().boundingRect(name);
+    QImage picture(box.width() + 2, box.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setFont(OverlayFont());
+    p.setPen(Qt::black);
+    p.drawText(QRect(1, 1, box.width() + 1, box.height() + 1), Qt::AlignLeft | Qt::AlignTop, name);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, box.width() + 1, box.height() + 1), Qt::AlignLeft | Qt::AlignTop, name);
+    p.end();
+    return *pictures.insert(name, picture);
 }
 
 QRect LegendRect(const QString& text, const QSize& area) {
-    const QFontMetrics m(OverlayFont());
+    const QFontMetrics& m = OverlayMetrics();
     const QRect box = m.boundingRect(QRect(0, 0, 1000, 100), Qt::AlignLeft | Qt::AlignTop, text).adjusted(-4, -2, 4, 2);
     return box.translated(area.width() - box.width() - kLegendMargin, area.height() - box.height() - kLegendMargin);
 }
 
 QRect NameRect(const Ball& b, const QString& name) {
-    const QFontMetrics m(OverlayFont());
-    const QRect box = m.boundingRect(name);
-    return QRect(b.screenX + b.pixelRadius + kNameGap, b.screenY - box.height() / 2, box.width() + 2, box.height() + 2);
+    const QSize size = NamePicture(name).size();
+    return QRect(QPoint(b.screenX + b.pixelRadius + kNameGap, b.screenY - size.height() / 2), size);
 }
 
 QRect ArrowBox(const QPointF& from, const QPointF& to) {
@@ -111,7 +139,8 @@ QRegion OverlayRegion(const Scene& scene, const OverlayChoice& c, const QSize& a
 void PaintOverlay(QPainter& p, const Scene& scene, const OverlayChoice& c, const QSize& area) {
     if (!c.any()) return;
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // Plain lines: antialiasing would triple the cost of a frame's arrows.
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(OverlayFont());
     const OverlayScale s = ScaleFor(scene);
     const int n = scene.balls.count();
@@ -128,12 +157,7 @@ void PaintOverlay(QPainter& p, const Scene& scene, const OverlayChoice& c, const
         }
         if (c.names) {
             const QString name = QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]);
-            const QRect box = NameRect(b, name);
-            // A dark outline keeps the name readable on any background.
-            p.setPen(Qt::black);
-            p.drawText(box.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, name);
-            p.setPen(kNameColour);
-            p.drawText(box, Qt::AlignLeft | Qt::AlignTop, name);
+            p.drawImage(NameRect(b, name).topLeft(), NamePicture(name));
         }
     }
     const QString legend = ScaleText(s, c);
