@@ -1,5 +1,6 @@
 #include "app/measure_run.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -49,7 +50,7 @@ struct Rate {
 // Opens `file` in a new main window, shown as the program shows it, runs it
 // for `seconds` and counts the ticks completed: the run time over the time of
 // one tick.
-Rate MeasureOne(const QString& file, double seconds, bool liveGraph) {
+Rate MeasureOne(const QString& file, double seconds, bool liveGraph, bool overlay) {
     UnattendedPrompts prompts(file);
     // The user's remembered speed and recent projects are neither read nor touched.
     QTemporaryDir settings;
@@ -71,6 +72,9 @@ Rate MeasureOne(const QString& file, double seconds, bool liveGraph) {
     const double tickTime = scene.settings.StepsPerTick * scene.settings.StepTime;
     // The bare timer: a tick at every timer event.
     window->setRunSpeed(RunSpeed::Fastest);
+    if (overlay)
+        for (const char* name : {"VelocityArrows", "AccelerationArrows", "BallNames"})
+            if (auto* a = window->findChild<QAction*>(name)) a->setChecked(true);
     if (liveGraph) {
         window->showLiveGraph();
         window->liveGraph().choose(DefaultSeries(scene));
@@ -110,11 +114,12 @@ int MeasureRun(const QString& file, const MeasureOptions& options) {
         return 1;
     }
 
-    const Rate project = MeasureOne(file, seconds, options.liveGraph);
+    const Rate project = MeasureOne(file, seconds, options.liveGraph, options.overlay);
     if (!project.opened) return 1;
-    const Rate bare = MeasureOne(emptyFile, seconds, false);
-    std::printf("project      %s%s\n", qPrintable(QFileInfo(file).fileName()),
-                options.liveGraph ? " (live graph open, six series)" : "");
+    const Rate bare = MeasureOne(emptyFile, seconds, false, false);
+    std::printf("project      %s%s%s\n", qPrintable(QFileInfo(file).fileName()),
+                options.liveGraph ? " (live graph open, six series)" : "",
+                options.overlay ? " (arrows and names shown)" : "");
     std::printf("steps/tick   %d\n", project.stepsPerTick);
     std::printf("project      %.1f ticks per second (%lld ticks in %.2f s)%s\n", project.ticksPerSecond, project.ticks,
                 project.seconds, project.halted ? ", halted: a ball left the controllable area" : "");

@@ -1,7 +1,8 @@
 // The diagnostic "motionbench --measure-run FILE [--seconds S]": how many ticks
 // a second a project's run reaches on the real timer and event loop, against
 // the pace of the same timer driving an empty scene. With --live-graph the live
-// graph is open with six series during the project's run, as a user would have it.
+// graph is open with six series during the project's run, as a user would have it;
+// with --overlay the arrows and names are painted over the surface.
 #pragma once
 
 #include <QString>
@@ -15,6 +16,7 @@ namespace mb {
 struct MeasureOptions {
     double seconds = 5.0;
     bool liveGraph = false;  // the live graph open with six series
+    bool overlay = false;    // velocity and acceleration arrows and names on the surface
 };
 int MeasureRun(const QString& file, const MeasureOptions& options);
 

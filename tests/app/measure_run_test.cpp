@@ -21,12 +21,13 @@ TEST(MeasureRun, PrintsBothRatesAndTheirRatioAndRefusesAMissingFile) {
 
     for (bool liveGraph : {false, true}) {
         testing::internal::CaptureStdout();
-        const int status = MeasureRun(path, {0.2, liveGraph});
+        const int status = MeasureRun(path, {0.2, liveGraph, liveGraph});
         const std::string out = testing::internal::GetCapturedStdout();
         EXPECT_EQ(status, 0);
         for (const char* line : {"project      one.kmx", "steps/tick   100", "ticks per second", "empty scene", "ratio"})
             EXPECT_NE(out.find(line), std::string::npos) << line << " in\n" << out;
-        EXPECT_EQ(out.find("(live graph open, six series)") != std::string::npos, liveGraph) << out;
+        EXPECT_EQ(out.find("(live graph open, six series) (arrows and names shown)") != std::string::npos, liveGraph)
+            << out;
         // The run did go: some ticks were counted for the project.
         EXPECT_EQ(out.find("(0 ticks"), std::string::npos) << out;
     }
