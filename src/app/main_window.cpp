@@ -148,42 +148,42 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().main = mainFont;
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
-    form25_ = new DataWindow(*prompts_, this);
+    dataWindow_ = new DataWindow(*prompts_, this);
     liveGraph_ = new LiveGraphWindow(*prompts_, this);
-    measureDisplay_ = std::make_unique<TickDisplayPair>(form25_, liveGraph_);
+    measureDisplay_ = std::make_unique<TickDisplayPair>(dataWindow_, liveGraph_);
     runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), measureDisplay_.get());
     runController_ = new RunController(*this, *prompts_, this);
     runController_->setTickDisplay(runDisplay_.get());
     connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
-    form25_->setRunCommands(runController_);
-    form26_ = new DataBallDialog(*prompts_, this);
-    form29_ = new CurveWindow(*prompts_, this);
+    dataWindow_->setRunCommands(runController_);
+    dataBallDialog_ = new DataBallDialog(*prompts_, this);
+    curveWindow_ = new CurveWindow(*prompts_, this);
 
-    image1_ = new SceneWidget(surface_, this);
-    setCentralWidget(image1_);
-    connect(image1_, &SceneWidget::moved, this, &MainWindow::surfaceMoved);
-    connect(image1_, &SceneWidget::pressed, this, &MainWindow::surfacePressed);
-    connect(image1_, &SceneWidget::released, this, &MainWindow::surfaceReleased);
-    connect(image1_, &SceneWidget::resized, this, [this] { resizeView(); });
+    sceneWidget_ = new SceneWidget(surface_, this);
+    setCentralWidget(sceneWidget_);
+    connect(sceneWidget_, &SceneWidget::moved, this, &MainWindow::surfaceMoved);
+    connect(sceneWidget_, &SceneWidget::pressed, this, &MainWindow::surfacePressed);
+    connect(sceneWidget_, &SceneWidget::released, this, &MainWindow::surfaceReleased);
+    connect(sceneWidget_, &SceneWidget::resized, this, [this] { resizeView(); });
 
-    form2_ = new SavePromptDialog(this);
-    form3_ = new ScaleDialog(*prompts_, this);
-    form6_ = new ExperimentSetDialog(*prompts_, this);
+    savePrompt_ = new SavePromptDialog(this);
+    scaleDialog_ = new ScaleDialog(*prompts_, this);
+    experimentSetDialog_ = new ExperimentSetDialog(*prompts_, this);
     aboutBox_ = new AboutDialog(this);
     dialogs_ = std::make_unique<ElementDialogs>();
-    form4_ = new BallDialog(*prompts_, this);
-    dialogs_->add(form4_);
-    form27_ = new RemarkDialog(*prompts_, this);
-    dialogs_->add(form27_);
+    ballDialog_ = new BallDialog(*prompts_, this);
+    dialogs_->add(ballDialog_);
+    remarkDialog_ = new RemarkDialog(*prompts_, this);
+    dialogs_->add(remarkDialog_);
     AddFieldConnectorTrackDialogs(*dialogs_, *prompts_, this);
-    form32_ = new ParameterAdjustDialog(*dialogs_, *prompts_, this);
-    connect(form32_, &ParameterAdjustDialog::elementAdjusted, this, &MainWindow::refreshTitle);
+    parameterAdjust_ = new ParameterAdjustDialog(*dialogs_, *prompts_, this);
+    connect(parameterAdjust_, &ParameterAdjustDialog::elementAdjusted, this, &MainWindow::refreshTitle);
     editor_ = new MouseEditor(*this, *dialogs_, this);
     connect(editor_, &MouseEditor::dataBallPicked, this, &MainWindow::dataBallPicked);
-    form31_ = new CreatingPanel(this);
-    connect(form31_, &CreatingPanel::toolChosen, this,
+    creatingPanel_ = new CreatingPanel(this);
+    connect(creatingPanel_, &CreatingPanel::toolChosen, this,
             [this](const CreationTool& tool) { chooseTool(tool.mode, tool.panelPrompt); });
-    connect(form31_, &CreatingPanel::hidden, this, [this] { showPanelAct_->setChecked(false); });
+    connect(creatingPanel_, &CreatingPanel::hidden, this, [this] { showPanelAct_->setChecked(false); });
 
     createActions();
     createSpeedControl();
@@ -346,14 +346,14 @@ void MainWindow::createViewMenu(QMenuBar* bar) {
         choice.*t.field = a->isChecked();
         connect(a, &QAction::toggled, this, [this, t](bool on) {
             settings_->setValue(t.key, on);
-            OverlayChoice c = image1_->overlay();
+            OverlayChoice c = sceneWidget_->overlay();
             c.*t.field = on;
-            image1_->setOverlay(c);
+            sceneWidget_->setOverlay(c);
         });
         view->addAction(a);
     }
-    image1_->setOverlaySource([this]() -> const Scene& { return *scene_; });
-    image1_->setOverlay(choice);
+    sceneWidget_->setOverlaySource([this]() -> const Scene& { return *scene_; });
+    sceneWidget_->setOverlay(choice);
 }
 
 void MainWindow::createMenus() {
@@ -386,7 +386,7 @@ void MainWindow::createMenus() {
     editMenu_->addAction(experimentSetAct_);
     BuildCreatMenu(editMenu_, [this](const CreationTool& tool) {
         chooseTool(tool.mode, tool.menuPrompt);
-        form31_->SyncCreatingPanel(tool.mode);
+        creatingPanel_->SyncCreatingPanel(tool.mode);
     });
     editMenu_->addAction(adjustAct_);
     editMenu_->addSeparator();
@@ -423,36 +423,36 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createToolBar() {
-    panel1_ = addToolBar("Panel1");
-    panel1_->setObjectName("Panel1");
-    panel1_->setMovable(false);
-    panel1_->setFloatable(false);
-    panel1_->setIconSize(QSize(24, 24));
-    panel1_->setContextMenuPolicy(Qt::PreventContextMenu);
-    panel1_->toggleViewAction()->setVisible(false);
+    toolBar_ = addToolBar("Panel1");
+    toolBar_->setObjectName("Panel1");
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->toggleViewAction()->setVisible(false);
     auto button = [this](QAction* action, const char* name) {
-        panel1_->addAction(action);
-        QWidget* w = panel1_->widgetForAction(action);
+        toolBar_->addAction(action);
+        QWidget* w = toolBar_->widgetForAction(action);
         w->setObjectName(name);
         w->setToolTip(action->toolTip());
     };
     button(openAct_, "SpeedButton4");
     button(saveAct_, "SpeedButton6");
     button(newAct_, "SpeedButton7");
-    panel1_->addSeparator();
+    toolBar_->addSeparator();
     button(experimentSetAct_, "SpeedButton8");
     button(adjustAct_, "SpeedButton5");
-    panel1_->addSeparator();
+    toolBar_->addSeparator();
     button(runAct_, "SpeedButton1");
     button(stopAct_, "SpeedButton2");
     button(pauseAct_, "SpeedButton3");
     button(stepAct_, "StepButton");
-    panel1_->addWidget(speedButton_);
-    panel1_->addSeparator();
+    toolBar_->addWidget(speedButton_);
+    toolBar_->addSeparator();
     button(dataOutputAct_, "SpeedButton10");
     button(curveAct_, "SpeedButton11");
     button(liveGraphAct_, "LiveGraphButton");
-    panel1_->addSeparator();
+    toolBar_->addSeparator();
     button(calculatorAct_, "SpeedButton13");
 }
 
@@ -486,13 +486,13 @@ void MainWindow::setRunControls(bool running) {
                        layBackgroundAct_, clearBackgroundAct_, showPanelAct_, adjustAct_, howToUseAct_, aboutAct_,
                        dataOutputAct_, curveAct_})
         a->setEnabled(!running);
-    image1_->setEnabled(!running);
+    sceneWidget_->setEnabled(!running);
     // The creating panel steps aside while a run goes on and comes back after it.
     if (running) {
-        form31_->hideForRun();
+        creatingPanel_->hideForRun();
     } else {
-        form31_->showAfterRun();
-        if (form31_->isVisible()) showPanelAct_->setChecked(true);
+        creatingPanel_->showAfterRun();
+        if (creatingPanel_->isVisible()) showPanelAct_->setChecked(true);
     }
     updateRunCommands();
 }
@@ -552,7 +552,6 @@ RunSpeed MainWindow::runSpeed() const { return runController_->pace().speed(); }
 void MainWindow::resetProject() {
     ResetScene(*scene_);
     namesEncoding_ = NamesEncoding::Utf8;
-    backgroundFile_.clear();
     backgroundShown_ = false;
 }
 
@@ -565,7 +564,7 @@ void MainWindow::applyBackground() {
         surface_.clearBackground();
 }
 
-void MainWindow::showChanges() { image1_->showChanges(); }
+void MainWindow::showChanges() { sceneWidget_->showChanges(); }
 
 void MainWindow::resizeView() {
     applyBackground();
@@ -579,7 +578,7 @@ void MainWindow::resizeView() {
         surface_.setWindowSize(W, H);
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
-    } else if (form29_->isVisible()) {
+    } else if (curveWindow_->isVisible()) {
         // The curve window computes with the balls of this scene: a full redraw
         // would put them back to their start in the middle of its computation.
         // The static scene only; closing the window redraws everything.
@@ -647,9 +646,9 @@ void MainWindow::rebuildRecentMenu() {
 
 bool MainWindow::askToGoOn() {
     if (!isModified()) return true;  // nothing to lose: go on as "&No" does, without asking
-    form2_->load();
-    prompts_->exec(*form2_);
-    switch (form2_->answer()) {
+    savePrompt_->load();
+    prompts_->exec(*savePrompt_);
+    switch (savePrompt_->answer()) {
         case SavePromptDialog::Yes:
             // The experiment must be saved before it goes: a cancelled or failed
             // save stops the command.
@@ -669,7 +668,7 @@ void MainWindow::newProject() {
         }
         // The project stays open in name while its new origin is chosen.
         editor_->resetTool();
-        form31_->SyncCreatingPanel(ElementKind::None);
+        creatingPanel_->SyncCreatingPanel(ElementKind::None);
         editor_->state().OriginPending = true;
         projectPath_.clear();
         resetProject();
@@ -702,18 +701,18 @@ void MainWindow::setCoordinateText(const QString& text) { statusCoordinate_->set
 
 void MainWindow::setPromptText(const QString& text) { statusPrompt_->setText(text); }
 
-void MainWindow::syncCreatingPanel(ElementKind mode) { form31_->SyncCreatingPanel(mode); }
+void MainWindow::syncCreatingPanel(ElementKind mode) { creatingPanel_->SyncCreatingPanel(mode); }
 
 void MainWindow::originClicked() {
-    form3_->load();
-    if (prompts_->exec(*form3_) == QDialog::Accepted) {
-        scene_->view.MetresPerPixel = form3_->metresPerPixel();
+    scaleDialog_->load();
+    if (prompts_->exec(*scaleDialog_) == QDialog::Accepted) {
+        scene_->view.MetresPerPixel = scaleDialog_->metresPerPixel();
         // A new project with nothing in it yet has nothing to lose.
         changes_.markSaved(*scene_);
         editor_->state().ProjectOpen = true;
         setProjectControls(true);
         showPanelAct_->setChecked(true);
-        form31_->showForProject(frameGeometry());
+        creatingPanel_->showForProject(frameGeometry());
     } else {
         editor_->state().ProjectOpen = false;
         editor_->state().OriginPending = false;
@@ -733,9 +732,9 @@ void MainWindow::chooseTool(ElementKind mode, const char* prompt) {
 void MainWindow::showCreatingPanel(bool show) {
     if (show) {
         showPanelAct_->setChecked(true);
-        form31_->showByCommand(frameGeometry());
+        creatingPanel_->showByCommand(frameGeometry());
     } else {
-        form31_->hideByCommand();
+        creatingPanel_->hideByCommand();
     }
     resizeView();
 }
@@ -809,11 +808,11 @@ void MainWindow::loadProject(const QString& path) {
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
     showPanelAct_->setChecked(true);
-    form31_->showForProject(frameGeometry());
+    creatingPanel_->showForProject(frameGeometry());
     editor_->resetTool();
     editor_->state().ProjectOpen = true;
     editor_->state().OriginPending = false;
-    form31_->SyncCreatingPanel(ElementKind::None);
+    creatingPanel_->SyncCreatingPanel(ElementKind::None);
     // The first redraw measures the remarks' text: what the files hold is the
     // scene as it stands after it.
     resizeView();
@@ -876,7 +875,7 @@ void MainWindow::closeProject() {
     editor_->resetTool();
     editor_->state().ProjectOpen = false;
     editor_->state().OriginPending = false;
-    if (showPanelAct_->isChecked()) form31_->hide();
+    if (showPanelAct_->isChecked()) creatingPanel_->hide();
     // The start folder's picture comes back once no project is open.
     backgroundPicture_ = startPicture_;
     resizeView();
@@ -890,7 +889,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     editor_->resetTool();
-    form31_->hide();
+    creatingPanel_->hide();
     runController_->shutDown();
     event->accept();
 }
@@ -910,15 +909,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::experimentSet() {
     if (!projectOpen()) return;
-    form6_->load(scene_->settings);
-    if (prompts_->exec(*form6_) == QDialog::Accepted) scene_->settings = form6_->settings();
+    experimentSetDialog_->load(scene_->settings);
+    if (prompts_->exec(*experimentSetDialog_) == QDialog::Accepted) scene_->settings = experimentSetDialog_->settings();
     resizeView();
 }
 
 void MainWindow::layBackground() {
     const QString path = prompts_->openPicture("lay background", lastFolder_);
     if (!path.isEmpty()) {
-        backgroundFile_ = path;
         backgroundShown_ = true;
         changes_.backgroundChanged();
         QImage picture;
@@ -954,9 +952,9 @@ void MainWindow::runStarted() {
     dataWindowOpen_ = true;
     runAct_->setEnabled(false);
     updateRunCommands();
-    form25_->setStartFolder(measureFolder());
-    form25_->load(s);
-    prompts_->exec(*form25_);
+    dataWindow_->setStartFolder(measureFolder());
+    dataWindow_->load(s);
+    prompts_->exec(*dataWindow_);
     dataWindowOpen_ = false;
     // However the window went, the run ends with it.
     if (runController_->active()) runController_->stop();
@@ -967,7 +965,7 @@ void MainWindow::runStarted() {
 void MainWindow::adjustParameter() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
-    form32_->run(*scene_);
+    parameterAdjust_->run(*scene_);
     // Parameter adjust leaves the redraw to its caller: one, after the window closes.
     resizeView();
 }
@@ -987,16 +985,16 @@ void MainWindow::dataOutputSet() {
 }
 
 void MainWindow::dataBallPicked(int ball) {
-    form26_->edit(*scene_, ball);
+    dataBallDialog_->edit(*scene_, ball);
     resizeView();
 }
 
 void MainWindow::experimentCurve() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
-    form29_->setStartFolder(measureFolder());
-    form29_->load(*scene_);
-    prompts_->exec(*form29_);
+    curveWindow_->setStartFolder(measureFolder());
+    curveWindow_->load(*scene_);
+    prompts_->exec(*curveWindow_);
     // The computation left the balls where it stopped; the full redraw puts them back.
     resizeView();
 }

@@ -46,7 +46,6 @@ public:
 
     // The per-tick display work (the surface, and the data window when it is open).
     void setTickDisplay(TickDisplay* display) { display_ = display; }
-    TickDisplay* tickDisplay() const { return display_; }
 
     // Run: editing closed, balls back to their start, cord and pole lengths derived,
     // RunTime 0, Running set.
