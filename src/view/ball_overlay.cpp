@@ -113,24 +113,38 @@ QString ScaleText(const OverlayScale& s, const OverlayChoice& c) {
     return parts.join("\n");
 }
 
-QRegion OverlayRegion(const Scene& scene, const OverlayChoice& c, const QSize& area) {
-    QRegion region;
-    if (!c.any()) return region;
-    const OverlayScale s = ScaleFor(scene);
+namespace {
+
+// Each piece of the overlay in turn, the same for painting it and for finding
+// where it lies: `arrow(from, tip, colour)` for a drawable arrow, `name(ball, text)`.
+template <class ArrowPiece, class NamePiece>
+void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayScale& s, ArrowPiece&& arrow,
+                 NamePiece&& name) {
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) {
         const Ball& b = scene.balls[j];
         const QPointF at(b.screenX, b.screenY);
         if (c.velocity) {
             const QPointF tip = Tip(b, b.vx, b.vy, s.pixelsPerVelocity);
-            if (Drawable(at, tip)) region += ArrowBox(at, tip);
+            if (Drawable(at, tip)) arrow(at, tip, kVelocityColour);
         }
         if (c.acceleration) {
             const QPointF tip = Tip(b, b.ax, b.ay, s.pixelsPerAcceleration);
-            if (Drawable(at, tip)) region += ArrowBox(at, tip);
+            if (Drawable(at, tip)) arrow(at, tip, kAccelerationColour);
         }
-        if (c.names) region += NameRect(b, QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
+        if (c.names) name(b, QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
     }
+}
+
+}  // namespace
+
+QRegion OverlayRegion(const Scene& scene, const OverlayChoice& c, const QSize& area) {
+    QRegion region;
+    if (!c.any()) return region;
+    const OverlayScale s = ScaleFor(scene);
+    WalkOverlay(
+        scene, c, s, [&](QPointF from, QPointF tip, const QColor&) { region += ArrowBox(from, tip); },
+        [&](const Ball& b, const QString& text) { region += NameRect(b, text); });
     const QString legend = ScaleText(s, c);
     if (!legend.isEmpty()) region += LegendRect(legend, area);
     return region.intersected(QRect(QPoint(0, 0), area));
@@ -143,23 +157,9 @@ void PaintOverlay(QPainter& p, const Scene& scene, const OverlayChoice& c, const
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(OverlayFont());
     const OverlayScale s = ScaleFor(scene);
-    const int n = scene.balls.count();
-    for (int j = 0; j < n; ++j) {
-        const Ball& b = scene.balls[j];
-        const QPointF at(b.screenX, b.screenY);
-        if (c.velocity) {
-            const QPointF tip = Tip(b, b.vx, b.vy, s.pixelsPerVelocity);
-            if (Drawable(at, tip)) Arrow(p, at, tip, kVelocityColour);
-        }
-        if (c.acceleration) {
-            const QPointF tip = Tip(b, b.ax, b.ay, s.pixelsPerAcceleration);
-            if (Drawable(at, tip)) Arrow(p, at, tip, kAccelerationColour);
-        }
-        if (c.names) {
-            const QString name = QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]);
-            p.drawImage(NameRect(b, name).topLeft(), NamePicture(name));
-        }
-    }
+    WalkOverlay(
+        scene, c, s, [&](QPointF from, QPointF tip, const QColor& colour) { Arrow(p, from, tip, colour); },
+        [&](const Ball& b, const QString& text) { p.drawImage(NameRect(b, text).topLeft(), NamePicture(text)); });
     const QString legend = ScaleText(s, c);
     if (!legend.isEmpty()) {
         const QRect box = LegendRect(legend, area);
