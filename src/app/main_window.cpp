@@ -45,6 +45,7 @@
 #include "measure/curve_window.h"
 #include "measure/data_ball_dialog.h"
 #include "measure/data_window.h"
+#include "measure/live_graph_window.h"
 #include "view/ball_sprite.h"
 #include "view/tick_display.h"
 
@@ -149,7 +150,9 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
     dataWindow_ = new DataWindow(*prompts_, this);
-    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), dataWindow_);
+    liveGraph_ = new LiveGraphWindow(*prompts_, this);
+    measureDisplay_ = std::make_unique<TickDisplayPair>(dataWindow_, liveGraph_);
+    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), measureDisplay_.get());
     runController_ = new RunController(*this, *prompts_, this);
     runController_->setTickDisplay(runDisplay_.get());
     connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
@@ -295,6 +298,11 @@ void MainWindow::createActions() {
     curveAct_->setIcon(MakeToolIcon(ToolIcon::Curve));
     connect(curveAct_, &QAction::triggered, this, &MainWindow::experimentCurve);
 
+    liveGraphAct_ = NamedAction(this, "LiveGraphCommand", "&Live graph");
+    liveGraphAct_->setToolTip("Live graph");
+    liveGraphAct_->setIcon(MakeToolIcon(ToolIcon::LiveGraph));
+    connect(liveGraphAct_, &QAction::triggered, this, &MainWindow::showLiveGraph);
+
     stepAct_ = NamedAction(this, "StepCommand", "S&tep");
     stepAct_->setToolTip("Step: one tick of the paused run");
     connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
@@ -316,6 +324,39 @@ void MainWindow::createActions() {
     connect(howToUseAct_, &QAction::triggered, this, &MainWindow::howToUse);
     aboutAct_ = NamedAction(this, "N52", "A&bout the software");
     connect(aboutAct_, &QAction::triggered, this, &MainWindow::aboutSoftware);
+}
+
+// View: what is painted over the surface, remembered between sessions (not in
+// the project, which stays as other copies of the program read it).
+void MainWindow::createViewMenu(QMenuBar* bar) {
+    QMenu* view = NamedMenu(bar, "ViewMenu", "&View");
+    struct Toggle {
+        const char* name;
+        const char* text;
+        const char* key;
+        bool OverlayChoice::*field;
+    };
+    const Toggle toggles[] = {
+        {"VelocityArrows", "&Velocity arrows", "view/velocityArrows", &OverlayChoice::velocity},
+        {"AccelerationArrows", "&Acceleration arrows", "view/accelerationArrows", &OverlayChoice::acceleration},
+        {"BallNames", "&Names", "view/names", &OverlayChoice::names},
+    };
+    OverlayChoice choice;
+    for (const Toggle& t : toggles) {
+        QAction* a = NamedAction(this, t.name, t.text);
+        a->setCheckable(true);
+        a->setChecked(settings_->value(t.key, false).toBool());
+        choice.*t.field = a->isChecked();
+        connect(a, &QAction::toggled, this, [this, t](bool on) {
+            settings_->setValue(t.key, on);
+            OverlayChoice c = sceneWidget_->overlay();
+            c.*t.field = on;
+            sceneWidget_->setOverlay(c);
+        });
+        view->addAction(a);
+    }
+    sceneWidget_->setOverlaySource([this]() -> const Scene& { return *scene_; });
+    sceneWidget_->setOverlay(choice);
 }
 
 void MainWindow::createMenus() {
@@ -357,6 +398,8 @@ void MainWindow::createMenus() {
     editMenu_->addSeparator();
     editMenu_->addAction(showPanelAct_);
 
+    createViewMenu(bar);
+
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
     runMenu_->addAction(pauseAct_);
@@ -367,6 +410,7 @@ void MainWindow::createMenus() {
     runMenu_->addSeparator();
     runMenu_->addAction(dataOutputAct_);
     runMenu_->addAction(curveAct_);
+    runMenu_->addAction(liveGraphAct_);
 
     toolsMenu_ = NamedMenu(bar, "N45", "&Tools");
     toolsMenu_->addAction(calculatorAct_);
@@ -410,6 +454,7 @@ void MainWindow::createToolBar() {
     toolBar_->addSeparator();
     button(dataOutputAct_, "SpeedButton10");
     button(curveAct_, "SpeedButton11");
+    button(liveGraphAct_, "LiveGraphButton");
     toolBar_->addSeparator();
     button(calculatorAct_, "SpeedButton13");
 }
@@ -908,6 +953,7 @@ void MainWindow::fullRedraw() {
 
 void MainWindow::runStarted() {
     Scene& s = *scene_;
+    liveGraph_->beginRun(s);
     if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
     // The data window drives the run from here on; the main run buttons wait.
     dataWindowOpen_ = true;
@@ -963,6 +1009,15 @@ void MainWindow::experimentCurve() {
     prompts_->exec(*curveWindow_);
     // The computation left the balls where it stopped; the full redraw puts them back.
     resizeView();
+}
+
+void MainWindow::showLiveGraph() {
+    // Not modal: the run commands of this window go on working beside it.
+    liveGraph_->setStartFolder(measureFolder());
+    if (!runController_->active()) liveGraph_->load(*scene_);
+    liveGraph_->show();
+    liveGraph_->raise();
+    liveGraph_->activateWindow();
 }
 
 void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }

@@ -19,6 +19,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QSettings;
 class QToolBar;
 class QToolButton;
@@ -38,6 +39,7 @@ class ElementDialogs;
 class RemarkDialog;
 class ExperimentSetDialog;
 class HelpWindow;
+class LiveGraphWindow;
 class Prompts;
 class SavePromptDialog;
 class ScaleDialog;
@@ -88,6 +90,9 @@ public:
     // Run menu: the ball whose data a run shows, and the experiment curve.
     void dataOutputSet();
     void experimentCurve();
+    // Run menu: the live graph, open beside the main window while runs go on.
+    void showLiveGraph();
+    LiveGraphWindow& liveGraph() { return *liveGraph_; }
     // Help, tools and net.
     void howToUse();
     void startCalculator();
@@ -149,6 +154,7 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void createViewMenu(QMenuBar* bar);
     void createToolBar();
     void createStatusBar();
 
@@ -206,7 +212,8 @@ private:
     std::unique_ptr<Scene> scene_;
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
-    std::unique_ptr<TickDisplayPair> runDisplay_;  // the surface and the data window
+    std::unique_ptr<TickDisplayPair> measureDisplay_;  // the data window and the live graph
+    std::unique_ptr<TickDisplayPair> runDisplay_;      // the surface and the measure displays
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
@@ -247,6 +254,7 @@ private:
     bool dataWindowOpen_ = false;  // the data window drives the run: the main run buttons wait
     DataBallDialog* dataBallDialog_ = nullptr;
     CurveWindow* curveWindow_ = nullptr;
+    LiveGraphWindow* liveGraph_ = nullptr;
     ParameterAdjustDialog* parameterAdjust_ = nullptr;
 
     // Menus and commands.
@@ -277,6 +285,7 @@ private:
     QAction* pauseAct_ = nullptr;
     QAction* dataOutputAct_ = nullptr;
     QAction* curveAct_ = nullptr;
+    QAction* liveGraphAct_ = nullptr;
     QAction* stepAct_ = nullptr;
     QAction* calculatorAct_ = nullptr;
     QAction* mailAct_ = nullptr;

@@ -5,6 +5,9 @@
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+
+#include "view/ball_overlay.h"
 
 namespace mb {
 
@@ -20,6 +23,12 @@ public:
     // frame at its refresh rate, so changes that come sooner than one frame
     // after the last repaint are gathered and shown together at the next frame.
     void showChanges();
+
+    // Arrows and names painted over the surface for the scene `scene` returns
+    // (the one shown), never into the surface.
+    void setOverlaySource(std::function<const Scene&()> scene) { overlayScene_ = std::move(scene); }
+    void setOverlay(const OverlayChoice& choice);
+    const OverlayChoice& overlay() const { return overlay_; }
 
 signals:
     void pressed(Qt::MouseButton button, QPoint at);
@@ -41,6 +50,9 @@ private:
     QRegion pending_;
     QElapsedTimer sinceShown_;
     QTimer nextFrame_;
+    std::function<const Scene&()> overlayScene_;
+    OverlayChoice overlay_;
+    QRegion overlayShown_;  // where the overlay was painted last: repainted to take it away
 };
 
 }  // namespace mb

@@ -62,11 +62,7 @@ constexpr const char* kUsage =
     "\n"
     "Exit status: 0 success, 1 bad command line or unreadable file, 2 overflow.\n";
 
-std::string Num(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
+std::string Num(double v) { return ShortestText(v); }
 
 std::string JsonString(const std::string& s) {
     std::string q = "\"";

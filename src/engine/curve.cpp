@@ -1,6 +1,8 @@
 #include "engine/curve.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/accurate_step.h"
 #include "engine/engine.h"
@@ -76,8 +78,7 @@ CurveSegment Segment(const Scene& s, int j, const Sample& sample) {
     seg.hAfter = sample.hAfter;
     seg.vBefore = sample.vBefore;
     seg.vAfter = sample.vAfter;
-    seg.plotted = CurveColumn(c, seg.hBefore, seg.col0) && CurveColumn(c, seg.hAfter, seg.col1) &&
-                  CurveRow(c, seg.vBefore, seg.row0) && CurveRow(c, seg.vAfter, seg.row1);
+    PlaceCurveSegment(c, seg);
     seg.colour = PackColour(b.red / 2, b.green / 2, b.blue / 2);
     return seg;
 }
@@ -91,6 +92,64 @@ bool CurveColumn(const CurveSettings& c, double value, int& column) {
 
 bool CurveRow(const CurveSettings& c, double value, int& row) {
     return ToPlotCoordinate(kCurveOriginRow - (value - c.verticalStart) / c.verticalStep * kCurvePixelsPerGrid, row);
+}
+
+void PlaceCurveSegment(const CurveSettings& c, CurveSegment& seg) {
+    seg.plotted = CurveColumn(c, seg.hBefore, seg.col0) && CurveColumn(c, seg.hAfter, seg.col1) &&
+                  CurveRow(c, seg.vBefore, seg.row0) && CurveRow(c, seg.vAfter, seg.row1);
+}
+
+CurveSegment JoinedSegment(const CurveSettings& c, const CurveSegment& earlier, const CurveSegment& later) {
+    CurveSegment seg = later;
+    seg.hBefore = earlier.hAfter;
+    seg.vBefore = earlier.vAfter;
+    PlaceCurveSegment(c, seg);
+    return seg;
+}
+
+namespace {
+
+// The smallest round step (1, 2, 2.5 or 5 times a power of ten) with which
+// five divisions from a multiple of it below `lo` reach `hi`.
+void FitAxis(double lo, double hi, double& start, double& step) {
+    constexpr int kDivisions = 5;
+    if (!(lo <= hi)) return;  // no finite value
+    double span = hi - lo;
+    if (span == 0) span = lo == 0 ? 1.0 : std::fabs(lo);  // one value: a graph around it
+    double decade = std::pow(10.0, std::floor(std::log10(span / kDivisions)));
+    for (int guard = 0; guard < 8; ++guard, decade *= 10) {
+        for (double m : {1.0, 2.0, 2.5, 5.0}) {
+            const double d = m * decade;
+            const double s0 = std::floor(lo / d) * d;
+            if (s0 + kDivisions * d >= hi && std::isfinite(d) && d > 0) {
+                start = s0 == 0 ? 0.0 : s0;  // never a start of -0
+                step = d;
+                return;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+CurveAxes FitCurveAxes(const CurveSettings& c, const std::vector<CurveSegment>& samples) {
+    CurveAxes axes{c.horizontalStart, c.horizontalStep, c.verticalStart, c.verticalStep};
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double hLo = inf, hHi = -inf, vLo = inf, vHi = -inf;
+    auto take = [](double v, double& lo, double& hi) {
+        if (!std::isfinite(v)) return;
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    };
+    for (const CurveSegment& g : samples) {
+        take(g.hBefore, hLo, hHi);
+        take(g.hAfter, hLo, hHi);
+        take(g.vBefore, vLo, vHi);
+        take(g.vAfter, vLo, vHi);
+    }
+    if (hLo < inf) FitAxis(hLo, hHi, axes.horizontalStart, axes.horizontalStep);
+    if (vLo < inf) FitAxis(vLo, vHi, axes.verticalStart, axes.verticalStep);
+    return axes;
 }
 
 void ResetForCurve(Scene& s) {

@@ -59,6 +59,22 @@ struct CurveSegment {
 bool CurveColumn(const CurveSettings& c, double value, int& column);
 bool CurveRow(const CurveSettings& c, double value, int& row);
 
+// The segment's graph coordinates and `plotted` from its values, under the axes
+// of `c` (after the axes changed, a kept sample is placed again).
+void PlaceCurveSegment(const CurveSettings& c, CurveSegment& segment);
+
+// The line from one sample of a ball to its next, for a curve drawn with its
+// points joined: from the earlier sample's "after" values to the later one's.
+CurveSegment JoinedSegment(const CurveSettings& c, const CurveSegment& earlier, const CurveSegment& later);
+
+// Axes that hold every finite value of the samples, in round steps (1, 2, 2.5 or
+// 5 times a power of ten) over the graph's five divisions each way. An axis none
+// of whose values is finite keeps its start and step.
+struct CurveAxes {
+    double horizontalStart = 0, horizontalStep = 1, verticalStart = 0, verticalStep = 1;
+};
+CurveAxes FitCurveAxes(const CurveSettings& c, const std::vector<CurveSegment>& samples);
+
 // Balls back to their initial position, velocity and mass for a computation,
 // with the presence switches of the fields, springs and tracks refreshed. The
 // display-interval fields are left alone and cord and pole lengths are not

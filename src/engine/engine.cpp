@@ -198,8 +198,10 @@ int StepScenePart(Scene& scene, TickDisplay* display, TickProgress& progress, lo
         if (scene.SelectedBall == -1 && display) display->drawTimeBox(scene);
     }
     if (maxSubSteps == 0) maxSubSteps = 1;
-    return scene.settings.AccurateStep ? AccurateSubSteps(scene, display, progress, maxSubSteps)
-                                       : ClassicSubSteps(scene, display, progress, maxSubSteps);
+    const int result = scene.settings.AccurateStep ? AccurateSubSteps(scene, display, progress, maxSubSteps)
+                                                   : ClassicSubSteps(scene, display, progress, maxSubSteps);
+    if (result == kStepNormal && progress.tickComplete() && display) display->tickEnded(scene);
+    return result;
 }
 
 int StepScene(Scene& scene, TickDisplay* display) {

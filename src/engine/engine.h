@@ -31,6 +31,9 @@ public:
         (void)sx;
         (void)sy;
     }
+    // A tick is complete: RunTime and every ball stand at its end. Not called
+    // for a tick abandoned by an overflow.
+    virtual void tickEnded(const Scene& scene) { (void)scene; }
 };
 
 // Physical constants of the laboratory.

@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     }
     QStringList titles;
     for (QAction* m : window->menuBar()->actions()) titles << m->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&Run", "&Tools", "&Net", "&Help"}));
+    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Run", "&Tools", "&Net", "&Help"}));
     // Every entry of every menu can be reached from the keyboard by a letter of
     // its own within its menu.
     for (QAction* m : window->menuBar()->actions()) {
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     QStringList runEntries;
     for (QAction* a : menu("N34")->actions()) runEntries << (a->isSeparator() ? "|" : a->text());
     EXPECT_EQ(runEntries, QStringList({"&Run experiment", "&pause", "St&op", "S&tep", "|", "Spee&d", "|",
-                                     "&Synchronous data output set", "&Experiment data curve"}));
+                                     "&Synchronous data output set", "&Experiment data curve", "&Live graph"}));
 
     // Left to right, with their hints; separators stand after "new" and after
     // "Lab condition set", and before the calculator.
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
                                   "SpeedButton1:Run (F5)", "SpeedButton2:Stop (Esc)", "SpeedButton3:pause (Space)",
                                   "StepButton:Step: one tick of the paused run",
                                   "SpeedControl:Speed of the run against the wall clock", "|",
-                                  "SpeedButton10:data out", "SpeedButton11:Experiment curve", "|",
+                                  "SpeedButton10:data out", "SpeedButton11:Experiment curve", "LiveGraphButton:Live graph", "|",
                                   "SpeedButton13:calculator"}));
 }
 

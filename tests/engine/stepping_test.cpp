@@ -23,7 +23,9 @@ class RecordingDisplay : public TickDisplay {
 public:
     int timeBoxes = 0, dataUpdates = 0;
     std::vector<int> moved;
+    std::vector<double> tickEnds;  // RunTime at each tickEnded
     void drawTimeBox(const Scene&) override { ++timeBoxes; }
+    void tickEnded(const Scene& s) override { tickEnds.push_back(s.RunTime); }
     void updateDataWindow(const Scene&, int) override { ++dataUpdates; }
     void moveBall(Scene&, int j, int, int) override { moved.push_back(j); }
 };
@@ -53,6 +55,27 @@ TEST(StepScene, DisplayWorkHappensOncePerTickAtTheLastSubStep) {
         EXPECT_EQ(d.timeBoxes, c.selected == -1 ? 3 : 0) << "no time box while a ball is followed";
         EXPECT_EQ(d.dataUpdates, c.selected == -1 ? 0 : 6);
         EXPECT_NEAR(s->RunTime, 3 * c.N * 0.001, 1e-12);
+        // The end of each tick is told once, with the time it ends at.
+        ASSERT_EQ(d.tickEnds.size(), 3u);
+        EXPECT_EQ(d.tickEnds.back(), s->RunTime);
+    }
+}
+
+// A tick done in parts ends once, with its last part; an abandoned one never.
+TEST(StepScene, TheEndOfATickIsToldOnceEvenInPartsAndNeverAfterAnOverflow) {
+    for (bool accurate : {false, true}) {
+        auto s = NewScene();
+        AddBall(*s, 0, 0, 1, 0);
+        s->settings.AccurateStep = accurate;
+        StartRun(*s);
+        RecordingDisplay d;
+        TickProgress progress;
+        for (int part = 0; part < 4; ++part) ASSERT_EQ(StepScenePart(*s, &d, progress, 30), kStepNormal);
+        EXPECT_TRUE(progress.tickComplete());
+        EXPECT_EQ(d.tickEnds, std::vector<double>{s->RunTime});
+        s->balls[0].x = 1e12;  // beyond the controllable area
+        EXPECT_EQ(StepScene(*s, &d), kStepOverflow);
+        EXPECT_EQ(d.tickEnds.size(), 1u);
     }
 }
 
