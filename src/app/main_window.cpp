@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 #include "app/about_dialog.h"
 #include "app/experiment_set_dialog.h"
@@ -57,6 +59,9 @@ const char* const kCannotOpen = "Can not open this file ,please check you system
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
 const char* const kGroundFile = "ground.bmp";
 const char* const kChooseDataBall = "Please choose the moving object which to be shown it's data when runing.";
+const char* const kZoomBallTooLarge = "Not zoomed: a ball would be drawn more than 30 pixels wide in radius.";
+const char* const kZoomOutOfRange = "Not zoomed: the view can not go further.";
+constexpr int kFitMargin = 20;  // pixels left free around a fitted experiment
 const char* const kSpeedKey = "run/speed";
 const char* const kLastFolderKey = "files/lastFolder";
 
@@ -162,6 +167,9 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     connect(image1_, &SceneWidget::pressed, this, &MainWindow::surfacePressed);
     connect(image1_, &SceneWidget::released, this, &MainWindow::surfaceReleased);
     connect(image1_, &SceneWidget::resized, this, [this] { resizeView(); });
+    connect(image1_, &SceneWidget::wheelZoomed, this,
+            [this](int steps, QPoint at) { zoomAbout(std::pow(kZoomStep, steps), at); });
+    connect(image1_, &SceneWidget::panned, this, &MainWindow::panBy);
 
     form2_ = new SavePromptDialog(this);
     form3_ = new ScaleDialog(*prompts_, this);
@@ -258,6 +266,20 @@ void MainWindow::createActions() {
     clearBackgroundAct_ = NamedAction(this, "N32", "Clear &background");
     connect(clearBackgroundAct_, &QAction::triggered, this, &MainWindow::clearBackground);
 
+    deleteAct_ = NamedAction(this, "DeleteCommand", "&Delete");
+    deleteAct_->setShortcut(QKeySequence::Delete);
+    connect(deleteAct_, &QAction::triggered, editor_, &MouseEditor::deleteSelected);
+
+    zoomInAct_ = NamedAction(this, "ZoomInCommand", "Zoom &in");
+    zoomInAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    connect(zoomInAct_, &QAction::triggered, this, [this] { zoomAbout(kZoomStep, surfaceCentre()); });
+    zoomOutAct_ = NamedAction(this, "ZoomOutCommand", "Zoom &out");
+    zoomOutAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOutAct_, &QAction::triggered, this, [this] { zoomAbout(1 / kZoomStep, surfaceCentre()); });
+    fitAct_ = NamedAction(this, "FitCommand", "&Fit experiment");
+    fitAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(fitAct_, &QAction::triggered, this, &MainWindow::fitExperiment);
+
     showPanelAct_ = NamedAction(this, "N44", "&Show creating panel");
     showPanelAct_->setCheckable(true);
     connect(showPanelAct_, &QAction::triggered, this, [this](bool ticked) { showCreatingPanel(ticked); });
@@ -348,11 +370,17 @@ void MainWindow::createMenus() {
         form31_->SyncCreatingPanel(tool.mode);
     });
     editMenu_->addAction(adjustAct_);
+    editMenu_->addAction(deleteAct_);
     editMenu_->addSeparator();
     editMenu_->addAction(layBackgroundAct_);
     editMenu_->addAction(clearBackgroundAct_);
     editMenu_->addSeparator();
     editMenu_->addAction(showPanelAct_);
+
+    viewMenu_ = NamedMenu(bar, "ViewMenu", "&View");
+    viewMenu_->addAction(zoomInAct_);
+    viewMenu_->addAction(zoomOutAct_);
+    viewMenu_->addAction(fitAct_);
 
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
@@ -427,19 +455,20 @@ void MainWindow::createStatusBar() {
 
 void MainWindow::setProjectControls(bool enabled) {
     for (QAction* a : {saveAct_, saveAsAct_, closeAct_, experimentSetAct_, layBackgroundAct_, clearBackgroundAct_,
-                       adjustAct_, runAct_, dataOutputAct_, curveAct_})
+                       adjustAct_, runAct_, dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
         a->setEnabled(enabled);
     editMenu_->menuAction()->setEnabled(enabled);
+    viewMenu_->menuAction()->setEnabled(enabled);
     runMenu_->menuAction()->setEnabled(enabled);
 }
 
 void MainWindow::setRunControls(bool running) {
     // During a run the menus File, Edit and Help are closed, and with them their
     // shortcuts; the Run menu (pause, Stop, Step, Speed), the tools and the net stay.
-    for (QMenu* m : {fileMenu_, editMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
+    for (QMenu* m : {fileMenu_, editMenu_, viewMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
                        layBackgroundAct_, clearBackgroundAct_, showPanelAct_, adjustAct_, howToUseAct_, aboutAct_,
-                       dataOutputAct_, curveAct_})
+                       dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
         a->setEnabled(!running);
     image1_->setEnabled(!running);
     // The creating panel steps aside while a run goes on and comes back after it.
@@ -645,6 +674,38 @@ void MainWindow::newProject() {
     refreshTitle();
 }
 
+QPoint MainWindow::surfaceCentre() const { return image1_->rect().center(); }
+
+bool MainWindow::takeView(const ZoomResult& result) {
+    if (!result.ok()) {
+        statusPrompt_->setText(result.refusal == ZoomRefusal::BallTooLarge ? kZoomBallTooLarge : kZoomOutOfRange);
+        return false;
+    }
+    if (result.view.MetresPerPixel == scene_->view.MetresPerPixel && result.view.OriginX == scene_->view.OriginX &&
+        result.view.OriginY == scene_->view.OriginY)
+        return false;
+    scene_->view = result.view;
+    // The balls' pictures follow the new scale; remarks stay on their pixels.
+    DeriveEveryBall(*scene_);
+    resizeView();
+    return true;
+}
+
+void MainWindow::zoomAbout(double factor, QPoint at) {
+    if (!mayRun() || runController_->active()) return;
+    takeView(ZoomedView(*scene_, factor, {at.x(), at.y()}));
+}
+
+void MainWindow::fitExperiment() {
+    if (!mayRun() || runController_->active()) return;
+    takeView(FittedView(*scene_, image1_->width(), image1_->height(), kFitMargin));
+}
+
+void MainWindow::panBy(QPoint by) {
+    if (!mayRun() || runController_->active()) return;
+    takeView(PannedView(*scene_, by.x(), by.y()));
+}
+
 void MainWindow::surfaceMoved(QPoint at) { editor_->move(at); }
 
 void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) { editor_->press(button, at); }
@@ -846,6 +907,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     form31_->hide();
     runController_->shutDown();
     event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // During a run Esc is Stop's shortcut and never arrives here; without one it
+    // ends a half-done placement. Windows of their own (the guide) keep their Esc.
+    if (event->key() == Qt::Key_Escape && !runController_->active() && editor_->cancelPlacement()) return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     }
     QStringList titles;
     for (QAction* m : window->menuBar()->actions()) titles << m->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&Run", "&Tools", "&Net", "&Help"}));
+    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Run", "&Tools", "&Net", "&Help"}));
     // Every entry of every menu can be reached from the keyboard by a letter of
     // its own within its menu.
     for (QAction* m : window->menuBar()->actions()) {
