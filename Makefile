@@ -11,7 +11,7 @@ JOBS       ?= $(shell nproc)
 # keeps warnings as warnings.
 WERROR     ?= OFF
 
-PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev libgtest-dev libbenchmark-dev \
+PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgtest-dev libbenchmark-dev \
            xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei clang libclang-rt-14-dev \
            desktop-file-utils
 # What `make package` needs besides: dpkg-shlibdeps (with file) to find the

@@ -1,4 +1,5 @@
-// Time per tick of the stepping loop (StepsPerTick = 100) for three scenes.
+// Time per tick of the stepping loop (StepsPerTick = 100) for four scenes, under
+// the classic and under the accurate step.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -10,11 +11,10 @@
 namespace {
 
 using mb::Scene;
-using mb::bench::LargestScene;
-using mb::bench::MutualScene;
-using mb::bench::SingleBallScene;
 
-void RunTicks(benchmark::State& state, std::unique_ptr<Scene> scene) {
+void RunTicks(benchmark::State& state, std::unique_ptr<Scene> (*make)(), int accurate) {
+    std::unique_ptr<Scene> scene = make();
+    scene->settings.AccurateStep = static_cast<std::uint8_t>(accurate);
     mb::StartRun(*scene);
     auto initial = std::make_unique<Scene>(*scene);
     int ticks = 0;
@@ -29,12 +29,18 @@ void RunTicks(benchmark::State& state, std::unique_ptr<Scene> scene) {
     state.SetLabel("per tick of 100 sub-steps");
 }
 
-void BM_MutualForces30(benchmark::State& state) { RunTicks(state, MutualScene()); }
-void BM_LargestScene(benchmark::State& state) { RunTicks(state, LargestScene()); }
-void BM_OneBallGravity(benchmark::State& state) { RunTicks(state, SingleBallScene()); }
+using mb::bench::HangingRowScene;
+using mb::bench::LargestScene;
+using mb::bench::MutualScene;
+using mb::bench::SingleBallScene;
 
-BENCHMARK(BM_MutualForces30)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LargestScene)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_OneBallGravity)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, MutualForces30_classic, MutualScene, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, MutualForces30_accurate, MutualScene, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, HangingRow30_classic, HangingRowScene, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, HangingRow30_accurate, HangingRowScene, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, LargestScene_classic, LargestScene, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, LargestScene_accurate, LargestScene, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, OneBallGravity_classic, SingleBallScene, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunTicks, OneBallGravity_accurate, SingleBallScene, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "view/ball_overlay.h"
 #include "view/ball_sprite.h"
 #include "view/scene_surface.h"
 #include "view/tick_display.h"
@@ -104,6 +105,35 @@ void BM_TickDisplay30Balls(benchmark::State& state) { TickDisplayWork(state, fal
 void BM_TickDisplay30BallsEveryConnector(benchmark::State& state) { TickDisplayWork(state, true); }
 BENCHMARK(BM_TickDisplay30Balls)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickDisplay30BallsEveryConnector)->Unit(benchmark::kMicrosecond);
+
+// What the arrows and names add to one frame of the scene widget: their region
+// (repainted to take the last frame's away) and painting them over a
+// window-sized copy of the surface, for 30 moving, accelerating, named balls.
+void BM_Overlay30BallsArrowsAndNames(benchmark::State& state) {
+    auto s = LargestScene(false);
+    for (int j = 0; j < kBallCapacity; ++j) {
+        Ball& b = s->balls[j];
+        b.vx = 10 + j, b.vy = 5 - j;
+        b.ax = 0.5 * j, b.ay = -1.0 - j;
+        s->balls.names[static_cast<std::size_t>(j)] = "Ball_" + std::to_string(j + 1);
+    }
+    SceneSurface surface;
+    surface.setWindowSize(1200, 1200);
+    surface.FullRedraw(*s);
+    QImage frame = surface.image().copy(0, 0, 1200, 900);
+    const OverlayChoice all{true, true, true};
+    for (auto _ : state) {
+        const QRegion region = OverlayRegion(*s, all, frame.size());
+        QPainter p(&frame);
+        p.setClipRegion(region);
+        PaintOverlay(p, *s, all, frame.size());
+        p.end();
+        benchmark::DoNotOptimize(frame.constBits());
+        // The next frame's balls a pixel on, as in a run.
+        for (int j = 0; j < kBallCapacity; ++j) s->balls[j].screenX += (state.iterations() % 2) ? 1 : -1;
+    }
+}
+BENCHMARK(BM_Overlay30BallsArrowsAndNames)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

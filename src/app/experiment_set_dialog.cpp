@@ -27,6 +27,7 @@ constexpr FormText kTexts[] = {
     {"CheckBox4", "consider each Universal gravitation"},
     {"CheckBox5", "consider each electric charge attraction"},
     {"CheckBox6", "consider each bump"},
+    {"CheckBox7", "Accurate step (keeps energy and momentum on long runs)"},
     {"BitBtn1", "&Ok"},
     {"BitBtn2", "&Cancel"},
 };
@@ -48,6 +49,7 @@ ExperimentSetDialog::ExperimentSetDialog(Prompts& prompts, QWidget* parent) : QD
     mutualGravitationBox_ = f.checkBox("CheckBox4");
     mutualCoulombBox_ = f.checkBox("CheckBox5");
     bumpBox_ = f.checkBox("CheckBox6");
+    accurateStepBox_ = f.checkBox("CheckBox7");
 
     QPushButton* ok = f.button("BitBtn1");
     QPushButton* cancel = f.button("BitBtn2");
@@ -65,7 +67,7 @@ ExperimentSetDialog::ExperimentSetDialog(Prompts& prompts, QWidget* parent) : QD
     auto* boxes = new QVBoxLayout;
     boxes->addWidget(f.label("Label3"));
     for (QCheckBox* b : {showCoordinateBox_, gravityBox_, relativityBox_, mutualGravitationBox_, mutualCoulombBox_,
-                         bumpBox_})
+                         bumpBox_, accurateStepBox_})
         boxes->addWidget(b);
 
     auto* top = new QVBoxLayout(this);
@@ -85,6 +87,7 @@ void ExperimentSetDialog::load(const ExperimentSettings& settings) {
     mutualGravitationBox_->setChecked(settings.MutualGravitationOn != 0);
     mutualCoulombBox_->setChecked(settings.MutualCoulombOn != 0);
     bumpBox_->setChecked(settings.BumpOn != 0);
+    accurateStepBox_->setChecked(settings.AccurateStep != 0);
     stepTimeEdit_->setFocus();
 }
 
@@ -103,6 +106,7 @@ void ExperimentSetDialog::okClicked() {
     working_.MutualGravitationOn = mutualGravitationBox_->isChecked() ? 1 : 0;
     working_.MutualCoulombOn = mutualCoulombBox_->isChecked() ? 1 : 0;
     working_.BumpOn = bumpBox_->isChecked() ? 1 : 0;
+    working_.AccurateStep = accurateStepBox_->isChecked() ? 1 : 0;
     working_.StepTime = *T;
     working_.StepsPerTick = *N;
     accept();

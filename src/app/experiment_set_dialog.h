@@ -1,5 +1,5 @@
 // The "experiment set" dialog: the time step, the sub-steps per tick and the
-// six switches of the experiment.
+// six switches of the experiment, and which step runs it.
 #pragma once
 
 #include <QDialog>
@@ -36,6 +36,7 @@ private:
     QCheckBox* mutualGravitationBox_;
     QCheckBox* mutualCoulombBox_;
     QCheckBox* bumpBox_;
+    QCheckBox* accurateStepBox_;
 };
 
 }  // namespace mb

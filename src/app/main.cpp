@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: motionbench [PROJECT.kmx]\n"
-    "       motionbench --measure-run PROJECT.kmx [--seconds S]\n"
+    "       motionbench --measure-run PROJECT.kmx [--seconds S] [--live-graph] [--overlay]\n"
     "       motionbench --print-paths | --version | --help\n"
     "\n"
     "Opens the laboratory, with PROJECT.kmx when one is named.\n"
@@ -23,6 +23,8 @@ constexpr const char* kUsage =
     "  --measure-run FILE  Run FILE at the fastest pace on the real timer for S\n"
     "                      seconds (default 5, at most 3600), then an empty scene\n"
     "                      of the same settings; print the ticks per second of both.\n"
+    "  --live-graph        With --measure-run: the live graph open with six series.\n"
+    "  --overlay           With --measure-run: arrows and names shown on the surface.\n"
     "  --print-paths       Print where the guide, the examples and ground.bmp were\n"
     "                      found; exit status 1 when one is missing.\n"
     "  --version           Print the version and end.\n"
@@ -77,7 +79,7 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     if (const qsizetype at = args.indexOf("--measure-run"); at >= 0) {
         if (at + 1 >= args.size()) {
-            std::fprintf(stderr, "usage: motionbench --measure-run FILE [--seconds S]\n");
+            std::fprintf(stderr, "usage: motionbench --measure-run FILE [--seconds S] [--live-graph] [--overlay]\n");
             return 2;
         }
         double seconds = 5.0;
@@ -89,7 +91,7 @@ int main(int argc, char** argv) {
                 return 2;
             }
         }
-        return mb::MeasureRun(args[at + 1], seconds);
+        return mb::MeasureRun(args[at + 1], {seconds, args.contains("--live-graph"), args.contains("--overlay")});
     }
     mb::MainWindow window;
     // Without a window manager (a bare X server) maximising does nothing: start

@@ -39,6 +39,7 @@
 #include "editor/element_dialogs.h"
 #include "editor/element_property_dialogs.h"
 #include "editor/parameter_adjust_dialog.h"
+#include "scene/element_kinds.h"
 #include "editor/remark_dialog.h"
 #include "engine/engine.h"
 #include "engine/tick_display_pair.h"
@@ -46,6 +47,7 @@
 #include "measure/curve_window.h"
 #include "measure/data_ball_dialog.h"
 #include "measure/data_window.h"
+#include "measure/live_graph_window.h"
 #include "view/ball_sprite.h"
 #include "view/tick_display.h"
 
@@ -152,43 +154,47 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     surface_.fonts().main = mainFont;
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
-    form25_ = new DataWindow(*prompts_, this);
-    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), form25_);
+    dataWindow_ = new DataWindow(*prompts_, this);
+    liveGraph_ = new LiveGraphWindow(*prompts_, this);
+    measureDisplay_ = std::make_unique<TickDisplayPair>(dataWindow_, liveGraph_);
+    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), measureDisplay_.get());
     runController_ = new RunController(*this, *prompts_, this);
     runController_->setTickDisplay(runDisplay_.get());
     connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
-    form25_->setRunCommands(runController_);
-    form26_ = new DataBallDialog(*prompts_, this);
-    form29_ = new CurveWindow(*prompts_, this);
+    // Status panel 1 tells how far a long tick is (nothing is placed during a run).
+    connect(runController_, &RunController::tickProgress, this, [this](const QString& t) { setPromptText(t); });
+    dataWindow_->setRunCommands(runController_);
+    dataBallDialog_ = new DataBallDialog(*prompts_, this);
+    curveWindow_ = new CurveWindow(*prompts_, this);
 
-    image1_ = new SceneWidget(surface_, this);
-    setCentralWidget(image1_);
-    connect(image1_, &SceneWidget::moved, this, &MainWindow::surfaceMoved);
-    connect(image1_, &SceneWidget::pressed, this, &MainWindow::surfacePressed);
-    connect(image1_, &SceneWidget::released, this, &MainWindow::surfaceReleased);
-    connect(image1_, &SceneWidget::resized, this, [this] { resizeView(); });
-    connect(image1_, &SceneWidget::wheelZoomed, this,
+    sceneWidget_ = new SceneWidget(surface_, this);
+    setCentralWidget(sceneWidget_);
+    connect(sceneWidget_, &SceneWidget::moved, this, &MainWindow::surfaceMoved);
+    connect(sceneWidget_, &SceneWidget::pressed, this, &MainWindow::surfacePressed);
+    connect(sceneWidget_, &SceneWidget::released, this, &MainWindow::surfaceReleased);
+    connect(sceneWidget_, &SceneWidget::resized, this, [this] { resizeView(); });
+    connect(sceneWidget_, &SceneWidget::wheelZoomed, this,
             [this](int steps, QPoint at) { zoomAbout(std::pow(kZoomStep, steps), at); });
-    connect(image1_, &SceneWidget::panned, this, &MainWindow::panBy);
+    connect(sceneWidget_, &SceneWidget::panned, this, &MainWindow::panBy);
 
-    form2_ = new SavePromptDialog(this);
-    form3_ = new ScaleDialog(*prompts_, this);
-    form6_ = new ExperimentSetDialog(*prompts_, this);
+    savePrompt_ = new SavePromptDialog(this);
+    scaleDialog_ = new ScaleDialog(*prompts_, this);
+    experimentSetDialog_ = new ExperimentSetDialog(*prompts_, this);
     aboutBox_ = new AboutDialog(this);
     dialogs_ = std::make_unique<ElementDialogs>();
-    form4_ = new BallDialog(*prompts_, this);
-    dialogs_->add(form4_);
-    form27_ = new RemarkDialog(*prompts_, this);
-    dialogs_->add(form27_);
+    ballDialog_ = new BallDialog(*prompts_, this);
+    dialogs_->add(ballDialog_);
+    remarkDialog_ = new RemarkDialog(*prompts_, this);
+    dialogs_->add(remarkDialog_);
     AddFieldConnectorTrackDialogs(*dialogs_, *prompts_, this);
-    form32_ = new ParameterAdjustDialog(*dialogs_, *prompts_, this);
-    connect(form32_, &ParameterAdjustDialog::elementAdjusted, this, &MainWindow::refreshTitle);
+    parameterAdjust_ = new ParameterAdjustDialog(*dialogs_, *prompts_, this);
+    connect(parameterAdjust_, &ParameterAdjustDialog::elementAdjusted, this, &MainWindow::refreshTitle);
     editor_ = new MouseEditor(*this, *dialogs_, this);
     connect(editor_, &MouseEditor::dataBallPicked, this, &MainWindow::dataBallPicked);
-    form31_ = new CreatingPanel(this);
-    connect(form31_, &CreatingPanel::toolChosen, this,
+    creatingPanel_ = new CreatingPanel(this);
+    connect(creatingPanel_, &CreatingPanel::toolChosen, this,
             [this](const CreationTool& tool) { chooseTool(tool.mode, tool.panelPrompt); });
-    connect(form31_, &CreatingPanel::hidden, this, [this] { showPanelAct_->setChecked(false); });
+    connect(creatingPanel_, &CreatingPanel::hidden, this, [this] { showPanelAct_->setChecked(false); });
 
     createActions();
     createSpeedControl();
@@ -314,6 +320,11 @@ void MainWindow::createActions() {
     curveAct_->setIcon(MakeToolIcon(ToolIcon::Curve));
     connect(curveAct_, &QAction::triggered, this, &MainWindow::experimentCurve);
 
+    liveGraphAct_ = NamedAction(this, "LiveGraphCommand", "&Live graph");
+    liveGraphAct_->setToolTip("Live graph");
+    liveGraphAct_->setIcon(MakeToolIcon(ToolIcon::LiveGraph));
+    connect(liveGraphAct_, &QAction::triggered, this, &MainWindow::showLiveGraph);
+
     stepAct_ = NamedAction(this, "StepCommand", "S&tep");
     stepAct_->setToolTip("Step: one tick of the paused run");
     connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
@@ -335,6 +346,43 @@ void MainWindow::createActions() {
     connect(howToUseAct_, &QAction::triggered, this, &MainWindow::howToUse);
     aboutAct_ = NamedAction(this, "N52", "A&bout the software");
     connect(aboutAct_, &QAction::triggered, this, &MainWindow::aboutSoftware);
+}
+
+// View: what is painted over the surface, remembered between sessions (not in
+// the project, which stays as other copies of the program read it).
+void MainWindow::createViewMenu(QMenuBar* bar) {
+    QMenu* view = viewMenu_ = NamedMenu(bar, "ViewMenu", "&View");
+    view->addAction(zoomInAct_);
+    view->addAction(zoomOutAct_);
+    view->addAction(fitAct_);
+    view->addSeparator();
+    struct Toggle {
+        const char* name;
+        const char* text;
+        const char* key;
+        bool OverlayChoice::*field;
+    };
+    const Toggle toggles[] = {
+        {"VelocityArrows", "&Velocity arrows", "view/velocityArrows", &OverlayChoice::velocity},
+        {"AccelerationArrows", "&Acceleration arrows", "view/accelerationArrows", &OverlayChoice::acceleration},
+        {"BallNames", "&Names", "view/names", &OverlayChoice::names},
+    };
+    OverlayChoice choice;
+    for (const Toggle& t : toggles) {
+        QAction* a = NamedAction(this, t.name, t.text);
+        a->setCheckable(true);
+        a->setChecked(settings_->value(t.key, false).toBool());
+        choice.*t.field = a->isChecked();
+        connect(a, &QAction::toggled, this, [this, t](bool on) {
+            settings_->setValue(t.key, on);
+            OverlayChoice c = sceneWidget_->overlay();
+            c.*t.field = on;
+            sceneWidget_->setOverlay(c);
+        });
+        view->addAction(a);
+    }
+    sceneWidget_->setOverlaySource([this]() -> const Scene& { return *scene_; });
+    sceneWidget_->setOverlay(choice);
 }
 
 void MainWindow::createMenus() {
@@ -367,7 +415,7 @@ void MainWindow::createMenus() {
     editMenu_->addAction(experimentSetAct_);
     BuildCreatMenu(editMenu_, [this](const CreationTool& tool) {
         chooseTool(tool.mode, tool.menuPrompt);
-        form31_->SyncCreatingPanel(tool.mode);
+        creatingPanel_->SyncCreatingPanel(tool.mode);
     });
     editMenu_->addAction(adjustAct_);
     editMenu_->addAction(deleteAct_);
@@ -377,10 +425,7 @@ void MainWindow::createMenus() {
     editMenu_->addSeparator();
     editMenu_->addAction(showPanelAct_);
 
-    viewMenu_ = NamedMenu(bar, "ViewMenu", "&View");
-    viewMenu_->addAction(zoomInAct_);
-    viewMenu_->addAction(zoomOutAct_);
-    viewMenu_->addAction(fitAct_);
+    createViewMenu(bar);
 
     runMenu_ = NamedMenu(bar, "N34", "&Run");
     runMenu_->addAction(runAct_);
@@ -392,6 +437,7 @@ void MainWindow::createMenus() {
     runMenu_->addSeparator();
     runMenu_->addAction(dataOutputAct_);
     runMenu_->addAction(curveAct_);
+    runMenu_->addAction(liveGraphAct_);
 
     toolsMenu_ = NamedMenu(bar, "N45", "&Tools");
     toolsMenu_->addAction(calculatorAct_);
@@ -407,35 +453,36 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createToolBar() {
-    panel1_ = addToolBar("Panel1");
-    panel1_->setObjectName("Panel1");
-    panel1_->setMovable(false);
-    panel1_->setFloatable(false);
-    panel1_->setIconSize(QSize(24, 24));
-    panel1_->setContextMenuPolicy(Qt::PreventContextMenu);
-    panel1_->toggleViewAction()->setVisible(false);
+    toolBar_ = addToolBar("Panel1");
+    toolBar_->setObjectName("Panel1");
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->toggleViewAction()->setVisible(false);
     auto button = [this](QAction* action, const char* name) {
-        panel1_->addAction(action);
-        QWidget* w = panel1_->widgetForAction(action);
+        toolBar_->addAction(action);
+        QWidget* w = toolBar_->widgetForAction(action);
         w->setObjectName(name);
         w->setToolTip(action->toolTip());
     };
     button(openAct_, "SpeedButton4");
     button(saveAct_, "SpeedButton6");
     button(newAct_, "SpeedButton7");
-    panel1_->addSeparator();
+    toolBar_->addSeparator();
     button(experimentSetAct_, "SpeedButton8");
     button(adjustAct_, "SpeedButton5");
-    panel1_->addSeparator();
+    toolBar_->addSeparator();
     button(runAct_, "SpeedButton1");
     button(stopAct_, "SpeedButton2");
     button(pauseAct_, "SpeedButton3");
     button(stepAct_, "StepButton");
-    panel1_->addWidget(speedButton_);
-    panel1_->addSeparator();
+    toolBar_->addWidget(speedButton_);
+    toolBar_->addSeparator();
     button(dataOutputAct_, "SpeedButton10");
     button(curveAct_, "SpeedButton11");
-    panel1_->addSeparator();
+    button(liveGraphAct_, "LiveGraphButton");
+    toolBar_->addSeparator();
     button(calculatorAct_, "SpeedButton13");
 }
 
@@ -458,25 +505,27 @@ void MainWindow::setProjectControls(bool enabled) {
                        adjustAct_, runAct_, dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
         a->setEnabled(enabled);
     editMenu_->menuAction()->setEnabled(enabled);
-    viewMenu_->menuAction()->setEnabled(enabled);
     runMenu_->menuAction()->setEnabled(enabled);
 }
 
 void MainWindow::setRunControls(bool running) {
     // During a run the menus File, Edit and Help are closed, and with them their
     // shortcuts; the Run menu (pause, Stop, Step, Speed), the tools and the net stay.
-    for (QMenu* m : {fileMenu_, editMenu_, viewMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
+    for (QMenu* m : {fileMenu_, editMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
                        layBackgroundAct_, clearBackgroundAct_, showPanelAct_, adjustAct_, howToUseAct_, aboutAct_,
                        dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
         a->setEnabled(!running);
-    image1_->setEnabled(!running);
+    sceneWidget_->setEnabled(!running);
+    // A run ends any placement under way: the first corner clicked before it must
+    // not be where the next click after it places from.
+    if (running) editor_->endPlacement();
     // The creating panel steps aside while a run goes on and comes back after it.
     if (running) {
-        form31_->hideForRun();
+        creatingPanel_->hideForRun();
     } else {
-        form31_->showAfterRun();
-        if (form31_->isVisible()) showPanelAct_->setChecked(true);
+        creatingPanel_->showAfterRun();
+        if (creatingPanel_->isVisible()) showPanelAct_->setChecked(true);
     }
     updateRunCommands();
 }
@@ -536,7 +585,6 @@ RunSpeed MainWindow::runSpeed() const { return runController_->pace().speed(); }
 void MainWindow::resetProject() {
     ResetScene(*scene_);
     namesEncoding_ = NamesEncoding::Utf8;
-    backgroundFile_.clear();
     backgroundShown_ = false;
 }
 
@@ -549,7 +597,7 @@ void MainWindow::applyBackground() {
         surface_.clearBackground();
 }
 
-void MainWindow::showChanges() { image1_->showChanges(); }
+void MainWindow::showChanges() { sceneWidget_->showChanges(); }
 
 void MainWindow::resizeView() {
     applyBackground();
@@ -563,7 +611,7 @@ void MainWindow::resizeView() {
         surface_.setWindowSize(W, H);
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
-    } else if (form29_->isVisible()) {
+    } else if (curveWindow_->isVisible()) {
         // The curve window computes with the balls of this scene: a full redraw
         // would put them back to their start in the middle of its computation.
         // The static scene only; closing the window redraws everything.
@@ -578,6 +626,7 @@ void MainWindow::resizeView() {
     } else {
         ResizeView(surface_, *scene_, projectOpen(), W, H, editor_->selection());
     }
+    editor_->surfaceRepainted();
     showChanges();
     refreshTitle();
 }
@@ -631,9 +680,9 @@ void MainWindow::rebuildRecentMenu() {
 
 bool MainWindow::askToGoOn() {
     if (!isModified()) return true;  // nothing to lose: go on as "&No" does, without asking
-    form2_->load();
-    prompts_->exec(*form2_);
-    switch (form2_->answer()) {
+    savePrompt_->load();
+    prompts_->exec(*savePrompt_);
+    switch (savePrompt_->answer()) {
         case SavePromptDialog::Yes:
             // The experiment must be saved before it goes: a cancelled or failed
             // save stops the command.
@@ -653,16 +702,18 @@ void MainWindow::newProject() {
         }
         // The project stays open in name while its new origin is chosen.
         editor_->resetTool();
-        form31_->SyncCreatingPanel(ElementKind::None);
+        creatingPanel_->SyncCreatingPanel(ElementKind::None);
         editor_->state().OriginPending = true;
         projectPath_.clear();
         resetProject();
+        scene_->settings.AccurateStep = 1;  // new experiments run the accurate step
         surface_.Clear();
         surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
     } else {
         surface_.Clear();
         projectPath_.clear();
         resetProject();
+        scene_->settings.AccurateStep = 1;
         scene_->settings.ShowCoordinate = 1;
         editor_->state().OriginPending = true;
         scene_->view.OriginX = 100;
@@ -674,7 +725,7 @@ void MainWindow::newProject() {
     refreshTitle();
 }
 
-QPoint MainWindow::surfaceCentre() const { return image1_->rect().center(); }
+QPoint MainWindow::surfaceCentre() const { return sceneWidget_->rect().center(); }
 
 bool MainWindow::takeView(const ZoomResult& result) {
     if (!result.ok()) {
@@ -698,7 +749,7 @@ void MainWindow::zoomAbout(double factor, QPoint at) {
 
 void MainWindow::fitExperiment() {
     if (!mayRun() || runController_->active()) return;
-    takeView(FittedView(*scene_, image1_->width(), image1_->height(), kFitMargin));
+    takeView(FittedView(*scene_, sceneWidget_->width(), sceneWidget_->height(), kFitMargin));
 }
 
 void MainWindow::panBy(QPoint by) {
@@ -716,18 +767,18 @@ void MainWindow::setCoordinateText(const QString& text) { statusCoordinate_->set
 
 void MainWindow::setPromptText(const QString& text) { statusPrompt_->setText(text); }
 
-void MainWindow::syncCreatingPanel(ElementKind mode) { form31_->SyncCreatingPanel(mode); }
+void MainWindow::syncCreatingPanel(ElementKind mode) { creatingPanel_->SyncCreatingPanel(mode); }
 
 void MainWindow::originClicked() {
-    form3_->load();
-    if (prompts_->exec(*form3_) == QDialog::Accepted) {
-        scene_->view.MetresPerPixel = form3_->metresPerPixel();
+    scaleDialog_->load();
+    if (prompts_->exec(*scaleDialog_) == QDialog::Accepted) {
+        scene_->view.MetresPerPixel = scaleDialog_->metresPerPixel();
         // A new project with nothing in it yet has nothing to lose.
         changes_.markSaved(*scene_);
         editor_->state().ProjectOpen = true;
         setProjectControls(true);
         showPanelAct_->setChecked(true);
-        form31_->showForProject(frameGeometry());
+        creatingPanel_->showForProject(frameGeometry());
     } else {
         editor_->state().ProjectOpen = false;
         editor_->state().OriginPending = false;
@@ -747,9 +798,9 @@ void MainWindow::chooseTool(ElementKind mode, const char* prompt) {
 void MainWindow::showCreatingPanel(bool show) {
     if (show) {
         showPanelAct_->setChecked(true);
-        form31_->showByCommand(frameGeometry());
+        creatingPanel_->showByCommand(frameGeometry());
     } else {
-        form31_->hideByCommand();
+        creatingPanel_->hideByCommand();
     }
     resizeView();
 }
@@ -823,11 +874,11 @@ void MainWindow::loadProject(const QString& path) {
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
     showPanelAct_->setChecked(true);
-    form31_->showForProject(frameGeometry());
+    creatingPanel_->showForProject(frameGeometry());
     editor_->resetTool();
     editor_->state().ProjectOpen = true;
     editor_->state().OriginPending = false;
-    form31_->SyncCreatingPanel(ElementKind::None);
+    creatingPanel_->SyncCreatingPanel(ElementKind::None);
     // The first redraw measures the remarks' text: what the files hold is the
     // scene as it stands after it.
     resizeView();
@@ -890,7 +941,7 @@ void MainWindow::closeProject() {
     editor_->resetTool();
     editor_->state().ProjectOpen = false;
     editor_->state().OriginPending = false;
-    if (showPanelAct_->isChecked()) form31_->hide();
+    if (showPanelAct_->isChecked()) creatingPanel_->hide();
     // The start folder's picture comes back once no project is open.
     backgroundPicture_ = startPicture_;
     resizeView();
@@ -904,7 +955,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     editor_->resetTool();
-    form31_->hide();
+    creatingPanel_->hide();
     runController_->shutDown();
     event->accept();
 }
@@ -931,15 +982,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::experimentSet() {
     if (!projectOpen()) return;
-    form6_->load(scene_->settings);
-    if (prompts_->exec(*form6_) == QDialog::Accepted) scene_->settings = form6_->settings();
+    experimentSetDialog_->load(scene_->settings);
+    if (prompts_->exec(*experimentSetDialog_) == QDialog::Accepted) scene_->settings = experimentSetDialog_->settings();
     resizeView();
 }
 
 void MainWindow::layBackground() {
     const QString path = prompts_->openPicture("lay background", lastFolder_);
     if (!path.isEmpty()) {
-        backgroundFile_ = path;
         backgroundShown_ = true;
         changes_.backgroundChanged();
         QImage picture;
@@ -969,14 +1019,15 @@ void MainWindow::fullRedraw() {
 
 void MainWindow::runStarted() {
     Scene& s = *scene_;
+    liveGraph_->beginRun(s);
     if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
     // The data window drives the run from here on; the main run buttons wait.
     dataWindowOpen_ = true;
     runAct_->setEnabled(false);
     updateRunCommands();
-    form25_->setStartFolder(measureFolder());
-    form25_->load(s);
-    prompts_->exec(*form25_);
+    dataWindow_->setStartFolder(measureFolder());
+    dataWindow_->load(s);
+    prompts_->exec(*dataWindow_);
     dataWindowOpen_ = false;
     // However the window went, the run ends with it.
     if (runController_->active()) runController_->stop();
@@ -987,7 +1038,12 @@ void MainWindow::runStarted() {
 void MainWindow::adjustParameter() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
-    form32_->run(*scene_);
+    const ElementKind picked = editor_->state().SelectedKind;
+    const int count = picked == ElementKind::None ? 0 : ElementCount(*scene_, picked);
+    parameterAdjust_->run(*scene_);
+    // A Delete there moved the later elements of the selected one's kind down: the
+    // selection would outline whichever took its place.
+    if (picked != ElementKind::None && ElementCount(*scene_, picked) != count) editor_->forgetSelection();
     // Parameter adjust leaves the redraw to its caller: one, after the window closes.
     resizeView();
 }
@@ -1007,18 +1063,27 @@ void MainWindow::dataOutputSet() {
 }
 
 void MainWindow::dataBallPicked(int ball) {
-    form26_->edit(*scene_, ball);
+    dataBallDialog_->edit(*scene_, ball);
     resizeView();
 }
 
 void MainWindow::experimentCurve() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
-    form29_->setStartFolder(measureFolder());
-    form29_->load(*scene_);
-    prompts_->exec(*form29_);
+    curveWindow_->setStartFolder(measureFolder());
+    curveWindow_->load(*scene_);
+    prompts_->exec(*curveWindow_);
     // The computation left the balls where it stopped; the full redraw puts them back.
     resizeView();
+}
+
+void MainWindow::showLiveGraph() {
+    // Not modal: the run commands of this window go on working beside it.
+    liveGraph_->setStartFolder(measureFolder());
+    if (!runController_->active()) liveGraph_->load(*scene_);
+    liveGraph_->show();
+    liveGraph_->raise();
+    liveGraph_->activateWindow();
 }
 
 void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }

@@ -20,6 +20,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QSettings;
 class QToolBar;
 class QToolButton;
@@ -39,6 +40,7 @@ class ElementDialogs;
 class RemarkDialog;
 class ExperimentSetDialog;
 class HelpWindow;
+class LiveGraphWindow;
 class Prompts;
 class SavePromptDialog;
 class ScaleDialog;
@@ -81,14 +83,17 @@ public:
     void openProjectFile(const QString& path);
     // Run, Stop, pause, restart and the ticks of Timer1.
     RunController& runController() { return *runController_; }
-    // Edit menu.
+    // Edit menu: the experiment settings, Parameter adjust and the background.
     void experimentSet();
-    // Run menu: the ball whose data a run shows, and the experiment curve.
     void adjustParameter();
-    void dataOutputSet();
-    void experimentCurve();
     void layBackground();
     void clearBackground();
+    // Run menu: the ball whose data a run shows, and the experiment curve.
+    void dataOutputSet();
+    void experimentCurve();
+    // Run menu: the live graph, open beside the main window while runs go on.
+    void showLiveGraph();
+    LiveGraphWindow& liveGraph() { return *liveGraph_; }
     // Help, tools and net.
     void howToUse();
     void startCalculator();
@@ -135,7 +140,7 @@ public:
     // to them; the data-ball pick is reported by the editor's dataBallPicked).
     MouseEditor& editor() { return *editor_; }
     ElementDialogs& elementDialogs() { return *dialogs_; }
-    CreatingPanel& creatingPanel() { return *form31_; }
+    CreatingPanel& creatingPanel() { return *creatingPanel_; }
 
     Scene& scene() { return *scene_; }
     const Scene& scene() const { return *scene_; }
@@ -161,6 +166,7 @@ private:
     // Takes a zoomed or panned view, or tells why not; true when taken.
     bool takeView(const ZoomResult& result);
     void createMenus();
+    void createViewMenu(QMenuBar* bar);
     void createToolBar();
     void createStatusBar();
 
@@ -212,14 +218,14 @@ private:
     // Hands a mail or web address to the desktop, or shows it to be copied.
     void openAddress(const QString& address);
     void loadStartBackground();
-    // The press that picks the data ball: the ball under the pointer, or none.
     // The data-ball pick on the surface ended on this ball (-1 for none).
     void dataBallPicked(int ball);
 
     std::unique_ptr<Scene> scene_;
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
-    std::unique_ptr<TickDisplayPair> runDisplay_;  // the surface and the data window
+    std::unique_ptr<TickDisplayPair> measureDisplay_;  // the data window and the live graph
+    std::unique_ptr<TickDisplayPair> runDisplay_;      // the surface and the measure displays
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
@@ -238,30 +244,30 @@ private:
     QImage startPicture_;  // "ground.bmp" of the start folder, shown while no project is open
     QImage backgroundPicture_;
     bool backgroundShown_ = false;
-    QString backgroundFile_;
 
     // Widgets.
-    SceneWidget* image1_ = nullptr;
+    SceneWidget* sceneWidget_ = nullptr;
     RunController* runController_ = nullptr;
-    QToolBar* panel1_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
     QLabel* statusCoordinate_ = nullptr;
     QLabel* statusPrompt_ = nullptr;
-    SavePromptDialog* form2_ = nullptr;
-    ScaleDialog* form3_ = nullptr;
-    ExperimentSetDialog* form6_ = nullptr;
+    SavePromptDialog* savePrompt_ = nullptr;
+    ScaleDialog* scaleDialog_ = nullptr;
+    ExperimentSetDialog* experimentSetDialog_ = nullptr;
     AboutDialog* aboutBox_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;     // made when the desktop first fails to show the guide
     AddressDialog* addressBox_ = nullptr;  // made when the desktop first fails to open an address
     std::unique_ptr<ElementDialogs> dialogs_;
     MouseEditor* editor_ = nullptr;
-    CreatingPanel* form31_ = nullptr;
-    BallDialog* form4_ = nullptr;
-    RemarkDialog* form27_ = nullptr;
-    DataWindow* form25_ = nullptr;
+    CreatingPanel* creatingPanel_ = nullptr;
+    BallDialog* ballDialog_ = nullptr;
+    RemarkDialog* remarkDialog_ = nullptr;
+    DataWindow* dataWindow_ = nullptr;
     bool dataWindowOpen_ = false;  // the data window drives the run: the main run buttons wait
-    DataBallDialog* form26_ = nullptr;
-    CurveWindow* form29_ = nullptr;
-    ParameterAdjustDialog* form32_ = nullptr;
+    DataBallDialog* dataBallDialog_ = nullptr;
+    CurveWindow* curveWindow_ = nullptr;
+    LiveGraphWindow* liveGraph_ = nullptr;
+    ParameterAdjustDialog* parameterAdjust_ = nullptr;
 
     // Menus and commands.
     QMenu* fileMenu_ = nullptr;
@@ -296,6 +302,7 @@ private:
     QAction* pauseAct_ = nullptr;
     QAction* dataOutputAct_ = nullptr;
     QAction* curveAct_ = nullptr;
+    QAction* liveGraphAct_ = nullptr;
     QAction* stepAct_ = nullptr;
     QAction* calculatorAct_ = nullptr;
     QAction* mailAct_ = nullptr;

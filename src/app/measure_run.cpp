@@ -1,5 +1,6 @@
 #include "app/measure_run.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -12,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "io/project_file.h"
+#include "measure/live_graph_window.h"
 #include "ui/prompts.h"
 
 namespace mb {
@@ -30,6 +32,7 @@ public:
     QString saveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     QString openPicture(const QString&, const QString&) override { return {}; }
     bool chooseFont(QFont&, const QString&) override { return false; }
+    bool chooseColour(QColor&, const QString&) override { return false; }
     int exec(QDialog&) override { return 0; }
 
 private:
@@ -48,7 +51,7 @@ struct Rate {
 // Opens `file` in a new main window, shown as the program shows it, runs it
 // for `seconds` and counts the ticks completed: the run time over the time of
 // one tick.
-Rate MeasureOne(const QString& file, double seconds) {
+Rate MeasureOne(const QString& file, double seconds, bool liveGraph, bool overlay) {
     UnattendedPrompts prompts(file);
     // The user's remembered speed and recent projects are neither read nor touched.
     QTemporaryDir settings;
@@ -70,6 +73,13 @@ Rate MeasureOne(const QString& file, double seconds) {
     const double tickTime = scene.settings.StepsPerTick * scene.settings.StepTime;
     // The bare timer: a tick at every timer event.
     window->setRunSpeed(RunSpeed::Fastest);
+    if (overlay)
+        for (const char* name : {"VelocityArrows", "AccelerationArrows", "BallNames"})
+            if (auto* a = window->findChild<QAction*>(name)) a->setChecked(true);
+    if (liveGraph) {
+        window->showLiveGraph();
+        window->liveGraph().choose(DefaultSeries(scene));
+    }
     window->runController().start();
     QElapsedTimer clock;
     clock.start();
@@ -86,7 +96,8 @@ Rate MeasureOne(const QString& file, double seconds) {
 
 }  // namespace
 
-int MeasureRun(const QString& file, double seconds) {
+int MeasureRun(const QString& file, const MeasureOptions& options) {
+    const double seconds = options.seconds;
     // The empty scene keeps the project's step settings and view.
     ReadResult read = ReadProject(QFile::encodeName(file).toStdString());
     if (!read.ok) {
@@ -104,10 +115,12 @@ int MeasureRun(const QString& file, double seconds) {
         return 1;
     }
 
-    const Rate project = MeasureOne(file, seconds);
+    const Rate project = MeasureOne(file, seconds, options.liveGraph, options.overlay);
     if (!project.opened) return 1;
-    const Rate bare = MeasureOne(emptyFile, seconds);
-    std::printf("project      %s\n", qPrintable(QFileInfo(file).fileName()));
+    const Rate bare = MeasureOne(emptyFile, seconds, false, false);
+    std::printf("project      %s%s%s\n", qPrintable(QFileInfo(file).fileName()),
+                options.liveGraph ? " (live graph open, six series)" : "",
+                options.overlay ? " (arrows and names shown)" : "");
     std::printf("steps/tick   %d\n", project.stepsPerTick);
     std::printf("project      %.1f ticks per second (%lld ticks in %.2f s)%s\n", project.ticksPerSecond, project.ticks,
                 project.seconds, project.halted ? ", halted: a ball left the controllable area" : "");

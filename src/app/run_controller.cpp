@@ -3,11 +3,15 @@
 #include <QTimer>
 
 #include "engine/engine.h"
+#include "ui/number_text.h"
 #include "ui/prompts.h"
 
 namespace mb {
 
 namespace {
+// A tick that lasts longer than this on the wall clock shows its progress.
+constexpr double kProgressAfterSeconds = 1.0;
+
 const char* const kOverflow =
     "Found one of the moving object has overflow the area can be controled,and it will result in error.Please "
     "reduce the step time,and try the experiment again.";
@@ -32,6 +36,7 @@ void RunController::start() {
     active_ = true;
     StartRun(host_.runScene());
     slicer_.reset();
+    stepping_ = false;
     pace_.reset();
     host_.fullRedraw();
     host_.runStarted();
@@ -43,6 +48,8 @@ void RunController::stop() {
     active_ = false;
     StopRun(host_.runScene());
     slicer_.reset();
+    stepping_ = false;
+    endProgress();
     host_.fullRedraw();
     emit runStateChanged();
 }
@@ -53,14 +60,17 @@ void RunController::pause() {
     if (!active_) return;
     Scene& s = host_.runScene();
     s.Running = s.Running ? 0 : 1;
+    // Resumed, the run goes on with Step's tick as with any other.
+    stepping_ = false;
     pace_.reset();
     emit runStateChanged();
 }
 
 void RunController::step() {
     Scene& s = host_.runScene();
-    if (!active_ || s.Running) return;
+    if (!active_ || s.Running || stepping_) return;
     takeTick(s);
+    stepping_ = !slicer_.tickComplete();
 }
 
 void RunController::setSpeed(RunSpeed speed) { pace_.setSpeed(speed); }
@@ -69,13 +79,28 @@ void RunController::timerFired() {
     Scene& s = host_.runScene();
     if (!s.Running) {
         // Paused, halted or ended (from here or from the data window): the wall
-        // clock that passes meanwhile is not owed to the run.
+        // clock that passes meanwhile is not owed to the run. Step's tick goes on
+        // as fast as it can.
         pace_.reset();
+        if (stepping_) {
+            takeTick(s);
+            stepping_ = !slicer_.tickComplete();
+        }
+        return;
+    }
+    const double tickLength = s.settings.StepsPerTick * s.settings.StepTime;
+    if (pace_.pacesSubSteps(tickLength)) {
+        // A long tick begins at once and keeps to the wall clock sub-step by
+        // sub-step: 1000 s at Real time would otherwise wait 500 s to begin.
+        const long long due = pace_.subStepsDue(s.RunTime, s.settings.StepTime);
+        if (due > 0)
+            takeTick(s, due);
+        else
+            showProgress(s);  // sub-steps far apart: the progress still shows in time
         return;
     }
     // A tick spread over timer events goes on at once; the pace is asked only
     // when a new tick would begin.
-    const double tickLength = s.settings.StepsPerTick * s.settings.StepTime;
     if (!slicer_.tickComplete() || pace_.tickDue(s.RunTime, tickLength)) tick();
 }
 
@@ -85,6 +110,7 @@ void RunController::restart() {
     s.Running = 1;
     s.RunTime = 0.0;
     slicer_.reset();
+    stepping_ = false;
     pace_.reset();
     host_.fullRedraw();
     emit runStateChanged();
@@ -96,18 +122,40 @@ void RunController::tick() {
     takeTick(s);
 }
 
-void RunController::takeTick(Scene& s) {
+void RunController::takeTick(Scene& s, long long budget) {
     if (s.RedrawPending) {
         host_.runRepaint();
         s.RedrawPending = 0;
     }
-    const int result = slicer_.step(s, display_);
+    if (slicer_.tickComplete()) tickBegan_ = pace_.now();
+    const int result = slicer_.step(s, display_, budget);
+    showProgress(s);
     host_.showChanges();
     if (result == kStepOverflow) {
         s.Running = 0;
         emit runStateChanged();
         prompts_.warning(kOverflow, Prompts::Ok);
     }
+}
+
+void RunController::showProgress(const Scene& s) {
+    if (slicer_.tickComplete() || pace_.now() - tickBegan_ <= kProgressAfterSeconds) {
+        endProgress();
+        return;
+    }
+    const TickProgress& p = slicer_.progress();
+    const QString text = QString("Tick: %1% of %2 s")
+                             .arg(static_cast<int>(100.0 * p.subStep / p.stepsPerTick))
+                             .arg(FormatReal(p.stepsPerTick * s.settings.StepTime));
+    if (text == progressText_) return;
+    progressText_ = text;
+    emit tickProgress(text);
+}
+
+void RunController::endProgress() {
+    if (progressText_.isEmpty()) return;
+    progressText_.clear();
+    emit tickProgress(QString());
 }
 
 void RunController::shutDown() {

@@ -46,7 +46,6 @@ public:
 
     // The per-tick display work (the surface, and the data window when it is open).
     void setTickDisplay(TickDisplay* display) { display_ = display; }
-    TickDisplay* tickDisplay() const { return display_; }
 
     // Run: editing closed, balls back to their start, cord and pole lengths derived,
     // RunTime 0, Running set.
@@ -59,7 +58,8 @@ public:
     void restart() override;
     // One tick of the run: StepsPerTick sub-steps and the drawing, when Running.
     void tick();
-    // Step while paused: exactly one tick, then paused again.
+    // Step while paused: exactly one tick, then paused again. A tick too long for
+    // one stretch of stepping goes on at the next timer events until it is whole.
     void step();
     // One event of Timer1: a tick when the run's pace says one is due.
     void timerFired();
@@ -79,10 +79,16 @@ public:
 signals:
     // A run started, stopped, paused, resumed or halted: what may be asked changed.
     void runStateChanged();
+    // How far a tick is that has lasted more than a second; empty when it is over.
+    void tickProgress(const QString& text);
 
 private:
-    // The tick itself, whether or not Running is set.
-    void takeTick(Scene& s);
+    // The tick itself, whether or not Running is set; at most `budget` sub-steps
+    // of it when that is not negative.
+    void takeTick(Scene& s, long long budget = -1);
+    // Tells how far a tick is once it has lasted a second, and that it is over.
+    void showProgress(const Scene& s);
+    void endProgress();
 
     Host& host_;
     Prompts& prompts_;
@@ -92,6 +98,10 @@ private:
     RunPace pace_;
     // A tick of very many sub-steps is spread over several timer events.
     TickSlicer slicer_;
+    // Step's tick is under way while the run stays paused.
+    bool stepping_ = false;
+    double tickBegan_ = 0.0;  // on the pace's clock
+    QString progressText_;
 };
 
 }  // namespace mb

@@ -18,6 +18,8 @@ const RunSpeedInfo kSpeeds[] = {
 // How far behind the wall clock a run may fall before the lost time is given up:
 // a quarter of a second of wall clock, and never less than two ticks.
 constexpr double kMaxLagSeconds = 0.25;
+// Ticks longer than this on the wall clock are paced by their sub-steps.
+constexpr double kLongTickSeconds = 0.25;
 
 RunPace::Clock SteadyClock() {
     auto timer = std::make_shared<QElapsedTimer>();
@@ -59,11 +61,7 @@ bool RunPace::tickDue(double runTime, double tickLength) {
     const double factor = InfoOf(speed_).factor;
     if (factor <= 0.0) return true;
     const double now = clock_();
-    if (!anchored_) {
-        anchored_ = true;
-        wallStart_ = now;
-        runStart_ = runTime;
-    }
+    anchor(now, runTime);
     // The run's time the wall clock asks for; a tick is due once taking it brings
     // the run closer to that than not taking it, which keeps the run within half
     // a tick of the wall clock on either side.
@@ -77,6 +75,35 @@ bool RunPace::tickDue(double runTime, double tickLength) {
         return true;
     }
     return behind >= 0.5 * tickLength;
+}
+
+void RunPace::anchor(double now, double runTime) {
+    if (anchored_) return;
+    anchored_ = true;
+    wallStart_ = now;
+    runStart_ = runTime;
+}
+
+bool RunPace::pacesSubSteps(double tickLength) const {
+    const double factor = InfoOf(speed_).factor;
+    return factor > 0.0 && tickLength > kLongTickSeconds * factor;
+}
+
+long long RunPace::subStepsDue(double runTime, double stepTime) {
+    const double factor = InfoOf(speed_).factor;
+    if (factor <= 0.0 || !(stepTime > 0.0)) return -1;
+    const double now = clock_();
+    anchor(now, runTime);
+    double behind = runStart_ + factor * (now - wallStart_) - runTime;
+    const double maxLag = std::max(kMaxLagSeconds * factor, 2.0 * stepTime);
+    if (behind > maxLag) {
+        // Only the last stretch is made up; the run is on time once it is done.
+        wallStart_ = now;
+        runStart_ = runTime + maxLag;
+        behind = maxLag;
+    }
+    // Rounded as whole ticks are: within half a sub-step of the wall clock.
+    return behind < 0.5 * stepTime ? 0 : static_cast<long long>(behind / stepTime + 0.5);
 }
 
 }  // namespace mb

@@ -48,9 +48,23 @@ public:
     // instead of racing to make it up, so it never runs faster than chosen.
     bool tickDue(double runTime, double tickLength);
 
+    // A tick of `tickLength` simulated seconds lasts so long on the wall clock at
+    // this speed that waiting for it to be due would look like a hang: it begins
+    // at once and its sub-steps are paced instead.
+    bool pacesSubSteps(double tickLength) const;
+    // How many sub-steps of `stepTime` are due now, the run standing at `runTime`;
+    // lost time is given up as for whole ticks.
+    long long subStepsDue(double runTime, double stepTime);
+
+    // The pace's clock, in seconds.
+    double now() const { return clock_(); }
+
 private:
     Clock clock_;
     RunSpeed speed_ = RunSpeed::RealTime;
+    // Measures afresh from the run's time `runTime` now, unless already measuring.
+    void anchor(double now, double runTime);
+
     bool anchored_ = false;
     double wallStart_ = 0.0;  // the wall clock when measuring began
     double runStart_ = 0.0;   // the run's time then

@@ -35,9 +35,16 @@ qint64 FrameMilliseconds(const QWidget& w) {
 
 }  // namespace
 
+void SceneWidget::setOverlay(const OverlayChoice& choice) {
+    overlay_ = choice;
+    update();
+}
+
 void SceneWidget::showChanges() {
     const QRegion dirty = surface_.takeDirtyRegion().intersected(rect());
-    if (dirty.isEmpty()) return;
+    // Arrows change with the velocities even where no picture moved.
+    const bool overlaid = overlay_.any() && overlayScene_;
+    if (dirty.isEmpty() && !overlaid) return;
     pending_ += dirty;
     // A region of many pieces costs more to keep than its box costs to paint.
     if (pending_.rectCount() > 256) pending_ = pending_.boundingRect();
@@ -51,6 +58,12 @@ void SceneWidget::showChanges() {
 }
 
 void SceneWidget::showPending() {
+    if (overlay_.any() && overlayScene_) {
+        // Where the overlay was and where it will be: nothing of the last frame stays behind.
+        const QRegion now = OverlayRegion(overlayScene_(), overlay_, size());
+        pending_ += overlayShown_ + now;
+        overlayShown_ = now;
+    }
     if (!pending_.isEmpty()) update(pending_);
     pending_ = QRegion();
     sinceShown_.restart();
@@ -64,6 +77,7 @@ void SceneWidget::paintEvent(QPaintEvent* event) {
     // Beyond the surface (never while it follows the window) stays black.
     const QRegion rest = QRegion(r).subtracted(QRegion(onSurface));
     for (const QRect& piece : rest) p.fillRect(piece, Qt::black);
+    if (overlay_.any() && overlayScene_) PaintOverlay(p, overlayScene_(), overlay_, size());
 }
 
 void SceneWidget::mousePressEvent(QMouseEvent* event) {

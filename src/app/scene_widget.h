@@ -6,6 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <functional>
+
+#include "view/ball_overlay.h"
 
 namespace mb {
 
@@ -21,6 +24,12 @@ public:
     // frame at its refresh rate, so changes that come sooner than one frame
     // after the last repaint are gathered and shown together at the next frame.
     void showChanges();
+
+    // Arrows and names painted over the surface for the scene `scene` returns
+    // (the one shown), never into the surface.
+    void setOverlaySource(std::function<const Scene&()> scene) { overlayScene_ = std::move(scene); }
+    void setOverlay(const OverlayChoice& choice);
+    const OverlayChoice& overlay() const { return overlay_; }
 
 signals:
     void pressed(Qt::MouseButton button, QPoint at);
@@ -52,6 +61,9 @@ private:
     // Where the middle-button drag was last reported; none when no pan is going.
     std::optional<QPoint> panFrom_;
     int wheelEighths_ = 0;  // wheel turn not yet a whole notch
+    std::function<const Scene&()> overlayScene_;
+    OverlayChoice overlay_;
+    QRegion overlayShown_;  // where the overlay was painted last: repainted to take it away
 };
 
 }  // namespace mb

@@ -130,6 +130,18 @@ void DrawCurve(QPainter& p) {
     p.drawPath(path);
 }
 
+// A screen with a moving trace: the live graph.
+void DrawLiveGraph(QPainter& p) {
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(QColor(20, 40, 20));
+    p.drawRect(2, 3, 20, 17);
+    QPainterPath path(QPointF(4, 12));
+    path.cubicTo(QPointF(8, 2), QPointF(12, 22), QPointF(20, 8));
+    p.setPen(QPen(QColor(60, 230, 60), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
 }  // namespace
 
 QIcon MakeToolIcon(ToolIcon which) {
@@ -148,6 +160,7 @@ QIcon MakeToolIcon(ToolIcon which) {
         case ToolIcon::Pause: DrawPause(p); break;
         case ToolIcon::DataOut: DrawDataOut(p); break;
         case ToolIcon::Curve: DrawCurve(p); break;
+        case ToolIcon::LiveGraph: DrawLiveGraph(p); break;
         case ToolIcon::Calculator: DrawCalculator(p); break;
     }
     p.end();

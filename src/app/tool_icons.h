@@ -6,7 +6,7 @@
 
 namespace mb {
 
-enum class ToolIcon { Open, Save, New, LabCondition, Adjust, Run, Stop, Pause, DataOut, Curve, Calculator };
+enum class ToolIcon { Open, Save, New, LabCondition, Adjust, Run, Stop, Pause, DataOut, Curve, LiveGraph, Calculator };
 
 QIcon MakeToolIcon(ToolIcon which);
 

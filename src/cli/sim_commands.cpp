@@ -11,6 +11,7 @@
 
 #include "engine/curve.h"
 #include "engine/curve_session.h"
+#include "engine/energy.h"
 #include "engine/engine.h"
 #include "io/project_file.h"
 #include "scene/element_kinds.h"
@@ -24,13 +25,21 @@ constexpr const char* kUsage =
     "Usage: motionbench-sim COMMAND FILE.kmx [options]\n"
     "\n"
     "Commands:\n"
-    "  run FILE.kmx [--ticks K | --until SECONDS] [--every M]\n"
+    "  run FILE.kmx [--ticks K | --until SECONDS] [--every M] [--integrator STEP]\n"
     "      Start the experiment as the Run command does and step it K timer ticks\n"
     "      (default 100), or until the run time reaches SECONDS. Prints CSV\n"
     "      t,index,name,x,y,vx,vy,ax,ay,mass: one row per ball for the start\n"
     "      (t = 0) and after every M-th tick (default 1). Exit status 2 when a\n"
     "      ball leaves the controllable area.\n"
-    "  curve FILE.kmx [--values]\n"
+    "  energy FILE.kmx [--ticks K | --until SECONDS] [--every M] [--integrator STEP]\n"
+    "      Run as 'run' does and print the energy book instead, one row for the\n"
+    "      start and after every M-th tick: CSV t,kinetic,potential,work,total,\n"
+    "      px,py,angular, then the potential by source (uniform_gravity,\n"
+    "      gravity_masses,mutual_gravitation,point_charges,mutual_coulomb,\n"
+    "      connectors,extra_forces) and the work by force (damping_work,\n"
+    "      electric_work). total = kinetic + potential - work: its drift is the\n"
+    "      step's error.\n"
+    "  curve FILE.kmx [--values] [--integrator STEP]\n"
     "      Compute the experiment curve of the file's curve settings for the balls\n"
     "      chosen as curve objects. Prints CSV\n"
     "      tick,ball,col0,row0,col1,row1,hbefore,hafter,vbefore,vafter: one row per\n"
@@ -46,16 +55,14 @@ constexpr const char* kUsage =
     "      curve settings and, per table, its count and names (in UTF-8).\n"
     "\n"
     "Options:\n"
+    "  --integrator classic|accurate\n"
+    "              Run with this step instead of the one the file chooses.\n"
     "  --help      Show this text.\n"
     "  --version   Print the version and end.\n"
     "\n"
     "Exit status: 0 success, 1 bad command line or unreadable file, 2 overflow.\n";
 
-std::string Num(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
+std::string Num(double v) { return ShortestText(v); }
 
 std::string JsonString(const std::string& s) {
     std::string q = "\"";
@@ -130,11 +137,40 @@ int Usage(std::ostream& err, const std::string& complaint) {
     return kSimFailed;
 }
 
-int CommandRun(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// The step a command line asks for, overriding the file's choice.
+struct StepChoice {
+    std::optional<std::uint8_t> accurate;
+    // Takes "--integrator NAME" at args[i]; false (with the complaint made) when
+    // the name is missing or unknown.
+    bool take(const std::vector<std::string>& args, std::size_t& i, std::ostream& err, int& status) {
+        const std::string* v = i + 1 < args.size() ? &args[++i] : nullptr;
+        if (v && *v == "classic") {
+            accurate = 0;
+        } else if (v && *v == "accurate") {
+            accurate = 1;
+        } else {
+            status = Usage(err, "--integrator needs classic or accurate.");
+            return false;
+        }
+        return true;
+    }
+    void apply(Scene& s) const {
+        if (accurate) s.settings.AccurateStep = *accurate;
+    }
+};
+
+// What run and energy share: the file, how long to run and how often to report.
+struct RunOptions {
     std::string file;
     std::optional<long long> ticks;
     std::optional<double> until;
     long long every = 1;
+    StepChoice step;
+};
+
+// Returns kSimOk when the options were understood, else the status to exit with.
+int ParseRunOptions(const std::vector<std::string>& args, RunOptions& o, std::ostream& err) {
+    const std::string& command = args[0];
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> const std::string* {
@@ -145,64 +181,103 @@ int CommandRun(const std::vector<std::string>& args, std::ostream& out, std::ost
             const std::string* v = value();
             const auto k = v ? ParseInteger(*v) : std::nullopt;
             if (!k || *k < 0) return Usage(err, "--ticks needs a whole number of ticks, 0 or more.");
-            ticks = k;
+            o.ticks = k;
         } else if (a == "--until") {
             const std::string* v = value();
             const auto t = v ? ParseReal(*v) : std::nullopt;
             if (!t || *t < 0) return Usage(err, "--until needs a time in seconds, 0 or more.");
-            until = t;
+            o.until = t;
         } else if (a == "--every") {
             const std::string* v = value();
             const auto m = v ? ParseInteger(*v) : std::nullopt;
             if (!m || *m < 1) return Usage(err, "--every needs a whole number of ticks, 1 or more.");
-            every = *m;
+            o.every = *m;
+        } else if (a == "--integrator") {
+            int status = kSimOk;
+            if (!o.step.take(args, i, err, status)) return status;
         } else if (!a.empty() && a[0] == '-') {
-            return Usage(err, "unknown option '" + a + "' for run.");
-        } else if (file.empty()) {
-            file = a;
+            return Usage(err, "unknown option '" + a + "' for " + command + ".");
+        } else if (o.file.empty()) {
+            o.file = a;
         } else {
-            return Usage(err, "run takes one project file.");
+            return Usage(err, command + " takes one project file.");
         }
     }
-    if (file.empty()) return Usage(err, "run needs a project file.");
-    if (ticks && until) return Usage(err, "--ticks and --until cannot be used together.");
+    if (o.file.empty()) return Usage(err, command + " needs a project file.");
+    if (o.ticks && o.until) return Usage(err, "--ticks and --until cannot be used together.");
+    return kSimOk;
+}
 
-    std::unique_ptr<Scene> scene = Load(file, err);
+void PrintEnergyRow(const Scene& s, std::ostream& out) {
+    const EnergyBook e = MeasureEnergy(s);
+    for (double v :
+         {s.RunTime, e.kinetic, e.potential, e.work, e.total, e.px, e.py, e.angular, e.uniformGravity, e.gravityMasses,
+          e.mutualGravitation, e.pointCharges, e.mutualCoulomb, e.connectors, e.extraForces, e.dampingWork})
+        out << Num(v) << ',';
+    out << Num(e.electricWork) << '\n';
+}
+
+// Starts the experiment as the Run command does and steps it, printing the
+// header, the start and every M-th tick with `print`.
+template <class Print>
+int RunAndReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const char* header,
+                 Print&& print) {
+    RunOptions o;
+    if (const int status = ParseRunOptions(args, o, err); status != kSimOk) return status;
+    std::unique_ptr<Scene> scene = Load(o.file, err);
     if (!scene) return kSimFailed;
     Scene& s = *scene;
+    o.step.apply(s);
     StartRun(s);
     const double T = s.settings.StepTime;
     // RunTime is a sum of sub-steps, so it may fall a hair short of a time that
     // a whole number of them reaches; half a sub-step absorbs that.
     auto done = [&](long long tick) {
-        if (until) return s.RunTime >= *until - 0.5 * T;
-        return tick >= (ticks ? *ticks : 100);
+        if (o.until) return s.RunTime >= *o.until - 0.5 * T;
+        return tick >= (o.ticks ? *o.ticks : 100);
     };
-    out << "t,index,name,x,y,vx,vy,ax,ay,mass\n";
+    out << header << '\n';
     // The start, as the surface shows it before the first tick.
-    PrintBallRows(s, out);
+    print(s, out);
     for (long long tick = 0; !done(tick);) {
         if (StepScene(s, nullptr) == kStepOverflow) {
-            PrintBallRows(s, out);
+            print(s, out);
             out.flush();
             err << kOverflowMessage << "\n";
             return kSimOverflow;
         }
         ++tick;
-        if (tick % every == 0) PrintBallRows(s, out);
+        if (tick % o.every == 0) print(s, out);
     }
     return kSimOk;
+}
+
+constexpr const char* kEnergyHeader =
+    "t,kinetic,potential,work,total,px,py,angular,uniform_gravity,gravity_masses,mutual_gravitation,point_charges,"
+    "mutual_coulomb,connectors,extra_forces,damping_work,electric_work";
+
+int CommandRun(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunAndReport(args, out, err, "t,index,name,x,y,vx,vy,ax,ay,mass", PrintBallRows);
+}
+
+int CommandEnergy(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunAndReport(args, out, err, kEnergyHeader, PrintEnergyRow);
 }
 
 int CommandCurve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
     bool values = false;
+    StepChoice step;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
+        int status = kSimOk;
         if (a == "--values")
             values = true;
-        else if (!a.empty() && a[0] == '-')
-            return Usage(err, "unknown option '" + a + "' for curve; curve takes one project file and --values.");
+        else if (a == "--integrator") {
+            if (!step.take(args, i, err, status)) return status;
+        } else if (!a.empty() && a[0] == '-')
+            return Usage(
+                err, "unknown option '" + a + "' for curve; curve takes one project file, --values and --integrator.");
         else if (file.empty())
             file = a;
         else
@@ -212,6 +287,7 @@ int CommandCurve(const std::vector<std::string>& args, std::ostream& out, std::o
     std::unique_ptr<Scene> scene = Load(file, err);
     if (!scene) return kSimFailed;
     Scene& s = *scene;
+    step.apply(s);
     // The checks of "Draw curve", in its order and words.
     const CurveCheck check = CheckCurveSettings(s.curve);
     if (!check.ok()) {
@@ -282,7 +358,8 @@ int CommandInfo(const std::vector<std::string>& args, std::ostream& out, std::os
     out << "  \"settings\": {\"StepTime\": " << Num(e.StepTime) << ", \"StepsPerTick\": " << e.StepsPerTick
         << ", \"ShowCoordinate\": " << int(e.ShowCoordinate) << ", \"GravityOn\": " << int(e.GravityOn)
         << ", \"RelativityOn\": " << int(e.RelativityOn) << ", \"MutualGravitationOn\": " << int(e.MutualGravitationOn)
-        << ", \"MutualCoulombOn\": " << int(e.MutualCoulombOn) << ", \"BumpOn\": " << int(e.BumpOn) << "},\n";
+        << ", \"MutualCoulombOn\": " << int(e.MutualCoulombOn) << ", \"BumpOn\": " << int(e.BumpOn)
+        << ", \"AccurateStep\": " << int(e.AccurateStep) << "},\n";
     out << "  \"view\": {\"OriginX\": " << s.view.OriginX << ", \"OriginY\": " << s.view.OriginY
         << ", \"MetresPerPixel\": " << Num(s.view.MetresPerPixel) << "},\n";
     out << "  \"SelectedBall\": " << s.SelectedBall << ",\n";
@@ -319,6 +396,7 @@ int RunSimCommand(const std::vector<std::string>& args, std::ostream& out, std::
         }
     const std::string& cmd = args[0];
     if (cmd == "run") return CommandRun(args, out, err);
+    if (cmd == "energy") return CommandEnergy(args, out, err);
     if (cmd == "curve") return CommandCurve(args, out, err);
     if (cmd == "resave") return CommandResave(args, err);
     if (cmd == "info") return CommandInfo(args, out, err);

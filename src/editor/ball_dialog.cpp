@@ -150,6 +150,7 @@ double BallDialog::scale() const {
 
 void BallDialog::resetPreview() {
     preview_ = template_;
+    previewLabel_->setPixmap(QPixmap::fromImage(preview_));
 }
 
 void BallDialog::drawPreview() {
@@ -159,13 +160,14 @@ void BallDialog::drawPreview() {
 }
 
 bool BallDialog::checkRadius() {
+    // A refused radius shows no ball rather than the last one accepted.
+    resetPreview();
     const auto r = ParseReal(radiusEdit_->text());
     if (!r) {
         WarnAt(prompts(), radiusEdit_, kRadiusNotNumber);
         return false;
     }
     radius_ = *r;
-    resetPreview();
     const ViewScale& view = scene().view;
     if (view.ballTooLarge(radius_)) {
         WarnAt(prompts(), radiusEdit_, kBallRadiusTooLargeText + FormatReal(view.largestBallRadius()) + "meter");

@@ -142,11 +142,10 @@ constexpr auto kDampingNumbers = Join(kRectangleRows<kNotRealShortBang>, std::to
 constexpr ChoiceButton kDampingLaws[] = {
     {"RadioButton1", 0.0, "Label14"}, {"RadioButton2", 1.0, "Label15"}, {"RadioButton3", 2.0, "Label16"}};
 constexpr Choice kDampingChoices[] = {{"GroupBox3", 6, kDampingLaws, 0, false, -1}};
-// A negative exponent would make the braking force of a ball nearly at rest
-// grow without bound, so it is refused here.
+// Any exponent K is taken, negative ones too: files hold such regions. The step
+// skips a ball at rest and keeps a ball whose braking would not be finite as it was.
 constexpr Check kDampingChecks[] = {
     {4, Rule::Positive, -1, "The parameter 'N' must be biger than zero.", "Edit6"},
-    {5, Rule::NotNegative, -1, "The parameter 'K' can not be smaller than zero.", "Edit7"},
 };
 constexpr RecordForm kDampingForm{
     "TForm23", ElementKind::Damping, kDampingTexts, "Label1", kDampingNumbers, kDampingChoices, {}, nullptr, {},

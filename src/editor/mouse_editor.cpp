@@ -72,11 +72,25 @@ bool MouseEditor::deleteSelected() {
 bool MouseEditor::cancelPlacement() {
     if (!state_.ProjectOpen || scene().Running || state_.CreationMode == ElementKind::None) return false;
     const bool bandShown = state_.FeedbackShown;
-    resetSelection();
-    state_.MouseIsDown = false;
-    host_.setPromptText(QString());
+    endPlacement();
+    state_.SelectedKind = ElementKind::None;
+    state_.NewElementFlag = false;
     if (bandShown) host_.redrawScene();
     return true;
+}
+
+void MouseEditor::endPlacement() {
+    // The caller's full redraw wipes the band; it must not be XORed back later.
+    const bool placing = state_.CreationMode != ElementKind::None;
+    state_.CreationMode = ElementKind::None;
+    state_.SecondClickPending = false;
+    state_.FirstBall = state_.SecondBall = 0;
+    clearPoints();
+    state_.FeedbackShown = false;
+    state_.MouseIsDown = false;
+    if (!placing) return;
+    host_.setPromptText(QString());
+    host_.syncCreatingPanel(ElementKind::None);
 }
 
 void MouseEditor::clearPoints() {
@@ -373,8 +387,9 @@ void MouseEditor::move(QPoint at) {
         return;
     }
     if (!state_.ProjectOpen) return;
+    // A one-click tool chosen while a second click was pending has no band to show.
     if (state_.CreationMode != ElementKind::None && state_.SelectedKind == ElementKind::None &&
-        state_.SecondClickPending)
+        state_.SecondClickPending && ToolFor(state_.CreationMode).clicks == 2)
         drawRubberBand(at);
     else if (state_.MouseIsDown && state_.CreationMode == ElementKind::None && state_.SelectedKind != ElementKind::None)
         drawDragOutline(at);
@@ -417,8 +432,12 @@ void MouseEditor::release(QPoint at) {
     state_.MouseIsDown = false;
     if (!wasDown || state_.SelectedKind == ElementKind::None || state_.CreationMode != ElementKind::None) return;
     // A click that did not move leaves the element exactly where it was: dropping
-    // it would snap its position to the pixel grid.
-    if (at == pressPoint_) return;
+    // it would snap its position to the pixel grid. A drag that came back there
+    // still has its outline over the selection's: the repaint takes it away.
+    if (at == pressPoint_) {
+        if (state_.FeedbackShown) host_.redrawScene();
+        return;
+    }
     drop(at);
 }
 

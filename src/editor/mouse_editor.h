@@ -71,11 +71,20 @@ public:
     EditorState& state() { return state_; }
     // The element the full redraw outlines.
     EditorSelection selection() const { return {state_.SelectedKind, state_.CurrentIndex}; }
+    // The surface was painted afresh: a band or drag outline on it is gone, and the
+    // next move draws one without erasing first.
+    void surfaceRepainted() { state_.FeedbackShown = false; }
+    // The selected element is no longer where the selection points (a Delete made
+    // elsewhere closed its table's gap): nothing is selected.
+    void forgetSelection() { state_.SelectedKind = ElementKind::None; }
 
     // A creation command: the mode, nothing selected, and the prompt when there is one.
     void chooseTool(ElementKind mode, const QString* prompt);
     // Back to selection with no half-done placement: a new, opened or closed project.
     void resetTool();
+    // The creation tool set to none and a half-done placement given up, its band and
+    // prompt gone with it; the selection stays (a run starts).
+    void endPlacement();
 
     // The Delete key: the selected element goes as its dialog's Delete removes it,
     // after the same question. False when nothing was deleted.

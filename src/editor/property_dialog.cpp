@@ -41,7 +41,12 @@ DialogOutcome PropertyDialog::edit(Scene& scene, int index, bool isNew) {
 }
 
 void PropertyDialog::okClicked() {
-    if (!scene_ || !store(*scene_, index_)) return;
+    if (!scene_) return;
+    if (okEmpties()) {
+        removeElement();
+        return;
+    }
+    if (!store(*scene_, index_)) return;
     if (nameEdit_ && IsNamedKind(kind_)) ElementName(*scene_, kind_, index_) = nameEdit_->text().toStdString();
     outcome_ = DialogOutcome::Accepted;
     accept();
@@ -60,6 +65,10 @@ bool PropertyDialog::deleteAsked(Scene& scene, int index) {
 
 void PropertyDialog::deleteClicked() {
     if (!scene_ || !confirmDelete(*scene_, index_)) return;
+    removeElement();
+}
+
+void PropertyDialog::removeElement() {
     if (isNew_ && HasTable(kind_)) ClearElement(*scene_, kind_, index_);  // never in use: nothing to close up
     else DeleteElement(*scene_, kind_, index_);
     outcome_ = DialogOutcome::Deleted;

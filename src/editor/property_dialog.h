@@ -49,6 +49,9 @@ protected:
     virtual QString deleteCaption() const { return kWarningCaption; }
     // A check before the question (the ball's connector check); true lets Delete go on.
     virtual bool mayDelete(const Scene&, int) { return true; }
+    // Ok would leave the element out of use (a remark whose text was emptied): it is
+    // then removed as Delete removes it, so its table keeps no gap.
+    virtual bool okEmpties() const { return false; }
 
     // Hooks for the form's buttons and its name edit.
     void setNameEdit(QLineEdit* edit) { nameEdit_ = edit; }
@@ -64,6 +67,9 @@ protected:
     void deleteClicked();
 
 private:
+    // The element goes as Delete takes it, and its table closes up.
+    void removeElement();
+
     ElementKind kind_;
     FormBuilder form_;
     Prompts& prompts_;

@@ -15,12 +15,13 @@ constexpr FormText kTexts[] = {
     {"TForm27", "Remark set"},
     {"Label1", "Remark text:"},
     {"BitBtn4", "&Font"},
+    {"BitBtn6", "&Colour"},
     {"BitBtn2", "&Delete"},
     {"BitBtn5", "&Ok"},
 };
 
 // The remark's font fields from a chosen font. The colour is not a font property
-// here and stays; the character set stays as the record has it.
+// here and has its own button; the character set stays as the record has it.
 void StoreFont(Remark& r, const QFont& f) {
     r.fontName = f.family().toStdString();
     if (f.pointSize() > 0) r.fontSize = f.pointSize();
@@ -44,13 +45,14 @@ RemarkDialog::RemarkDialog(Prompts& prompts, QWidget* parent)
     textEdit_ = f.edit("Edit1");
     textEdit_->setMinimumWidth(277);
     QPushButton* font = f.button("BitBtn4");
+    QPushButton* colour = f.button("BitBtn6");
     QPushButton* del = f.button("BitBtn2");
     QPushButton* ok = f.button("BitBtn5");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(f.label("Label1"));
     layout->addWidget(textEdit_);
     auto* row = new QHBoxLayout;
-    for (QPushButton* b : {font, del, ok}) {
+    for (QPushButton* b : {font, colour, del, ok}) {
         b->setAutoDefault(false);
         row->addWidget(b);
     }
@@ -58,6 +60,7 @@ RemarkDialog::RemarkDialog(Prompts& prompts, QWidget* parent)
     layout->addLayout(row);
     connectButtons(ok, nullptr, del);
     connect(font, &QPushButton::clicked, this, &RemarkDialog::fontClicked);
+    connect(colour, &QPushButton::clicked, this, &RemarkDialog::colourClicked);
     setFixedSize(sizeHint().expandedTo(QSize(286, 98)));
 }
 
@@ -71,6 +74,10 @@ bool RemarkDialog::store(Scene& scene, int index) {
     return true;
 }
 
+// An empty text is what frees a remark's record; the records after it must move
+// down, or every walk of the table would stop at the gap and lose them.
+bool RemarkDialog::okEmpties() const { return textEdit_->text().isEmpty(); }
+
 QString RemarkDialog::deleteQuestion() const {
     return "Do you want to delete this remark ?";
 }
@@ -79,6 +86,13 @@ void RemarkDialog::fontClicked() {
     Remark& r = scene().remarks[index()];
     QFont font = RemarkFont(r);
     if (prompts().chooseFont(font, "Font")) StoreFont(r, font);
+}
+
+// Like a font, a chosen colour stays even when the close box leaves the text.
+void RemarkDialog::colourClicked() {
+    Remark& r = scene().remarks[index()];
+    QColor colour = RemarkColour(r);
+    if (prompts().chooseColour(colour, "Colour")) r.fontColour = PackColour(colour.red(), colour.green(), colour.blue());
 }
 
 }  // namespace mb

@@ -1,4 +1,4 @@
-// "Remark set": the text of a remark and its font. It has no Cancel button; its
+// "Remark set": the text of a remark, its font and its colour. It has no Cancel button; its
 // close box leaves the text as it was (a font chosen meanwhile stays).
 #pragma once
 
@@ -15,9 +15,11 @@ protected:
     void load(const Scene& scene, int index, bool isNew) override;
     bool store(Scene& scene, int index) override;
     QString deleteQuestion() const override;
+    bool okEmpties() const override;
 
 private:
     void fontClicked();
+    void colourClicked();
 
     QLineEdit* textEdit_;  // Edit1
 };

@@ -1,7 +1,10 @@
 #include "engine/curve.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "engine/accurate_step.h"
 #include "engine/engine.h"
 #include "engine/step_context.h"
 
@@ -24,7 +27,8 @@ struct Sample {
 
 // Records a quantity for whichever axes show it; each sampling step covers a
 // group of quantities, and only the quantities of its group are recorded there.
-void Record(const CurveSettings& c, Sample& s, int firstInGroup, int lastInGroup, double before[], double after[]) {
+void Record(const CurveSettings& c, Sample& s, int firstInGroup, int lastInGroup, const double before[],
+            const double after[]) {
     const int h = c.horizontalVariable, v = c.verticalVariable;
     if (h >= firstInGroup && h <= lastInGroup) {
         s.hBefore = before[h - firstInGroup];
@@ -36,10 +40,47 @@ void Record(const CurveSettings& c, Sample& s, int firstInGroup, int lastInGroup
     }
 }
 
-bool BallFinite(const Ball& b) {
-    return std::isfinite(b.x) && std::isfinite(b.y) && std::isfinite(b.vx) && std::isfinite(b.vy) &&
-           std::isfinite(b.ax) && std::isfinite(b.ay) && std::isfinite(b.Fx) && std::isfinite(b.Fy) &&
-           std::isfinite(b.mass);
+// The screen position follows the ball only while it can be held as pixels;
+// the curve has no overflow test of its own.
+void FollowOnScreen(Ball& b, const ViewScale& view) {
+    constexpr double kPixelLimit = 2147483647.0;
+    if (std::fabs(view.columnOf(b.x) + 0.5) < kPixelLimit && std::fabs(view.rowOf(b.y) + 0.5) < kPixelLimit) {
+        b.screenX = view.ballColumn(b.x);
+        b.screenY = view.ballRow(b.y);
+    }
+}
+
+// The ten quantities of the curve's list for a ball at time t.
+struct Quantities {
+    double v[kQuantityCount];
+    Quantities(const Ball& b, double t) {
+        v[kQuantityTime] = t;
+        v[kQuantityX] = b.x;
+        v[kQuantityY] = b.y;
+        v[kQuantityDistance] = std::sqrt(b.x * b.x + b.y * b.y);
+        v[kQuantityVx] = b.vx;
+        v[kQuantityVy] = b.vy;
+        v[kQuantitySpeed] = std::sqrt(b.vx * b.vx + b.vy * b.vy);
+        v[kQuantityAx] = b.ax;
+        v[kQuantityAy] = b.ay;
+        v[kQuantityAcceleration] = std::sqrt(b.ax * b.ax + b.ay * b.ay);
+    }
+};
+
+// The sample of a ball for a segment from its quantities before and after.
+CurveSegment Segment(const Scene& s, int j, const Sample& sample) {
+    const CurveSettings& c = s.curve;
+    const Ball& b = s.balls[j];
+    CurveSegment seg;
+    seg.ball = j;
+    seg.time = s.RunTime;
+    seg.hBefore = sample.hBefore;
+    seg.hAfter = sample.hAfter;
+    seg.vBefore = sample.vBefore;
+    seg.vAfter = sample.vAfter;
+    PlaceCurveSegment(c, seg);
+    seg.colour = PackColour(b.red / 2, b.green / 2, b.blue / 2);
+    return seg;
 }
 
 }  // namespace
@@ -51,6 +92,64 @@ bool CurveColumn(const CurveSettings& c, double value, int& column) {
 
 bool CurveRow(const CurveSettings& c, double value, int& row) {
     return ToPlotCoordinate(kCurveOriginRow - (value - c.verticalStart) / c.verticalStep * kCurvePixelsPerGrid, row);
+}
+
+void PlaceCurveSegment(const CurveSettings& c, CurveSegment& seg) {
+    seg.plotted = CurveColumn(c, seg.hBefore, seg.col0) && CurveColumn(c, seg.hAfter, seg.col1) &&
+                  CurveRow(c, seg.vBefore, seg.row0) && CurveRow(c, seg.vAfter, seg.row1);
+}
+
+CurveSegment JoinedSegment(const CurveSettings& c, const CurveSegment& earlier, const CurveSegment& later) {
+    CurveSegment seg = later;
+    seg.hBefore = earlier.hAfter;
+    seg.vBefore = earlier.vAfter;
+    PlaceCurveSegment(c, seg);
+    return seg;
+}
+
+namespace {
+
+// The smallest round step (1, 2, 2.5 or 5 times a power of ten) with which
+// five divisions from a multiple of it below `lo` reach `hi`.
+void FitAxis(double lo, double hi, double& start, double& step) {
+    constexpr int kDivisions = 5;
+    if (!(lo <= hi)) return;  // no finite value
+    double span = hi - lo;
+    if (span == 0) span = lo == 0 ? 1.0 : std::fabs(lo);  // one value: a graph around it
+    double decade = std::pow(10.0, std::floor(std::log10(span / kDivisions)));
+    for (int guard = 0; guard < 8; ++guard, decade *= 10) {
+        for (double m : {1.0, 2.0, 2.5, 5.0}) {
+            const double d = m * decade;
+            const double s0 = std::floor(lo / d) * d;
+            if (s0 + kDivisions * d >= hi && std::isfinite(d) && d > 0) {
+                start = s0 == 0 ? 0.0 : s0;  // never a start of -0
+                step = d;
+                return;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+CurveAxes FitCurveAxes(const CurveSettings& c, const std::vector<CurveSegment>& samples) {
+    CurveAxes axes{c.horizontalStart, c.horizontalStep, c.verticalStart, c.verticalStep};
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double hLo = inf, hHi = -inf, vLo = inf, vHi = -inf;
+    auto take = [](double v, double& lo, double& hi) {
+        if (!std::isfinite(v)) return;
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    };
+    for (const CurveSegment& g : samples) {
+        take(g.hBefore, hLo, hHi);
+        take(g.hAfter, hLo, hHi);
+        take(g.vBefore, vLo, vHi);
+        take(g.vAfter, vLo, vHi);
+    }
+    if (hLo < inf) FitAxis(hLo, hHi, axes.horizontalStart, axes.horizontalStep);
+    if (vLo < inf) FitAxis(vLo, vHi, axes.verticalStart, axes.verticalStep);
+    return axes;
 }
 
 void ResetForCurve(Scene& s) {
@@ -82,13 +181,7 @@ void AdvanceForCurve(detail::StepContext& context, int j, bool lastSubStep, std:
 
     b.Fx = 0;
     b.Fy = 0;
-    // The screen position follows the ball only while it can be held as pixels;
-    // the curve has no overflow test of its own.
-    const double col = s.view.columnOf(b.x) + 0.5, row = s.view.rowOf(b.y) + 0.5;
-    if (std::fabs(col) < 2147483647.0 && std::fabs(row) < 2147483647.0) {
-        b.screenX = static_cast<int>(col);
-        b.screenY = static_cast<int>(row);
-    }
+    FollowOnScreen(b, s.view);
     // The extra force joins the sum first, as in the run, so the curve shows the
     // motion the run shows.
     b.Fx += b.extraFx;
@@ -131,33 +224,73 @@ void AdvanceForCurve(detail::StepContext& context, int j, bool lastSubStep, std:
 
     // A step that stopped being a number is taken back, as the stepping loop does:
     // the ball stays where it was and nothing is plotted for it.
-    if (!BallFinite(b)) {
+    if (!detail::BallFinite(b)) {
         b.x = x0, b.y = y0, b.vx = vx0, b.vy = vy0, b.ax = ax0, b.ay = ay0, b.mass = m0;
         b.Fx = 0, b.Fy = 0;
         context.syncBall(j);
         return;
     }
     context.syncBall(j);
-    if (!sampling || s.RunTime < c.startTime) return;
-    CurveSegment seg;
-    seg.ball = j;
-    seg.time = s.RunTime;
-    seg.hBefore = sample.hBefore;
-    seg.hAfter = sample.hAfter;
-    seg.vBefore = sample.vBefore;
-    seg.vAfter = sample.vAfter;
-    seg.plotted = CurveColumn(c, seg.hBefore, seg.col0) && CurveColumn(c, seg.hAfter, seg.col1) &&
-                  CurveRow(c, seg.vBefore, seg.row0) && CurveRow(c, seg.vAfter, seg.row1);
-    seg.colour = PackColour(b.red / 2, b.green / 2, b.blue / 2);
-    out.push_back(seg);
+    if (sampling && s.RunTime >= c.startTime) out.push_back(Segment(s, j, sample));
+}
+
+// A curve tick's sub-step has ended it when RunTime passed the end time.
+int EndedAfter(Scene& s) {
+    if (!(s.RunTime > s.curve.endTime)) return kCurveGoesOn;
+    s.RunTime = 0;
+    return kCurveEnded;
+}
+
+// The sub-steps of a curve tick under the classic step: ball after ball.
+int ClassicCurveSubSteps(Scene& s, std::vector<CurveSegment>& out, TickProgress& progress, long long maxSubSteps) {
+    const int N = progress.stepsPerTick;
+    detail::StepContext context(s);
+    const int n = context.ballCount();
+    return detail::TickSubSteps(progress, s, maxSubSteps, [&](int i) {
+        for (int j = 0; j < n; ++j) AdvanceForCurve(context, j, i == N - 1, out);
+        s.RunTime += s.settings.StepTime;
+        return EndedAfter(s);
+    });
+}
+
+// The same under the accurate step, which moves every ball at once: the last
+// sub-step of a tick is sampled from the balls' states before and after it.
+int AccurateCurveSubSteps(Scene& s, std::vector<CurveSegment>& out, TickProgress& progress, long long maxSubSteps) {
+    const int N = progress.stepsPerTick;
+    const double T = s.settings.StepTime;
+    const CurveSettings& c = s.curve;
+    detail::AccurateStep step(s);
+    const int n = step.ballCount();
+    const int result = detail::TickSubSteps(progress, s, maxSubSteps, [&](int i) {
+        const bool last = i == N - 1;
+        std::vector<Quantities> before;
+        if (last) {
+            step.store();
+            for (int j = 0; j < n; ++j) before.emplace_back(s.balls[j], s.RunTime);
+        }
+        // A sub-step that stopped being a number is not taken: the balls stay
+        // where they were and nothing is plotted for them.
+        const bool moved = step.subStep();
+        if (last) {
+            step.store();
+            for (int j = 0; j < n; ++j) {
+                Ball& b = s.balls[j];
+                FollowOnScreen(b, s.view);
+                if (!moved || b.curveFlag != 1 || s.RunTime < c.startTime) continue;
+                const Quantities after(b, s.RunTime + T);
+                Sample sample;
+                Record(c, sample, 0, kQuantityCount - 1, before[static_cast<std::size_t>(j)].v, after.v);
+                out.push_back(Segment(s, j, sample));
+            }
+        }
+        s.RunTime += T;
+        return EndedAfter(s);
+    });
+    step.store();
+    return result;
 }
 
 }  // namespace
-
-void CurveAdvance(Scene& s, int j, bool lastSubStep, std::vector<CurveSegment>& out) {
-    detail::StepContext context(s);
-    AdvanceForCurve(context, j, lastSubStep, out);
-}
 
 int CurveTickPart(Scene& s, std::vector<CurveSegment>& out, TickProgress& progress, long long maxSubSteps) {
     if (!progress.resumes(s)) {
@@ -165,28 +298,8 @@ int CurveTickPart(Scene& s, std::vector<CurveSegment>& out, TickProgress& progre
         progress.stepsPerTick = s.settings.StepsPerTick;
     }
     if (maxSubSteps == 0) maxSubSteps = 1;
-    const int N = progress.stepsPerTick;
-    const double T = s.settings.StepTime;
-    detail::StepContext context(s);
-    const int n = context.ballCount();
-    long long done = 0;
-    for (int i = progress.subStep; i < N; ++i) {
-        if (done == maxSubSteps) {
-            progress.subStep = i;
-            progress.runTimeMark = s.RunTime;
-            return kCurveGoesOn;
-        }
-        for (int j = 0; j < n; ++j) AdvanceForCurve(context, j, i == N - 1, out);
-        s.RunTime += T;
-        ++done;
-        if (s.RunTime > s.curve.endTime) {
-            s.RunTime = 0;
-            progress = TickProgress{};
-            return kCurveEnded;
-        }
-    }
-    progress = TickProgress{};
-    return kCurveGoesOn;
+    return s.settings.AccurateStep ? AccurateCurveSubSteps(s, out, progress, maxSubSteps)
+                                   : ClassicCurveSubSteps(s, out, progress, maxSubSteps);
 }
 
 int CurveTick(Scene& s, std::vector<CurveSegment>& out) {

@@ -1,8 +1,8 @@
 // The experiment curve: the balls are put back to their initial state and the
-// stepping loop's force, integration, track and bump sequence runs again on its
-// own, without drawing the main view. At the last sub-step of every tick each
-// curve ball yields one sample spanning that sub-step and, when it lies on the
-// graph, a short segment in the pixel coordinates of the 252 x 252 graph.
+// project's step runs again on its own, without drawing the main view. At the
+// last sub-step of every tick each curve ball yields one sample spanning that
+// sub-step and, when it lies on the graph, a short segment in the pixel
+// coordinates of the 252 x 252 graph.
 #pragma once
 
 #include <cstdint>
@@ -59,21 +59,35 @@ struct CurveSegment {
 bool CurveColumn(const CurveSettings& c, double value, int& column);
 bool CurveRow(const CurveSettings& c, double value, int& row);
 
+// The segment's graph coordinates and `plotted` from its values, under the axes
+// of `c` (after the axes changed, a kept sample is placed again).
+void PlaceCurveSegment(const CurveSettings& c, CurveSegment& segment);
+
+// The line from one sample of a ball to its next, for a curve drawn with its
+// points joined: from the earlier sample's "after" values to the later one's.
+CurveSegment JoinedSegment(const CurveSettings& c, const CurveSegment& earlier, const CurveSegment& later);
+
+// Axes that hold every finite value of the samples, in round steps (1, 2, 2.5 or
+// 5 times a power of ten) over the graph's five divisions each way. An axis none
+// of whose values is finite keeps its start and step.
+struct CurveAxes {
+    double horizontalStart = 0, horizontalStep = 1, verticalStart = 0, verticalStep = 1;
+};
+CurveAxes FitCurveAxes(const CurveSettings& c, const std::vector<CurveSegment>& samples);
+
 // Balls back to their initial position, velocity and mass for a computation,
 // with the presence switches of the fields, springs and tracks refreshed. The
 // display-interval fields are left alone and cord and pole lengths are not
 // derived again.
 void ResetForCurve(Scene& scene);
 
-// One sub-step of ball j. On the last sub-step of a tick a ball whose curve flag
-// is 1 is sampled; from the start time on, the sample is appended to `out`
-// (marked plotted when its segment lies in the plottable range).
-void CurveAdvance(Scene& scene, int j, bool lastSubStep, std::vector<CurveSegment>& out);
-
 enum CurveTickResult : int { kCurveGoesOn = 0, kCurveEnded = 1 };
 
-// One timer tick: StepsPerTick sub-steps of every ball. Returns kCurveEnded (and
-// sets RunTime back to 0) in the sub-step in which RunTime first exceeds the end time.
+// One timer tick: StepsPerTick sub-steps of every ball under the project's step.
+// On the last sub-step each ball whose curve flag is 1 is sampled; from the start
+// time on, the sample is appended to `out` (marked plotted when its segment lies
+// in the plottable range). Returns kCurveEnded (and sets RunTime back to 0) in
+// the sub-step in which RunTime first exceeds the end time.
 int CurveTick(Scene& scene, std::vector<CurveSegment>& out);
 
 // The same tick in parts of at most maxSubSteps sub-steps (any number when

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/engine.h"
+#include "scene/number_parse.h"
 
 namespace mb {
 
@@ -45,6 +46,7 @@ bool AnyCurveObject(const Scene& s) {
 
 void BeginCurve(Scene& s) {
     s.RunTime = 0;
+    s.ledger = RunLedger{};
     ResetForCurve(s);
     PrepareRun(s);
 }
@@ -61,9 +63,7 @@ std::string CsvText(const std::string& text) {
 
 std::string CsvNumber(double v) {
     if (!std::isfinite(v)) return {};
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
+    return ShortestText(v);
 }
 
 std::string CurveCsvHeader(const CurveSettings& c) {

@@ -46,7 +46,7 @@ std::string CurveCsvRow(const Scene& scene, long long tick, const CurveSegment& 
 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string CsvText(const std::string& text);
-// A number at full precision (%.17g), or the empty text when it is not finite.
+// A number in its shortest exact form, or the empty text when it is not finite.
 std::string CsvNumber(double value);
 
 }  // namespace mb

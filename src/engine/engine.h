@@ -1,5 +1,9 @@
-// Moving an experiment: run start and stop, the stepping loop, and one sub-step
-// of one ball under every force, track and bump.
+// Moving an experiment: run start and stop and the stepping loop, under the
+// step the scene chooses. The classic step advances one ball after another by
+// the semi-implicit Euler rule, each ball seeing the others where they stand at
+// that moment; the accurate step advances every ball from the same state by a
+// symplectic (velocity Verlet) rule, turns velocities in magnetic fields by an
+// exact rotation and holds cords and poles at their lengths.
 #pragma once
 
 #include "scene/scene.h"
@@ -27,6 +31,9 @@ public:
         (void)sx;
         (void)sy;
     }
+    // A tick is complete: RunTime and every ball stand at its end. Not called
+    // for a tick abandoned by an overflow.
+    virtual void tickEnded(const Scene& scene) { (void)scene; }
 };
 
 // Physical constants of the laboratory.
@@ -43,7 +50,8 @@ enum StepResult : int { kStepNormal = 0, kStepOverflow = 2 };
 void ResetBallsToInitial(Scene& scene);
 
 // The scene side of pressing Run: balls to their initial state, presence
-// switches from the tables, cord and pole lengths derived, RunTime 0, Running set.
+// switches from the tables, cord and pole lengths derived, RunTime 0 and the
+// run's ledger cleared, Running set.
 void StartRun(Scene& scene);
 
 // The scene side of Stop: Running cleared, balls back to their initial state.
@@ -52,9 +60,9 @@ void StopRun(Scene& scene);
 // Length and stiffness of every cord and pole from the balls' initial positions.
 void PrepareRun(Scene& scene);
 
-// One timer tick: StepsPerTick sub-steps of every ball. Returns kStepOverflow
-// when a ball left the controllable area (or its motion stopped being a finite
-// number); the tick is then abandoned where it stood.
+// One timer tick: StepsPerTick sub-steps of every ball under the scene's step.
+// Returns kStepOverflow when a ball left the controllable area (or its motion
+// stopped being a finite number); the tick is then abandoned where it stood.
 int StepScene(Scene& scene, TickDisplay* display);
 
 // Where a tick that was split over several calls stands. A tick of many sub-steps
@@ -77,19 +85,7 @@ struct TickProgress {
 // as StepScene does; `progress` tells whether the tick is complete.
 int StepScenePart(Scene& scene, TickDisplay* display, TickProgress& progress, long long maxSubSteps);
 
-// One sub-step of ball j. Fx and Fy must have been cleared by the caller.
-// Returns false when the step would have produced a value that is not finite;
-// the ball then keeps the state it had before the step.
-bool AdvanceBall(Scene& scene, int j);
-
-// The pieces of AdvanceBall that the curve computation repeats on its own.
-// Field, mutual and connector forces, in their fixed order (each under its switch).
-void AddForces(Scene& scene, int j);
 // Relativistic mass from the current speed (call only while RelativityOn).
 void ApplyRelativity(Ball& ball);
-// Straight then circular tracks, each under its presence switch.
-void ApplyTracks(Scene& scene, int j);
-// Bumps of ball j against every other ball (call only while BumpOn).
-void ApplyBumps(Scene& scene, int j);
 
 }  // namespace mb

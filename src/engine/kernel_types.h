@@ -69,6 +69,14 @@ struct MutualSums {
     std::uint32_t overlaps = 0;  // the bump test's bits, when asked for
 };
 
+// The mutual forces of every pair of balls, each pair found once: slot i's force
+// and, for the bump test, the bits of the later slots k > i that it overlaps.
+struct alignas(32) PairSums {
+    double fx[kBallSlots];
+    double fy[kBallSlots];
+    std::uint32_t overlaps[kBallSlots];
+};
+
 struct CentralSums {
     double x = 0, y = 0;
 };
@@ -79,6 +87,9 @@ struct Kernels {
     // bumpRadius: ball j's radius when the bump test is wanted as well, else -1.
     MutualSums (*mutual)(const BallArrays& a, int slots, double bx, double by, double gm, double kq, bool gravitation,
                          bool coulomb, double bumpRadius);
+    // g: G; kc: k over the permittivity; bumps: the overlap bits are wanted.
+    void (*pairs)(const BallArrays& a, int count, double g, double kc, bool gravitation, bool coulomb, bool bumps,
+                  PairSums& out);
     CentralSums (*central)(const CentralArrays& e, double bx, double by, double coef);
     std::uint32_t (*overlaps)(const BallArrays& a, int slots, double bx, double by, double R);
     std::uint32_t (*inside)(const RegionArrays& g, double x, double y);

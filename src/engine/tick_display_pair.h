@@ -1,5 +1,6 @@
 // Two displays served by one tick: the scene surface and the data window each
 // do their own part of the display work, and the engine sees only one of them.
+// A pair holds a pair for more (the surface, then the data window and the live graph).
 #pragma once
 
 #include "engine/engine.h"
@@ -21,6 +22,10 @@ public:
     void moveBall(Scene& scene, int ball, int sx, int sy) override {
         if (first_) first_->moveBall(scene, ball, sx, sy);
         if (second_) second_->moveBall(scene, ball, sx, sy);
+    }
+    void tickEnded(const Scene& scene) override {
+        if (first_) first_->tickEnded(scene);
+        if (second_) second_->tickEnded(scene);
     }
 
 private:

@@ -6,14 +6,16 @@
 namespace mb {
 
 template <class Part>
-int TickSlicer::slice(Part&& part, int goesOn) {
+int TickSlicer::slice(Part&& part, int goesOn, long long budget) {
     using Clock = std::chrono::steady_clock;
     constexpr long long kChunkAim = 1'000'000;  // ns
     const auto start = Clock::now();
     for (;;) {
+        const long long n = budget < 0 ? chunk_ : std::min(chunk_, budget);
         const auto before = Clock::now();
-        const int result = part(chunk_);
+        const int result = part(n);
         if (result != goesOn || progress_.tickComplete()) return result;
+        if (budget > 0 && (budget -= n) == 0) return result;
         const auto now = Clock::now();
         const long long took = std::chrono::duration_cast<std::chrono::nanoseconds>(now - before).count();
         // A chunk much quicker than aimed for grows, a slower one shrinks.
@@ -26,12 +28,12 @@ int TickSlicer::slice(Part&& part, int goesOn) {
     }
 }
 
-int TickSlicer::step(Scene& scene, TickDisplay* display) {
-    return slice([&](long long n) { return StepScenePart(scene, display, progress_, n); }, kStepNormal);
+int TickSlicer::step(Scene& scene, TickDisplay* display, long long budget) {
+    return slice([&](long long n) { return StepScenePart(scene, display, progress_, n); }, kStepNormal, budget);
 }
 
 int TickSlicer::stepCurve(Scene& scene, std::vector<CurveSegment>& out) {
-    return slice([&](long long n) { return CurveTickPart(scene, out, progress_, n); }, kCurveGoesOn);
+    return slice([&](long long n) { return CurveTickPart(scene, out, progress_, n); }, kCurveGoesOn, -1);
 }
 
 }  // namespace mb

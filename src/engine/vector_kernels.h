@@ -23,6 +23,9 @@ using M4 = long long __attribute__((vector_size(32), aligned(32)));
 #define MB_INLINE [[gnu::always_inline]] inline
 
 MB_INLINE V4 Load(const double* p) { return *reinterpret_cast<const V4*>(p); }
+MB_INLINE void Store(double* p, V4 v) {
+    *reinterpret_cast<V4*>(p) = v;
+}
 MB_INLINE V4 Splat(double v) { return V4{v, v, v, v}; }
 MB_INLINE M4 SplatBits(long long v) { return M4{v, v, v, v}; }
 MB_INLINE M4 Bits(V4 v) { return reinterpret_cast<M4>(v); }
@@ -137,6 +140,75 @@ inline MutualSums Mutual(const BallArrays& a, int slots, double bx, double by, d
     return bumps ? MutualSumsOf<false, false, true>(a, slots, bx, by, gm, kq, R) : MutualSums{};
 }
 
+// The mutual gravitation and Coulomb force of every pair of balls (i, k), k > i,
+// computed once and given to both: ball i gets f (dx, dy) and ball k the same
+// with the opposite sign, where f = (G Mi Mk - kc Qi Qk) / r³ and (dx, dy) runs
+// from i to k, so the pair's forces are equal and opposite to the last bit and
+// each root and quotient serves two balls. Ball k's share is gathered in its own
+// lane of the sums, in the order of i, the same in every build. Pairs closer
+// than 1e-24 m add nothing. With Bumps each slot also gets the bits of the later
+// slots it overlaps, by the bump test of the mutual pass.
+template <bool Gravitation, bool Coulomb, bool Bumps>
+void PairSumsOf(const BallArrays& a, int count, double g, double kc, PairSums& out) {
+    const int slots = WholeLanes(count);
+    for (int k = 0; k < slots; ++k) {
+        out.fx[k] = 0;
+        out.fy[k] = 0;
+        out.overlaps[k] = 0;
+    }
+    const V4 one = Splat(1.0), nearLimit = Splat(1e-24), lane = V4{0, 1, 2, 3};
+    for (int i = 0; i + 1 < count; ++i) {
+        const V4 vbx = Splat(a.x[i]), vby = Splat(a.y[i]), vR = Splat(a.R[i]), vi = Splat(static_cast<double>(i));
+        const V4 gi = Splat(g * a.mass[i]), ci = Splat(kc * a.Q[i]);
+        V4 sx{}, sy{};
+        std::uint32_t overlaps = 0;
+        for (int k = (i + 1) / kLanes * kLanes; k < slots; k += kLanes) {
+            const M4 later = Gt(Splat(static_cast<double>(k)) + lane, vi);
+            const V4 dx = Load(a.x + k) - vbx, dy = Load(a.y + k) - vby;
+            const V4 r2 = dx * dx + dy * dy;
+            if constexpr (Gravitation || Coulomb) {
+                const V4 r = Sqrt(r2);
+                const V4 inv2 = one / r2;
+                const V4 inv3 = ZeroWhere(Lt(r, nearLimit) | ~later, (r * inv2) * inv2);
+                V4 coef;
+                if constexpr (Gravitation && Coulomb)
+                    coef = gi * Load(a.mass + k) - ci * Load(a.Q + k);
+                else if constexpr (Gravitation)
+                    coef = gi * Load(a.mass + k);
+                else
+                    coef = V4{} - ci * Load(a.Q + k);
+                const V4 f = coef * inv3;
+                const V4 fx = dx * f, fy = dy * f;
+                sx += fx;
+                sy += fy;
+                Store(out.fx + k, Load(out.fx + k) - fx);
+                Store(out.fy + k, Load(out.fy + k) - fy);
+            }
+            if constexpr (Bumps) {
+                const V4 Rs = vR + Load(a.R + k);
+                overlaps |= LaneBits(later & Lt(Abs(dx), Rs) & Lt(Abs(dy), Rs) & Gt(Rs * Rs, r2)) << k;
+            }
+        }
+        out.fx[i] += Join(sx);
+        out.fy[i] += Join(sy);
+        out.overlaps[i] = overlaps;
+    }
+}
+
+inline void Pairs(const BallArrays& a, int count, double g, double kc, bool gravitation, bool coulomb, bool bumps,
+                  PairSums& out) {
+    if (gravitation && coulomb)
+        return bumps ? PairSumsOf<true, true, true>(a, count, g, kc, out)
+                     : PairSumsOf<true, true, false>(a, count, g, kc, out);
+    if (gravitation)
+        return bumps ? PairSumsOf<true, false, true>(a, count, g, kc, out)
+                     : PairSumsOf<true, false, false>(a, count, g, kc, out);
+    if (coulomb)
+        return bumps ? PairSumsOf<false, true, true>(a, count, g, kc, out)
+                     : PairSumsOf<false, true, false>(a, count, g, kc, out);
+    return PairSumsOf<false, false, true>(a, count, g, kc, out);
+}
+
 // Bit k set for each slot k whose ball overlaps the ball at (bx, by) of radius R:
 // |dx| < Rs, |dy| < Rs and Rs² > dx² + dy², with Rs the two radii together.
 inline std::uint32_t Overlaps(const BallArrays& a, int slots, double bx, double by, double R) {
@@ -217,7 +289,7 @@ inline std::uint32_t StraightContacts(const LineArrays& t, double x, double y, d
     return bits;
 }
 
-inline const Kernels kKernels = {Mutual, Central, Overlaps, Inside, CircleContacts, StraightContacts};
+inline const Kernels kKernels = {Mutual, Pairs, Central, Overlaps, Inside, CircleContacts, StraightContacts};
 
 #undef MB_INLINE
 

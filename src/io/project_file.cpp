@@ -26,7 +26,7 @@ static_assert(std::endian::native == std::endian::little || std::endian::native 
 
 constexpr std::size_t kHeaderSize = 38;
 constexpr std::size_t kBallRecordSize = 109;
-constexpr std::size_t kReservedSize = 20;
+constexpr std::size_t kReservedSize = kReservedByteCount;
 constexpr std::size_t kCurveSize = 50;
 constexpr std::size_t kRemarkRecordSize = 40;
 // A name counter only ever grows by one per new element; anything near the top
@@ -405,8 +405,12 @@ std::unique_ptr<Scene> ParseProject(std::string_view bytes, const std::string* n
     for (int i = 0; i < ballCount; ++i) ReadBall(r, s.balls[i], i);
     s.balls.nameCounter = ReadNameCounter(r, "balls");
 
+    // The reserved bytes are kept as they came; the first says which step runs
+    // the experiment (1 the accurate step; anything else, as every older file
+    // holds, the classic one).
     r.need(kReservedSize, "the reserved bytes");
-    r.skip(kReservedSize);
+    for (std::uint8_t& byte : s.reservedBytes) byte = r.u8();
+    s.settings.AccurateStep = s.reservedBytes[0] == 1 ? 1 : 0;
 
     // Curve settings.
     r.need(kCurveSize, "the curve settings");
@@ -536,7 +540,11 @@ EncodedProject EncodeProject(const Scene& s, NamesEncoding encoding) {
     for (int i = 0; i < balls; ++i) WriteBall(w, s.balls[i]);
     w.i32(s.balls.nameCounter);
 
-    w.zeros(kReservedSize);
+    // A step byte this program does not know is written back as it was read
+    // while the experiment still runs the classic step.
+    const std::uint8_t keptStep = s.reservedBytes[0];
+    w.u8(s.settings.AccurateStep ? 1 : (keptStep == 1 ? 0 : keptStep));
+    for (std::size_t i = 1; i < s.reservedBytes.size(); ++i) w.u8(s.reservedBytes[i]);
 
     w.f64(s.curve.startTime);
     w.f64(s.curve.endTime);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -54,7 +55,9 @@ constexpr FormText kTexts[] = {
     {"BitBtn5", "Close"},
     {"SaveData", "Save data..."},
     {"CopyData", "Copy data"},
+    {"Fit", "Fit"},
 };
+const char* const kJoinPoints = "Join points";
 const char* const kDrawOpening = "Draw Curve";
 const char* const kDraw = "Draw curve";
 const char* const kStop = "Stop";
@@ -103,8 +106,11 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     closeButton_ = f.button("BitBtn5");
     saveDataButton_ = f.button("SaveData");
     copyDataButton_ = f.button("CopyData");
+    fitButton_ = f.button("Fit");
+    joinPoints_ = new QCheckBox(kJoinPoints, this);
+    joinPoints_->setObjectName("JoinPoints");
     for (QPushButton* b : {objectButton_, drawButton_, saveGraphButton_, closeButton_, saveDataButton_,
-                           copyDataButton_})
+                           copyDataButton_, fitButton_})
         b->setAutoDefault(false);
     graphView_ = new QLabel(this);
     graphView_->setObjectName("Image1");
@@ -134,6 +140,8 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     connect(closeButton_, &QPushButton::clicked, this, &CurveWindow::finish);
     connect(saveDataButton_, &QPushButton::clicked, this, &CurveWindow::saveData);
     connect(copyDataButton_, &QPushButton::clicked, this, &CurveWindow::copyData);
+    connect(fitButton_, &QPushButton::clicked, this, &CurveWindow::fit);
+    connect(joinPoints_, &QCheckBox::toggled, this, &CurveWindow::replot);
 
     auto* g = new QGridLayout;
     g->addWidget(f.label("Label1"), 0, 0);
@@ -161,8 +169,9 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     g->setRowStretch(11, 1);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {objectButton_, drawButton_, saveGraphButton_, saveDataButton_, copyDataButton_})
+    for (QPushButton* b : {objectButton_, drawButton_, saveGraphButton_, saveDataButton_, copyDataButton_, fitButton_})
         buttons->addWidget(b);
+    buttons->addWidget(joinPoints_);
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
 
@@ -195,6 +204,7 @@ void CurveWindow::load(Scene& scene) {
     setEditable(true);
     showUnits();
     samples_.clear();
+    lastOfBall_.clear();
     ticks_ = 0;
     redrawFrame();
     loading_ = false;
@@ -249,7 +259,7 @@ void CurveWindow::setEditable(bool editable) {
     for (QWidget* w : std::initializer_list<QWidget*>{nameEdit_, startTimeEdit_, endTimeEdit_, hStartEdit_,
                                                       hStepEdit_, vStartEdit_, vStepEdit_, hList_, vList_,
                                                       objectButton_, saveGraphButton_, saveDataButton_,
-                                                      copyDataButton_})
+                                                      copyDataButton_, fitButton_})
         w->setEnabled(editable);
 }
 
@@ -301,6 +311,7 @@ void CurveWindow::drawOrStop() {
         redrawFrame();
         drawButton_->setText(kStop);
         samples_.clear();
+        lastOfBall_.clear();
         ticks_ = 0;
         BeginCurve(*scene_);
         slicer_.reset();
@@ -328,11 +339,49 @@ void CurveWindow::tick() {
     if (result != kCurveEnded && !slicer_.tickComplete()) return;
     ++ticks_;
     for (const CurveSegment& g : segments) {
-        DrawCurveSegment(graph_, g);
+        plot(g);
         if (samples_.size() < kSampleLimit) samples_.push_back({ticks_, g});
     }
     if (!segments.empty()) showGraph();
     if (result == kCurveEnded) endDrawing(kDraw);
+}
+
+void CurveWindow::plot(const CurveSegment& g) {
+    const auto last = lastOfBall_.find(g.ball);
+    if (joinPoints_->isChecked() && last != lastOfBall_.end())
+        DrawCurveSegment(graph_, JoinedSegment(scene_->curve, last->second, g));
+    else
+        DrawCurveSegment(graph_, g);
+    lastOfBall_[g.ball] = g;
+}
+
+void CurveWindow::replot() {
+    if (!scene_) return;
+    DrawGraphFrame(graph_, scene_->curve, nameEdit_->font());
+    lastOfBall_.clear();
+    for (Sample& s : samples_) {
+        PlaceCurveSegment(scene_->curve, s.segment);
+        plot(s.segment);
+    }
+    showGraph();
+}
+
+void CurveWindow::fit() {
+    if (!scene_ || samples_.empty()) return;
+    std::vector<CurveSegment> segments;
+    segments.reserve(samples_.size());
+    for (const Sample& s : samples_) segments.push_back(s.segment);
+    const CurveAxes axes = FitCurveAxes(scene_->curve, segments);
+    CurveSettings& c = scene_->curve;
+    c.horizontalStart = axes.horizontalStart;
+    c.horizontalStep = axes.horizontalStep;
+    c.verticalStart = axes.verticalStart;
+    c.verticalStep = axes.verticalStep;
+    hStartEdit_->setText(FormatReal(c.horizontalStart));
+    hStepEdit_->setText(FormatReal(c.horizontalStep));
+    vStartEdit_->setText(FormatReal(c.verticalStart));
+    vStepEdit_->setText(FormatReal(c.verticalStep));
+    replot();
 }
 
 QString CurveWindow::samplesCsv() const {

@@ -6,12 +6,14 @@
 
 #include <QDialog>
 #include <QImage>
+#include <map>
 #include <vector>
 
 #include "engine/curve.h"
 #include "engine/tick_slicer.h"
 #include "scene/scene.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -61,6 +63,8 @@ public:
     void saveGraph();
     void saveData();
     void copyData();
+    // Start and per-division boxes set so that the computed samples fill the graph.
+    void fit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +82,11 @@ private:
     bool readAndCheck();
     void endDrawing(const char* caption);
     void finish();
+    // One sample onto the graph: its own segment, or with "Join points" the line
+    // from the ball's previous sample.
+    void plot(const CurveSegment& segment);
+    // The frame again and every kept sample placed under the current axes.
+    void replot();
 
     Prompts& prompts_;
     Scene* scene_ = nullptr;
@@ -86,6 +95,7 @@ private:
     long long ticks_ = 0;
     TickSlicer slicer_;  // a long tick is spread over timer events
     std::vector<Sample> samples_;
+    std::map<int, CurveSegment> lastOfBall_;  // each ball's latest sample, for joined points
     QImage graph_;
     QString lastFolder_;
     CurveObjectDialog* objectDialog_;
@@ -110,6 +120,8 @@ private:
     QPushButton* closeButton_;
     QPushButton* saveDataButton_;
     QPushButton* copyDataButton_;
+    QPushButton* fitButton_;
+    QCheckBox* joinPoints_;
     QLabel* graphView_;        // shows graph_
     QTimer* computationTimer_;  // the window's own 1 ms timer that drives the computation
 };

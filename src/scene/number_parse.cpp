@@ -89,6 +89,12 @@ bool IsRealBeingTyped(std::string_view text) {
     return IsStrictNumberPrefix(text);
 }
 
+std::string ShortestText(double value) {
+    char buf[32];  // the longest shortest form, -2.2250738585072014e-308, needs 24
+    const auto r = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, r.ptr);
+}
+
 std::optional<int> ParseStrictInteger(std::string_view text) {
     const std::string_view s = Trimmed(text);
     if (!IsStrictNumber(s, false)) return std::nullopt;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace mb {
@@ -18,5 +19,11 @@ std::optional<int> ParseStrictInteger(std::string_view text);
 // Edits checked at each keystroke stay quiet about such a text; their Ok still
 // refuses it. "1x" or "--" can never become a number and are not being typed.
 bool IsRealBeingTyped(std::string_view text);
+
+// The shortest text that reads back to exactly the same double (0.0098, not
+// 0.0097999999999999997): what every file of numbers the program writes holds,
+// so a spreadsheet shows what was meant and nothing is lost. Not-finite values
+// come out as inf, -inf or nan.
+std::string ShortestText(double value);
 
 }  // namespace mb

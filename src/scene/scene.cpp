@@ -11,6 +11,9 @@ void ResetScene(Scene& scene) {
     scene.settings.MutualCoulombOn = 0;
     scene.settings.RelativityOn = 0;
     scene.settings.BumpOn = 0;
+    scene.settings.AccurateStep = 0;
+    scene.reservedBytes.fill(0);
+    scene.ledger = RunLedger{};
     // The cord and pole switches are left for the next full redraw to refresh.
     PresenceSwitches& p = scene.presence;
     p.damping = p.gravityMass = p.pointCharge = p.electricField = p.magneticField = 0;

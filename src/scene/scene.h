@@ -69,6 +69,9 @@ struct ExperimentSettings {
     std::uint8_t MutualGravitationOn = 0;
     std::uint8_t MutualCoulombOn = 0;
     std::uint8_t BumpOn = 0;
+    // 1: the accurate step (every ball advanced from one state, symplectic, cords
+    // and poles held as lengths); 0: the classic step, what every older file runs.
+    std::uint8_t AccurateStep = 0;
 };
 
 // What the ball dialog and the project reader say of a radius out of bounds; the
@@ -173,6 +176,25 @@ enum class ElementKind : int {
     Remark = 62,
 };
 
+// The project file's reserved bytes as read: the first holds the step, the
+// others are written back as they came (zeros in a new project).
+inline constexpr int kReservedByteCount = 20;
+
+// What a run carries besides the balls' own fields: the work done on the balls
+// since the run start by the forces that have no potential, and what the
+// accurate step found at the end of its last sub-step and starts the next one
+// from: the forces of the position laws on each ball where it stands and the
+// pull of each cord and pole (they hold only while the balls are where they
+// were found).
+struct RunLedger {
+    double dampingWork = 0;
+    double electricWork = 0;
+    int heldBalls = -1;  // balls the held forces belong to; -1: none held
+    std::array<double, kBallCapacity> heldX{}, heldY{}, heldFx{}, heldFy{};
+    int heldTies = 0;
+    std::array<double, 4 * kTableCapacity> heldPull{};
+};
+
 struct Scene {
     // The tables in the scene's canonical order.
     DampingTable dampingFields;
@@ -201,6 +223,8 @@ struct Scene {
     std::uint8_t Running = 0;
     std::uint8_t RedrawPending = 0;
     PresenceSwitches presence;
+    RunLedger ledger;
+    std::array<std::uint8_t, kReservedByteCount> reservedBytes{};
 
     int ballCount() const { return balls.count(); }
     int remarkCount() const { return remarks.count(); }

@@ -3,6 +3,7 @@
 // and dialogs; tests use a scripted double, so nothing ever blocks on a modal box.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -40,6 +41,8 @@ public:
 
     // Font chooser; returns false when cancelled, else stores the choice.
     virtual bool chooseFont(QFont& font, const QString& title) = 0;
+    // Colour chooser, started at `colour`; returns false when cancelled, else stores the choice.
+    virtual bool chooseColour(QColor& colour, const QString& title) = 0;
 
     // Runs a modal dialog and returns its result code (QDialog::Accepted or Rejected).
     virtual int exec(QDialog& dialog) = 0;

@@ -1,5 +1,6 @@
 #include "ui/qt_prompts.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -73,6 +74,13 @@ bool QtPrompts::chooseFont(QFont& font, const QString& title) {
     const QFont chosen = QFontDialog::getFont(&ok, font, parent_, title);
     if (ok) font = chosen;
     return ok;
+}
+
+bool QtPrompts::chooseColour(QColor& colour, const QString& title) {
+    const QColor chosen = QColorDialog::getColor(colour, parent_, title);
+    if (!chosen.isValid()) return false;  // cancelled
+    colour = chosen;
+    return true;
 }
 
 int QtPrompts::exec(QDialog& dialog) { return dialog.exec(); }

@@ -19,6 +19,7 @@ public:
                      const QString& defaultSuffix) override;
     QString openPicture(const QString& title, const QString& directory) override;
     bool chooseFont(QFont& font, const QString& title) override;
+    bool chooseColour(QColor& colour, const QString& title) override;
     int exec(QDialog& dialog) override;
 
 private:

@@ -41,7 +41,15 @@ void Text(QImage& image, const QFont& font, int x, int y, const QString& text, Q
     p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-QString TickText(double value) { return QString::asprintf("%.3g", value); }
+}  // namespace
+
+// start + k * step that should be 0 often misses it by a rounding (-1.11e-16).
+QString CurveTickText(double value, double step) {
+    if (std::fabs(value) <= 1e-9 * std::fabs(step)) value = 0.0;
+    return QString::asprintf("%.3g", value);
+}
+
+namespace {
 
 // trunc(value) when it lies in [lo, hi); false otherwise (and for NaN).
 bool TruncIn(double value, int lo, int hi, int& out) {
@@ -140,11 +148,11 @@ void DrawGraphFrame(QImage& graph, const CurveSettings& c, const QFont& font) {
     const QColor tick(120, 120, 120);
     for (int k = 0; k <= 4; ++k) {
         const double value = c.horizontalStart + k * c.horizontalStep;
-        if (std::isfinite(value)) Text(graph, font, 25 + 40 * k, 230, TickText(value), tick);
+        if (std::isfinite(value)) Text(graph, font, 25 + 40 * k, 230, CurveTickText(value, c.horizontalStep), tick);
     }
     for (int k = 0; k <= 5; ++k) {
         const double value = c.verticalStart + k * c.verticalStep;
-        if (std::isfinite(value)) Text(graph, font, 8, 218 - 40 * k, TickText(value), tick, face);
+        if (std::isfinite(value)) Text(graph, font, 8, 218 - 40 * k, CurveTickText(value, c.verticalStep), tick, face);
     }
 }
 

@@ -26,9 +26,14 @@ void DrawDirectionPicture(QImage& picture, double vx, double vy);
 // The font the curve's name and labels are written in (Arial, 14 pixels).
 QFont CurveGraphFont();
 
+// A division's value on the curve graph, 3 significant digits; within 1e-9 of a
+// division (`step`) of zero it is 0.
+QString CurveTickText(double value, double step);
+
 // The empty graph: background, origin square, fine and coarse grid, the name,
 // the axes with their arrow heads and labels, and, when both steps are not 0,
-// the red zero lines with "0" and the tick values (3 significant digits).
+// the red zero lines with "0" and the tick values (3 significant digits; a
+// value within 1e-9 of a division of zero shows as 0).
 void DrawGraphFrame(QImage& graph, const CurveSettings& curve, const QFont& font = CurveGraphFont());
 
 // One plotted segment, two pixels wide, in the ball's half-strength colour; a

@@ -13,15 +13,11 @@ namespace mb {
 
 using namespace glyph_kit;
 
-namespace {
-
-// A packed colour red + 256 green + 65536 blue.
-QColor FromPacked(std::int32_t packed) {
-    const auto v = static_cast<std::uint32_t>(packed);
+// The packed colour is red + 256 green + 65536 blue.
+QColor RemarkColour(const Remark& r) {
+    const auto v = static_cast<std::uint32_t>(r.fontColour);
     return QColor(static_cast<int>(v & 0xff), static_cast<int>((v >> 8) & 0xff), static_cast<int>((v >> 16) & 0xff));
 }
-
-}  // namespace
 
 QFont RemarkFont(const Remark& r) {
     QFont f(r.fontName.empty() ? QStringLiteral("Liberation Sans") : QString::fromStdString(r.fontName));
@@ -47,7 +43,7 @@ QSize WriteRemark(QPainter& p, const Remark& r) {
     p.setBrush(Qt::NoBrush);
     const QFont font = RemarkFont(r);
     p.setFont(font);
-    SetPen(p, FromPacked(r.fontColour));
+    SetPen(p, RemarkColour(r));
     const QString text = QString::fromStdString(r.text);
     TextAt(p, r.x, r.y, text);
     const QFontMetrics fm(font);

@@ -2,6 +2,7 @@
 // remark's place.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 
 #include "scene/scene.h"
@@ -12,6 +13,8 @@ namespace mb {
 
 // A remark's font from its record fields.
 QFont RemarkFont(const Remark& remark);
+// The colour its text is written in.
+QColor RemarkColour(const Remark& remark);
 
 // Writes every remark; the recording form also stores each text's width and height.
 void DrawRemarks(QPainter& p, const Scene& scene);

@@ -34,17 +34,20 @@ TEST(ExperimentSetDialog, ShowsTheCurrentSettingsWithItsOwnWords) {
     s.GravityOn = 1;
     s.BumpOn = 1;
     s.ShowCoordinate = 0;
+    s.AccurateStep = 1;
     d.load(s);
     EXPECT_EQ(d.objectName(), "TForm6");
     EXPECT_EQ(d.windowTitle(), "experiment set");
     EXPECT_EQ(Child<QLineEdit>(d, "Edit1")->text(), "0.0005");
     EXPECT_EQ(Child<QLineEdit>(d, "Edit2")->text(), "7");
-    const std::pair<const char*, bool> boxes[] = {{"CheckBox1", false}, {"CheckBox2", true}, {"CheckBox3", false},
-                                                 {"CheckBox4", false}, {"CheckBox5", false}, {"CheckBox6", true}};
+    const std::pair<const char*, bool> boxes[] = {{"CheckBox1", false}, {"CheckBox2", true},  {"CheckBox3", false},
+                                                  {"CheckBox4", false}, {"CheckBox5", false}, {"CheckBox6", true},
+                                                  {"CheckBox7", true}};
     for (const auto& [name, checked] : boxes) EXPECT_EQ(Child<QCheckBox>(d, name)->isChecked(), checked) << name;
     EXPECT_EQ(Child<QLabel>(d, "Label1")->text(), "experimnet compute step time");
     EXPECT_EQ(Child<QLabel>(d, "Label5")->text(), "How many steps to be dealed together :");
     EXPECT_EQ(Child<QCheckBox>(d, "CheckBox5")->text(), "consider each electric charge attraction");
+    EXPECT_EQ(Child<QCheckBox>(d, "CheckBox7")->text(), "Accurate step (keeps energy and momentum on long runs)");
 }
 
 TEST(ExperimentSetDialog, OkChecksInOrderReportsAndMovesTheFocus) {
@@ -75,6 +78,7 @@ TEST(ExperimentSetDialog, OkChecksInOrderReportsAndMovesTheFocus) {
         Child<QLineEdit>(d, "Edit1")->setText(c.stepTime);
         Child<QLineEdit>(d, "Edit2")->setText(c.steps);
         Child<QCheckBox>(d, "CheckBox3")->setChecked(true);
+        Child<QCheckBox>(d, "CheckBox7")->setChecked(true);
         ClickOk(d);
         if (c.message) {
             ASSERT_EQ(prompts.messages.size(), 1u) << c.stepTime << " " << c.steps;
@@ -86,12 +90,14 @@ TEST(ExperimentSetDialog, OkChecksInOrderReportsAndMovesTheFocus) {
             // Nothing was stored.
             EXPECT_EQ(d.settings().StepTime, before.StepTime);
             EXPECT_EQ(d.settings().RelativityOn, 0);
+            EXPECT_EQ(d.settings().AccurateStep, 0);
         } else {
             EXPECT_TRUE(prompts.messages.empty());
             EXPECT_EQ(d.result(), QDialog::Accepted);
             EXPECT_EQ(d.settings().StepTime, 0.0005);
             EXPECT_EQ(d.settings().StepsPerTick, 1);
             EXPECT_EQ(d.settings().RelativityOn, 1);
+            EXPECT_EQ(d.settings().AccurateStep, 1);
         }
     }
 }

@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
     QStringList runEntries;
     for (QAction* a : menu("N34")->actions()) runEntries << (a->isSeparator() ? "|" : a->text());
     EXPECT_EQ(runEntries, QStringList({"&Run experiment", "&pause", "St&op", "S&tep", "|", "Spee&d", "|",
-                                     "&Synchronous data output set", "&Experiment data curve"}));
+                                     "&Synchronous data output set", "&Experiment data curve", "&Live graph"}));
 
     // Left to right, with their hints; separators stand after "new" and after
     // "Lab condition set", and before the calculator.
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
                                   "SpeedButton1:Run (F5)", "SpeedButton2:Stop (Esc)", "SpeedButton3:pause (Space)",
                                   "StepButton:Step: one tick of the paused run",
                                   "SpeedControl:Speed of the run against the wall clock", "|",
-                                  "SpeedButton10:data out", "SpeedButton11:Experiment curve", "|",
+                                  "SpeedButton10:data out", "SpeedButton11:Experiment curve", "LiveGraphButton:Live graph", "|",
                                   "SpeedButton13:calculator"}));
 }
 
@@ -466,6 +466,7 @@ TEST_F(MainWindowTest, SaveOfANeverSavedProjectAsksForAFileAndSaveWritesThere) {
     ReadResult back = ReadProject((target + ".kmx").toStdString());
     ASSERT_TRUE(back.ok) << back.error;
     EXPECT_EQ(back.scene->balls[0].x0, 5.0);
+    EXPECT_EQ(back.scene->settings.AccurateStep, 1) << "a new project runs the accurate step";
 
     // A second save goes to the same file without asking.
     window->scene().balls[0].x0 = 7.0;

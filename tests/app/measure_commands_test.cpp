@@ -123,7 +123,7 @@ TEST_F(MeasureCommandsTest, TheDataWindowWatchesAndDrivesTheRun) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[1].startsWith("1,0.0090000000000000") && lines[1].contains(",0,Ball_1,118,-100,1800,0,1800,0,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("1,0.009000000000000001,") && lines[1].contains(",0,Ball_1,118,-100,1800,0,1800,0,")) << lines[1].toStdString();
 }
 
 TEST_F(MeasureCommandsTest, AWindowClosedWithoutStopStillEndsTheRun) {

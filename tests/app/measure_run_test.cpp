@@ -19,17 +19,21 @@ TEST(MeasureRun, PrintsBothRatesAndTheirRatioAndRefusesAMissingFile) {
     const QString path = dir.filePath("one.kmx");
     ASSERT_TRUE(WriteProject(scene, path.toStdString()).ok);
 
-    testing::internal::CaptureStdout();
-    const int status = MeasureRun(path, 0.2);
-    const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(status, 0);
-    for (const char* line : {"project      one.kmx", "steps/tick   100", "ticks per second", "empty scene", "ratio"})
-        EXPECT_NE(out.find(line), std::string::npos) << line << " in\n" << out;
-    // The run did go: some ticks were counted for the project.
-    EXPECT_EQ(out.find("(0 ticks"), std::string::npos) << out;
+    for (bool liveGraph : {false, true}) {
+        testing::internal::CaptureStdout();
+        const int status = MeasureRun(path, {0.2, liveGraph, liveGraph});
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(status, 0);
+        for (const char* line : {"project      one.kmx", "steps/tick   100", "ticks per second", "empty scene", "ratio"})
+            EXPECT_NE(out.find(line), std::string::npos) << line << " in\n" << out;
+        EXPECT_EQ(out.find("(live graph open, six series) (arrows and names shown)") != std::string::npos, liveGraph)
+            << out;
+        // The run did go: some ticks were counted for the project.
+        EXPECT_EQ(out.find("(0 ticks"), std::string::npos) << out;
+    }
 
     testing::internal::CaptureStderr();
-    EXPECT_EQ(MeasureRun(dir.filePath("none.kmx"), 0.2), 1);
+    EXPECT_EQ(MeasureRun(dir.filePath("none.kmx"), {0.2}), 1);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot open"), std::string::npos);
 }
 

@@ -1,6 +1,7 @@
 // The pace of runs against a scripted wall clock, Step, the speed control and the
 // run's keys.
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -143,6 +144,48 @@ TEST_F(RunPaceWindowTest, StepTakesExactlyOneTickWhilePaused) {
     EXPECT_FALSE(action("StepCommand")->isEnabled());
     action("StepCommand")->trigger();
     EXPECT_EQ(window->scene().balls[0].x, window->scene().balls[0].x0);
+}
+
+TEST_F(RunPaceWindowTest, StepFinishesATickSpreadOverManyTimerEvents) {
+    openProjectile();
+    // Twenty million sub-steps of 0.1 ns: far more than one stretch of stepping.
+    window->scene().settings.StepTime = 1e-10;
+    window->scene().settings.StepsPerTick = 20000000;
+    action("N35")->trigger();
+    action("PauseCommand")->trigger();
+    button("StepButton")->click();
+    for (int i = 0; i < 100000 && window->runController().tickUnderWay(); ++i) fire(1);
+    EXPECT_FALSE(window->runController().tickUnderWay());
+    EXPECT_NEAR(runTime(), 20000000 * 1e-10, 1e-9);
+    EXPECT_EQ(window->scene().Running, 0);
+    action("StopCommand")->trigger();
+}
+
+// A tick of 1000 s of simulated time at Real time: it starts at once, its sub-steps
+// keep to the wall clock, and the status bar tells how far it is once it has
+// lasted a second.
+TEST_F(RunPaceWindowTest, ALongTickStartsAtOnceKeepsToTheClockAndShowsItsProgress) {
+    openProjectile();
+    window->scene().balls[0].vx0 = window->scene().balls[0].vy0 = 0;
+    window->scene().settings.GravityOn = 0;
+    window->scene().settings.StepTime = 1.0;
+    window->scene().settings.StepsPerTick = 1000;
+    auto* status = window->findChild<QLabel*>("StatusPanel1");
+    action("N35")->trigger();
+    struct Mark {
+        int events;      // timer events since the last mark, a millisecond apart
+        double runTime;  // the run's time then, within a sub-step
+        const char* text;
+    };
+    const Mark marks[] = {{700, 0.7, ""}, {1600, 2.3, "Tick: 0% of 1000 s"}, {20000, 22.3, "Tick: 2% of 1000 s"}};
+    for (const Mark& m : marks) {
+        fire(m.events);
+        EXPECT_NEAR(runTime(), m.runTime, 1.0) << m.events;
+        EXPECT_EQ(status->text(), m.text) << m.events;
+        EXPECT_TRUE(window->runController().tickUnderWay());
+    }
+    action("StopCommand")->trigger();
+    EXPECT_EQ(status->text(), "");
 }
 
 TEST_F(RunPaceWindowTest, TheSpeedIsOnTheToolBarAndInTheRunMenuAndRememberedButNotInTheProject) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,6 +29,13 @@ struct BallDialogCase {
 
 QLineEdit* EditOf(QDialog& d, const char* name) { return d.findChild<QLineEdit*>(name); }
 void PressIn(QDialog& d, const char* name) { d.findChild<QPushButton*>(name)->click(); }
+
+// A refused radius takes the ball off the preview the dialog shows.
+void ExpectNoBallShown(const BallDialog& d) {
+    const QImage shown = d.findChild<QLabel*>("Image1")->pixmap().toImage();
+    const QImage empty = BallPreviewTemplate();
+    EXPECT_TRUE(shown.convertToFormat(empty.format()) == empty);
+}
 
 // Origin (200, 300), 0.5 m a pixel; ball 0 and ball 1 exist, a link cord holds ball 1
 // and ball 2, and ball 3 is the free slot a click would fill.
@@ -92,7 +100,10 @@ TEST(BallDialogTest, OkChecksInOrderAndCancelAndDeleteKeepTheTablesSound) {
              PressIn(d, "BitBtn3");
          },
          DialogOutcome::Cancelled, "This is a wrong data! The ball's radius can not smaller than zero.",
-         [](const Scene& s, const BallDialog&) { EXPECT_FALSE(s.balls[3].inUse()); }},
+         [](const Scene& s, const BallDialog& d) {
+             EXPECT_FALSE(s.balls[3].inUse());
+             ExpectNoBallShown(d);
+         }},
         {"a negative radius", true,
          [](QDialog& d) {
              EditOf(d, "Edit1")->setText("3");
@@ -101,7 +112,10 @@ TEST(BallDialogTest, OkChecksInOrderAndCancelAndDeleteKeepTheTablesSound) {
              PressIn(d, "BitBtn3");
          },
          DialogOutcome::Cancelled, "The ball's radius can not smaller than zero.",
-         [](const Scene& s, const BallDialog&) { EXPECT_FALSE(s.balls[3].inUse()); }},
+         [](const Scene& s, const BallDialog& d) {
+             EXPECT_FALSE(s.balls[3].inUse());
+             ExpectNoBallShown(d);
+         }},
         {"a new ball confirmed without a mass", true, [](QDialog& d) { PressIn(d, "BitBtn2"); d.reject(); },
          DialogOutcome::Cancelled, "The mass of a moving object must be greater than zero.",
          [](const Scene& s, const BallDialog&) { EXPECT_EQ(s.balls[3].M0, 0.0); }},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QListWidget>
 #include <vector>
 
 #include "editor/hit_tests.h"
@@ -319,6 +320,106 @@ TEST_F(MouseEditingTest, TheDataBallPickReportsTheLastBallHitOrNone) {
     }
     EXPECT_EQ(picked, (std::vector<int>{1, -1}));
     EXPECT_EQ(state().CreationMode, ElementKind::None);
+}
+
+// Whatever interrupted a band or an outline, the surface ends as the straight way
+// to the same state leaves it: no XOR figure is left behind or drawn twice.
+TEST_F(MouseEditingTest, NoBandOrOutlineOutlivesWhatEndedOrMovedIt) {
+    struct Case {
+        const char* what;
+        std::function<void()> interrupted, straight;
+        bool oneBallLeft = false;  // the straight way starts from the second ball alone
+    };
+    auto move = [this](QPoint at) { QTest::mouseMove(surfaceWidget(), at); };
+    auto firstCorner = [this, move] {
+        action("N22")->trigger();
+        click({100, 100});
+        move({160, 140});
+    };
+    auto cornerThenPointer = [this, move] {
+        action("N22")->trigger();
+        click({100, 100});
+        move({180, 170});
+    };
+    const Case cases[] = {
+        {"a one-click tool chosen while a second click is pending",
+         [&] {
+             firstCorner();
+             action("N21")->trigger();
+             move({200, 200});
+             move({230, 230});
+         },
+         [&] {
+             action("N21")->trigger();
+             move({230, 230});
+         }},
+        {"a drag back to its press point",
+         [&] {
+             QTest::mousePress(surfaceWidget(), Qt::LeftButton, {}, {502, 301});
+             move({530, 330});
+             move({502, 301});
+             QTest::mouseRelease(surfaceWidget(), Qt::LeftButton, {}, {502, 301});
+         },
+         [&] { click({502, 301}); }},
+        {"a repaint during a half-done placement",
+         [&] {
+             firstCorner();
+             window->resizeView();
+             move({180, 170});
+         },
+         cornerThenPointer},
+        {"Parameter adjust during a half-done placement",
+         [&] {
+             firstCorner();
+             action("N29")->trigger();
+             move({180, 170});
+         },
+         cornerThenPointer},
+        {"the selected ball deleted through Parameter adjust",
+         [&] {
+             click({502, 301});
+             prompts.dialogs.push_back([this](QDialog& d) {
+                 d.findChild<QListWidget*>("ListBox2")->setCurrentRow(0);
+                 prompts.dialogs.push_back(Press("BitBtn1"));  // its Delete, answered OK
+                 return Press("BitBtn1")(d);
+             });
+             action("N29")->trigger();
+         },
+         [] {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        openWithTwoBalls();
+        c.interrupted();
+        const QImage after = window->surface().image().copy(0, 0, 800, 500);
+        if (c.oneBallLeft) {
+            auto s = std::make_unique<Scene>();
+            ResetScene(*s);
+            PutBall(*s, 200, 0, 2);
+            openScene(std::move(s));
+        } else {
+            openWithTwoBalls();
+        }
+        c.straight();
+        EXPECT_TRUE(after == window->surface().image().copy(0, 0, 800, 500));
+    }
+}
+
+TEST_F(MouseEditingTest, ARunEndsAHalfDonePlacement) {
+    openScene();
+    action("N22")->trigger();
+    click({100, 100});
+    QTest::mouseMove(surfaceWidget(), {160, 140});
+    action("N35")->trigger();
+    action("StopCommand")->trigger();
+    EXPECT_EQ(state().CreationMode, ElementKind::None);
+    const QImage stopped = window->surface().image().copy(0, 0, 400, 400);
+    QTest::mouseMove(surfaceWidget(), {180, 170});
+    EXPECT_TRUE(window->surface().image().copy(0, 0, 400, 400) == stopped);  // no band, old or new
+    prompts.dialogsShown.clear();
+    click({200, 200});
+    EXPECT_TRUE(prompts.dialogsShown.empty());
+    EXPECT_EQ(scene().electricFields.count(), 0);
 }
 
 TEST_F(MouseEditingTest, TheCoordinateReadOutShowsWorldMetres) {

@@ -104,7 +104,6 @@ TEST(PropertyDialogs, ChecksComeInOrderWithTheirMessageAndFocusAndStoreNothing) 
         {ElementKind::ElectricField, {{"Edit7", "-360"}}, "The direction must be in (-360,+360).", "Edit7"},
         {ElementKind::MagneticField, {{"Edit6", "0"}}, "The intensity of the magnetic field can not be zero.", "Edit6"},
         {ElementKind::Damping, {{"Edit6", "0"}, {"Edit7", "-1"}}, "The parameter 'N' must be biger than zero.", "Edit6"},
-        {ElementKind::Damping, {{"Edit7", "-0.5"}}, "The parameter 'K' can not be smaller than zero.", "Edit7"},
         {ElementKind::HangingSpring, {{"Edit6", "-1"}, {"Edit5", "0"}}, kLengthNegative, "Edit6"},
         {ElementKind::HangingSpring, {{"Edit5", "0"}}, kStiffness, "Edit5"},
         {ElementKind::LinkSpring, {{"ComboBox2", "0"}, {"Edit5", "-1"}, {"Edit4", "0"}},
@@ -226,12 +225,12 @@ TEST(PropertyDialogs, NewAndExistingElementsPreselectTheirChoicesAndShowAnglesIn
     }
 }
 
-TEST(PropertyDialogs, NewDampingFieldIsNamedWithoutSeparatorAndOkKeepsTheNumber) {
+TEST(PropertyDialogs, NewDampingFieldIsNamedWithoutSeparatorAndOkKeepsTheNumberAndANegativeK) {
     DialogBench bench(SceneWithEveryKind(0, 0));
     WriteRecordValues(*bench.scene, ElementKind::Damping, 0, PlacedGeometry(ElementKind::Damping));
     const DialogOutcome outcome = bench.open(ElementKind::Damping, 0, true, [&](QDialog& d) {
         Type(d, "Edit6", "0.5");
-        Type(d, "Edit7", "-0");
+        Type(d, "Edit7", "-1.5");  // any exponent, negative included
         Click(d, "RadioButton3");
         ClickText(d, "&Ok");
     });
@@ -239,6 +238,7 @@ TEST(PropertyDialogs, NewDampingFieldIsNamedWithoutSeparatorAndOkKeepsTheNumber)
     EXPECT_EQ(bench.scene->dampingFields.names[0], "Damp_field1");
     EXPECT_EQ(bench.scene->dampingFields.nameCounter, 1);
     EXPECT_EQ(bench.scene->dampingFields[0].N, 0.5);
+    EXPECT_EQ(bench.scene->dampingFields[0].K, -1.5);
     EXPECT_EQ(bench.scene->dampingFields[0].formula, 2.0);
 }
 

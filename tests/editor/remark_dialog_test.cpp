@@ -53,6 +53,12 @@ TEST_F(RemarkDialogTest, OkFontDeleteAndTheCloseBoxDoWhatTheySay) {
          },
          Prompts::Cancel, {"remark 0", "remark 1", "remark 2"}},
         {"Delete asks; OK closes the gap", Press("BitBtn2"), Prompts::Ok, {"remark 1", "remark 2"}},
+        {"Ok on an emptied text deletes it without asking",
+         [](QDialog& d) {
+             d.findChild<QLineEdit*>("Edit1")->clear();
+             return Press("BitBtn5")(d);
+         },
+         Prompts::Ok, {"remark 1", "remark 2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -94,6 +100,28 @@ TEST_F(RemarkDialogTest, TheFontChooserStartsFromTheRemarksFontAndItsChoiceStays
     EXPECT_EQ(r.fontSize, 20);
     EXPECT_EQ(r.style, kStyleBold | kStyleItalic);
     EXPECT_EQ(r.fontColour, PackColour(255, 255, 255));
+}
+
+TEST_F(RemarkDialogTest, TheColourChooserStartsFromTheRemarksColourAndOnlyAChoiceChangesIt) {
+    struct Case {
+        bool chosen;
+        std::int32_t colour;  // the remark's afterwards
+    };
+    for (const Case c : {Case{true, PackColour(10, 200, 30)}, Case{false, PackColour(255, 255, 255)}}) {
+        openWithRemarks();
+        prompts.colourAnswer = c.chosen;
+        prompts.colourChoice = QColor(10, 200, 30);
+        prompts.coloursOffered.clear();
+        prompts.dialogs.push_back([](QDialog& d) {
+            Press("BitBtn6")(d);
+            return Press("BitBtn5")(d);
+        });
+        rightPressOnRemark(1);
+        ASSERT_EQ(prompts.coloursOffered.size(), 1u);
+        EXPECT_EQ(prompts.coloursOffered[0], QColor(255, 255, 255));
+        EXPECT_EQ(scene().remarks[1].fontColour, c.colour);
+        EXPECT_EQ(scene().remarks[1].text, "remark 1");
+    }
 }
 
 TEST_F(RemarkDialogTest, ARemarkIsDraggedByItsCornerAndStaysOnTheScreenWhenTheScaleChanges) {

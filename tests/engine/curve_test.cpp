@@ -197,6 +197,50 @@ TEST(Curve, QuantityListMatchesTheWindowsItems) {
 namespace mb {
 namespace {
 
+// Fit: round steps over five divisions from a multiple of the step below the
+// smallest value, so that every finite value lies on the graph.
+TEST(Curve, FitHoldsEveryFiniteValueInRoundSteps) {
+    struct Case {
+        std::vector<double> h, v;  // hBefore = hAfter and vBefore = vAfter of each sample
+        CurveAxes axes;
+    };
+    const double nan = std::nan("");
+    const Case cases[] = {
+        {{0.099, 2.0}, {0.297, 6.0}, {0, 0.5, 0, 2}},
+        {{-3.0, 7.0}, {-0.0123, -0.0111}, {-5, 2.5, -0.0125, 0.0005}},
+        {{5.0, 5.0}, {0.0, 0.0}, {5, 1, 0, 0.1}},                // one value: a graph around it
+        {{nan, 1.0, 2.0}, {nan, nan, nan}, {1, 0.2, 0, 1}},     // no finite vertical value: kept
+    };
+    for (const Case& c : cases) {
+        CurveSettings settings;
+        settings.verticalStart = 0;
+        settings.verticalStep = 1;
+        std::vector<CurveSegment> samples;
+        for (std::size_t i = 0; i < c.h.size(); ++i) {
+            CurveSegment g;
+            g.hBefore = g.hAfter = c.h[i];
+            g.vBefore = g.vAfter = c.v[i];
+            samples.push_back(g);
+        }
+        const CurveAxes a = FitCurveAxes(settings, samples);
+        EXPECT_NEAR(a.horizontalStart, c.axes.horizontalStart, 1e-12) << c.h[0];
+        EXPECT_NEAR(a.horizontalStep, c.axes.horizontalStep, 1e-12) << c.h[0];
+        EXPECT_NEAR(a.verticalStart, c.axes.verticalStart, 1e-12) << c.h[0];
+        EXPECT_NEAR(a.verticalStep, c.axes.verticalStep, 1e-12) << c.h[0];
+        settings.horizontalStart = a.horizontalStart, settings.horizontalStep = a.horizontalStep;
+        settings.verticalStart = a.verticalStart, settings.verticalStep = a.verticalStep;
+        for (CurveSegment g : samples) {
+            if (!std::isfinite(g.hBefore) || !std::isfinite(g.vBefore)) continue;
+            PlaceCurveSegment(settings, g);
+            EXPECT_TRUE(g.plotted);
+            EXPECT_GE(g.col0, 30);
+            EXPECT_LE(g.col0, 230);
+            EXPECT_GE(g.row0, 26);
+            EXPECT_LE(g.row0, 226);
+        }
+    }
+}
+
 TEST(CurveSession, BeginDerivesCordAndPoleLengthsFromTheDrawingAsARunStartDoes) {
     // A cord drawn 3 m long whose stored length is still the 1 m of an older drawing.
     auto s = OneBall(0, -3, 0, 0);

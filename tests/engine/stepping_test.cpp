@@ -15,12 +15,17 @@ using test::AddBall;
 using test::NewScene;
 using test::RunSubSteps;
 constexpr double kPi = std::numbers::pi;
+// A sub-step too short to move any ball: every ball's force sum is then found
+// with all the balls where they started, however the step orders them.
+constexpr double kStandStill = 1e-12;
 
 class RecordingDisplay : public TickDisplay {
 public:
     int timeBoxes = 0, dataUpdates = 0;
     std::vector<int> moved;
+    std::vector<double> tickEnds;  // RunTime at each tickEnded
     void drawTimeBox(const Scene&) override { ++timeBoxes; }
+    void tickEnded(const Scene& s) override { tickEnds.push_back(s.RunTime); }
     void updateDataWindow(const Scene&, int) override { ++dataUpdates; }
     void moveBall(Scene&, int j, int, int) override { moved.push_back(j); }
 };
@@ -50,6 +55,27 @@ TEST(StepScene, DisplayWorkHappensOncePerTickAtTheLastSubStep) {
         EXPECT_EQ(d.timeBoxes, c.selected == -1 ? 3 : 0) << "no time box while a ball is followed";
         EXPECT_EQ(d.dataUpdates, c.selected == -1 ? 0 : 6);
         EXPECT_NEAR(s->RunTime, 3 * c.N * 0.001, 1e-12);
+        // The end of each tick is told once, with the time it ends at.
+        ASSERT_EQ(d.tickEnds.size(), 3u);
+        EXPECT_EQ(d.tickEnds.back(), s->RunTime);
+    }
+}
+
+// A tick done in parts ends once, with its last part; an abandoned one never.
+TEST(StepScene, TheEndOfATickIsToldOnceEvenInPartsAndNeverAfterAnOverflow) {
+    for (bool accurate : {false, true}) {
+        auto s = NewScene();
+        AddBall(*s, 0, 0, 1, 0);
+        s->settings.AccurateStep = accurate;
+        StartRun(*s);
+        RecordingDisplay d;
+        TickProgress progress;
+        for (int part = 0; part < 4; ++part) ASSERT_EQ(StepScenePart(*s, &d, progress, 30), kStepNormal);
+        EXPECT_TRUE(progress.tickComplete());
+        EXPECT_EQ(d.tickEnds, std::vector<double>{s->RunTime});
+        s->balls[0].x = 1e12;  // beyond the controllable area
+        EXPECT_EQ(StepScene(*s, &d), kStepOverflow);
+        EXPECT_EQ(d.tickEnds.size(), 1u);
     }
 }
 
@@ -181,18 +207,19 @@ TEST(Bumps, TouchingBallsDoNotCollideOverlappingOnesAreSeparated) {
     AddBall(*s, 1.0, 0, -0.0, 0, 1, 0.5);  // exactly touching: Rs^2 > d^2 fails
     s->settings.BumpOn = 1;
     StartRun(*s);
-    s->balls[0].Fx = s->balls[0].Fy = 0;
-    ASSERT_TRUE(AdvanceBall(*s, 0));
+    ASSERT_EQ(RunSubSteps(*s, 1, [](int) {}), kStepNormal);
     EXPECT_EQ(s->balls[1].x, 1.0);
 
     s->balls[1].x = 0.6;
     s->balls[1].y = 0.3;
     s->balls[0].vx = 1;
-    s->balls[0].Fx = s->balls[0].Fy = 0;
     const double x0 = s->balls[0].x, y0 = s->balls[0].y;
-    ASSERT_TRUE(AdvanceBall(*s, 0));
+    ASSERT_EQ(RunSubSteps(*s, 1, [](int) {}), kStepNormal);
     EXPECT_LT(s->balls[0].vx, 1) << "the bump took part of the velocity";
-    const double d = std::hypot(s->balls[1].x - x0, s->balls[1].y - y0);
+    // Where ball 0's sub-step put ball 1, before ball 1 took its own.
+    const Ball& b1 = s->balls[1];
+    const double T = s->settings.StepTime;
+    const double d = std::hypot(b1.x - b1.vx * T - x0, b1.y - b1.vy * T - y0);
     EXPECT_NEAR(d, 1.0, 1e-12) << "the second ball is placed exactly Rs from the first";
 }
 
@@ -209,8 +236,7 @@ TEST(Bumps, CoincidentCentresSeparateTowardTheSideBallKLiesOn) {
         AddBall(*s, c.dx, 0, 0, 0, 1, 0.5);
         s->settings.BumpOn = 1;
         StartRun(*s);
-        s->balls[0].Fx = s->balls[0].Fy = 0;
-        ASSERT_TRUE(AdvanceBall(*s, 0));
+        ASSERT_EQ(RunSubSteps(*s, 1, [](int) {}), kStepNormal);
         EXPECT_EQ(s->balls[1].x, c.expectedX);
         EXPECT_NEAR(s->balls[1].y, 0.0, 1e-15);
     }
@@ -256,10 +282,10 @@ TEST(Forces, ElementsAtTheBallsOwnPlaceExertNothing) {
     s->pointCharges[0] = {1, 1, 1e-3};
     s->settings.MutualCoulombOn = 1;
     s->settings.MutualGravitationOn = 1;
+    s->settings.StepTime = kStandStill;
     StartRun(*s);
+    ASSERT_EQ(RunSubSteps(*s, 1, [](int) {}), kStepNormal);
     for (int j = 0; j < 2; ++j) {
-        s->balls[j].Fx = s->balls[j].Fy = 0;
-        AddForces(*s, j);
         EXPECT_TRUE(std::isfinite(s->balls[j].Fx));
         // Only ball 2, two metres to the right, acts: Coulomb repulsion toward -x.
         EXPECT_LT(s->balls[j].Fx, 0);
@@ -284,8 +310,7 @@ TEST(Connectors, SpringModesDecideWhetherTheyPushOrPull) {
         AddBall(*s, c.distance, 0, 0, 0, 1, 0.1);
         s->hangingSprings[0] = {0, 0, 1.0, 10, c.mode, 0};
         StartRun(*s);
-        s->balls[0].Fx = 0;
-        AddForces(*s, 0);
+        ASSERT_EQ(RunSubSteps(*s, 1, [](int) {}), kStepNormal);
         EXPECT_EQ(s->balls[0].Fx != 0, c.acts);
         if (c.acts) {
             EXPECT_NEAR(s->balls[0].Fx, 10 * (1.0 - c.distance), 1e-12);
@@ -407,12 +432,12 @@ TEST(Forces, FastMutualForcesAgreeWithTheLiteralLaws) {
                 (i % 3 - 1) * 1e-6 * (i + 1));
     s->settings.MutualGravitationOn = 1;
     s->settings.MutualCoulombOn = 1;
+    s->settings.StepTime = kStandStill;
     StartRun(*s);
+    ASSERT_EQ(RunSubSteps(*s, 1, [](int) {}), kStepNormal);
     for (int j = 0; j < kBallCapacity; ++j) {
         double gx, gy, cx, cy, scale;
         LiteralMutual(*s, j, gx, gy, cx, cy, scale);
-        s->balls[j].Fx = s->balls[j].Fy = 0;
-        AddForces(*s, j);
         EXPECT_NEAR(s->balls[j].Fx, gx + cx, 1e-12 * scale);
         EXPECT_NEAR(s->balls[j].Fy, gy + cy, 1e-12 * scale);
     }

@@ -77,6 +77,26 @@ TEST(ProjectLayout, OneBallIs333BytesAndOneName) {
     EXPECT_EQ(PeekI32(f.project, rec + 109), 1);                      // ball name counter
 }
 
+TEST(ProjectLayout, FirstReservedByteHoldsTheStepAndEveryReservedByteIsWrittenBack) {
+    constexpr std::size_t kReserved = kEmptyBallCount + 8;
+    auto s = test::BlankScene();
+    std::string bytes = EncodeProject(*s).project;
+    EXPECT_EQ(bytes.substr(kReserved, 20), std::string(20, '\0')) << "a new project writes zeros";
+    s->settings.AccurateStep = 1;
+    EXPECT_EQ(EncodeProject(*s).project[kReserved], 1);
+    // Whatever another copy of the program left in the bytes comes back unchanged.
+    for (char step : {0, 1, 7}) {
+        SCOPED_TRACE(int(step));
+        for (int i = 1; i < 20; ++i) bytes[kReserved + i] = static_cast<char>(i * 13);
+        bytes[kReserved] = step;
+        const std::string names;
+        ReadResult r = ReadProjectBytes(bytes, &names);
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.scene->settings.AccurateStep, step == 1 ? 1 : 0);
+        EXPECT_EQ(EncodeProject(*r.scene).project, bytes);
+    }
+}
+
 TEST(ProjectLayout, StraightTrackWithOnlySecondFieldCountsAsInUse) {
     auto s = test::BlankScene();
     s->straightTracks[0].B = 2.0;  // A is 0

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -321,6 +322,45 @@ TEST(CurveWindow, SavedDataReadsBackAsThePlottedSamples) {
     // Copy data puts the same text on the clipboard.
     f.button("CopyData")->click();
     EXPECT_EQ(QApplication::clipboard()->text(), text);
+}
+
+// Fit fills the graph with what was computed; Join points draws each ball's
+// samples as one line, where the plain drawing leaves a dot per tick.
+TEST(CurveWindow, FitFillsTheGraphAndJoinPointsDrawsOneLine) {
+    CurveFixture f(BallAtRest(3.0));
+    f.edit("Edit3")->setText("2");
+    f.button("BitBtn3")->click();
+    f.runToEnd();
+    f.button("Fit")->click();
+    EXPECT_EQ(f.edit("Edit4")->text(), "0");
+    EXPECT_EQ(f.edit("Edit5")->text(), "0.5");
+    EXPECT_EQ(f.edit("Edit6")->text(), "0");
+    EXPECT_EQ(f.edit("Edit7")->text(), "2");
+    EXPECT_EQ(f.scene->curve.horizontalStep, 0.5);
+    EXPECT_EQ(f.scene->curve.verticalStep, 2.0);
+    // Every sample now lies on the graph: (0.099 s, 0.297 m) at column 37, row 220,
+    // (1.999 s, 5.997 m) at column 189, row 106.
+    for (const auto& s : f.window.samples()) ASSERT_TRUE(s.segment.plotted) << s.tick;
+    EXPECT_EQ(f.graphPixel(37, 220), kHalfColour);
+    EXPECT_EQ(f.graphPixel(189, 106), kHalfColour);
+    // Between two ticks' dots (8 pixels apart) nothing, until the points are joined.
+    const QPoint between(42, 217);
+    EXPECT_NE(f.graphPixel(between.x(), between.y()), kHalfColour);
+    f.window.findChild<QCheckBox*>("JoinPoints")->setChecked(true);
+    EXPECT_EQ(f.graphPixel(between.x(), between.y()), kHalfColour);
+    EXPECT_EQ(f.shownPixel(between.x(), between.y()), kHalfColour);
+}
+
+TEST(CurveGraph, ATickLabelWithinARoundingOfZeroIsZero) {
+    struct Case {
+        double value, step;
+        const char* text;
+    };
+    const Case cases[] = {
+        {-0.3 + 3 * 0.1, 0.1, "0"}, {-1.11e-16, 0.1, "0"}, {-0.0, 1, "0"}, {5e-11, 0.1, "0"},
+        {2e-9, 1, "2e-09"}, {1e-12, 1e-12, "1e-12"}, {0.25, 0.05, "0.25"}, {-1234.5, 100, "-1.23e+03"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CurveTickText(c.value, c.step), c.text) << c.value;
 }
 
 TEST(CurveWindow, ObjectSetTicksTheCurveBalls) {

@@ -270,7 +270,7 @@ TEST(DataWindow, RecordWritesEveryTickOfTheRunSinceItsStart) {
     const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].startsWith("tick,t (s),ball,name,x (m),y (m),vx (m/s),vy (m/s),|v| (m/s),theta v (deg)"));
-    EXPECT_EQ(lines[1], "1,0.10000000000000001,1,\"Ball, \"\"two\"\"\",11,0,0,-1,1,-90,0,0,0,");
+    EXPECT_EQ(lines[1], "1,0.1,1,\"Ball, \"\"two\"\"\",11,0,0,-1,1,-90,0,0,0,");
     EXPECT_TRUE(lines[3].startsWith("3,"));
     EXPECT_TRUE(prompts.messages.empty());
 }

@@ -29,6 +29,9 @@ public:
     std::vector<QString> fileFolders;  // where each chooser started
     bool fontAnswer = false;
     QFont fontChoice;
+    bool colourAnswer = false;
+    QColor colourChoice;
+    std::vector<QColor> coloursOffered;  // the colour each chooser started at
 
     Button message(Severity severity, const QString& text, const QString& caption, int buttons) override {
         messages.push_back({text, caption, buttons, severity});
@@ -47,6 +50,11 @@ public:
     bool chooseFont(QFont& font, const QString&) override {
         if (fontAnswer) font = fontChoice;
         return fontAnswer;
+    }
+    bool chooseColour(QColor& colour, const QString&) override {
+        coloursOffered.push_back(colour);
+        if (colourAnswer) colour = colourChoice;
+        return colourAnswer;
     }
     int exec(QDialog& dialog) override {
         dialogsShown.push_back(dialog.objectName());

@@ -1,0 +1,173 @@
+#include "view/ball_overlay.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QImage>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace mb {
+
+namespace {
+
+const QColor kVelocityColour(0, 170, 255);
+const QColor kAccelerationColour(255, 90, 40);
+constexpr int kHead = 6;        // arrow head length in pixels
+constexpr int kNameGap = 4;     // between a ball's edge and its name
+constexpr int kLegendMargin = 6;
+
+double Length(double x, double y) { return std::sqrt(x * x + y * y); }
+
+// The arrow's tip in surface pixels; screen rows grow downward.
+QPointF Tip(const Ball& b, double vx, double vy, double scale) {
+    return QPointF(b.screenX + vx * scale, b.screenY - vy * scale);
+}
+
+bool Drawable(const QPointF& from, const QPointF& to) {
+    return std::isfinite(to.x()) && std::isfinite(to.y()) && QLineF(from, to).length() >= 1.0;
+}
+
+void Arrow(QPainter& p, const QPointF& from, const QPointF& to, const QColor& colour) {
+    p.setPen(QPen(colour, 2));
+    p.drawLine(from, to);
+    const QLineF back(to, from);
+    QLineF wing = back;
+    wing.setLength(kHead);
+    for (double angle : {25.0, -25.0}) {
+        QLineF w = wing;
+        w.setAngle(back.angle() + angle);
+        p.drawLine(w);
+    }
+}
+
+const QFont& OverlayFont() {
+    static const QFont font = [] {
+        QFont f("DejaVu Sans");
+        f.setPixelSize(12);
+        return f;
+    }();
+    return font;
+}
+
+const QFontMetrics& OverlayMetrics() {
+    static const QFontMetrics metrics(OverlayFont());
+    return metrics;
+}
+
+// A name as a picture, white with a dark edge that keeps it readable on any
+// background: made once per name, so a frame only copies pixels.
+const QImage& NamePicture(const QString& name) {
+    static QHash<QString, QImage> pictures;
+    auto found = pictures.constFind(name);
+    if (found != pictures.constEnd()) return *found;
+    if (pictures.size() > 1000) pictures.clear();  // names come and go with projects
+    const QRect box = OverlayMetrics().boundingRect(name);
+    QImage picture(box.width() + 2, box.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setFont(OverlayFont());
+    p.setPen(Qt::black);
+    p.drawText(QRect(1, 1, box.width() + 1, box.height() + 1), Qt::AlignLeft | Qt::AlignTop, name);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, box.width() + 1, box.height() + 1), Qt::AlignLeft | Qt::AlignTop, name);
+    p.end();
+    return *pictures.insert(name, picture);
+}
+
+QRect LegendRect(const QString& text, const QSize& area) {
+    const QFontMetrics& m = OverlayMetrics();
+    const QRect box = m.boundingRect(QRect(0, 0, 1000, 100), Qt::AlignLeft | Qt::AlignTop, text).adjusted(-4, -2, 4, 2);
+    return box.translated(area.width() - box.width() - kLegendMargin, area.height() - box.height() - kLegendMargin);
+}
+
+QRect NameRect(const Ball& b, const QString& name) {
+    const QSize size = NamePicture(name).size();
+    return QRect(QPoint(b.screenX + b.pixelRadius + kNameGap, b.screenY - size.height() / 2), size);
+}
+
+QRect ArrowBox(const QPointF& from, const QPointF& to) {
+    return QRectF(from, to).normalized().toAlignedRect().adjusted(-kHead - 2, -kHead - 2, kHead + 2, kHead + 2);
+}
+
+}  // namespace
+
+OverlayScale ScaleFor(const Scene& scene) {
+    double vMax = 0, aMax = 0;
+    const int n = scene.balls.count();
+    for (int j = 0; j < n; ++j) {
+        const Ball& b = scene.balls[j];
+        const double v = Length(b.vx, b.vy), a = Length(b.ax, b.ay);
+        if (std::isfinite(v)) vMax = std::max(vMax, v);
+        if (std::isfinite(a)) aMax = std::max(aMax, a);
+    }
+    return {vMax > 0 ? kLongestArrow / vMax : 0, aMax > 0 ? kLongestArrow / aMax : 0};
+}
+
+QString ScaleText(const OverlayScale& s, const OverlayChoice& c) {
+    QStringList parts;
+    if (c.velocity && s.pixelsPerVelocity > 0)
+        parts << QString::asprintf("%d px = %.3g m/s", int(kLongestArrow), kLongestArrow / s.pixelsPerVelocity);
+    if (c.acceleration && s.pixelsPerAcceleration > 0)
+        parts << QString::asprintf("%d px = %.3g m/s²", int(kLongestArrow), kLongestArrow / s.pixelsPerAcceleration);
+    return parts.join("\n");
+}
+
+namespace {
+
+// Each piece of the overlay in turn, the same for painting it and for finding
+// where it lies: `arrow(from, tip, colour)` for a drawable arrow, `name(ball, text)`.
+template <class ArrowPiece, class NamePiece>
+void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayScale& s, ArrowPiece&& arrow,
+                 NamePiece&& name) {
+    const int n = scene.balls.count();
+    for (int j = 0; j < n; ++j) {
+        const Ball& b = scene.balls[j];
+        const QPointF at(b.screenX, b.screenY);
+        if (c.velocity) {
+            const QPointF tip = Tip(b, b.vx, b.vy, s.pixelsPerVelocity);
+            if (Drawable(at, tip)) arrow(at, tip, kVelocityColour);
+        }
+        if (c.acceleration) {
+            const QPointF tip = Tip(b, b.ax, b.ay, s.pixelsPerAcceleration);
+            if (Drawable(at, tip)) arrow(at, tip, kAccelerationColour);
+        }
+        if (c.names) name(b, QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
+    }
+}
+
+}  // namespace
+
+QRegion OverlayRegion(const Scene& scene, const OverlayChoice& c, const QSize& area) {
+    QRegion region;
+    if (!c.any()) return region;
+    const OverlayScale s = ScaleFor(scene);
+    WalkOverlay(
+        scene, c, s, [&](QPointF from, QPointF tip, const QColor&) { region += ArrowBox(from, tip); },
+        [&](const Ball& b, const QString& text) { region += NameRect(b, text); });
+    const QString legend = ScaleText(s, c);
+    if (!legend.isEmpty()) region += LegendRect(legend, area);
+    return region.intersected(QRect(QPoint(0, 0), area));
+}
+
+void PaintOverlay(QPainter& p, const Scene& scene, const OverlayChoice& c, const QSize& area) {
+    if (!c.any()) return;
+    p.save();
+    // Plain lines: antialiasing would triple the cost of a frame's arrows.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(OverlayFont());
+    const OverlayScale s = ScaleFor(scene);
+    WalkOverlay(
+        scene, c, s, [&](QPointF from, QPointF tip, const QColor& colour) { Arrow(p, from, tip, colour); },
+        [&](const Ball& b, const QString& text) { p.drawImage(NameRect(b, text).topLeft(), NamePicture(text)); });
+    const QString legend = ScaleText(s, c);
+    if (!legend.isEmpty()) {
+        const QRect box = LegendRect(legend, area);
+        p.fillRect(box, QColor(0, 0, 0, 160));
+        p.setPen(Qt::white);
+        p.drawText(box.adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop, legend);
+    }
+    p.restore();
+}
+
+}  // namespace mb
