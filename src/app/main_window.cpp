@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 #include "app/about_dialog.h"
 #include "app/experiment_set_dialog.h"
@@ -59,6 +61,9 @@ const char* const kCannotOpen = "Can not open this file ,please check you system
 const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
 const char* const kGroundFile = "ground.bmp";
 const char* const kChooseDataBall = "Please choose the moving object which to be shown it's data when runing.";
+const char* const kZoomBallTooLarge = "Not zoomed: a ball would be drawn more than 30 pixels wide in radius.";
+const char* const kZoomOutOfRange = "Not zoomed: the view can not go further.";
+constexpr int kFitMargin = 20;  // pixels left free around a fitted experiment
 const char* const kSpeedKey = "run/speed";
 const char* const kLastFolderKey = "files/lastFolder";
 
@@ -168,6 +173,9 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     connect(sceneWidget_, &SceneWidget::pressed, this, &MainWindow::surfacePressed);
     connect(sceneWidget_, &SceneWidget::released, this, &MainWindow::surfaceReleased);
     connect(sceneWidget_, &SceneWidget::resized, this, [this] { resizeView(); });
+    connect(sceneWidget_, &SceneWidget::wheelZoomed, this,
+            [this](int steps, QPoint at) { zoomAbout(std::pow(kZoomStep, steps), at); });
+    connect(sceneWidget_, &SceneWidget::panned, this, &MainWindow::panBy);
 
     savePrompt_ = new SavePromptDialog(this);
     scaleDialog_ = new ScaleDialog(*prompts_, this);
@@ -264,6 +272,20 @@ void MainWindow::createActions() {
     clearBackgroundAct_ = NamedAction(this, "N32", "Clear &background");
     connect(clearBackgroundAct_, &QAction::triggered, this, &MainWindow::clearBackground);
 
+    deleteAct_ = NamedAction(this, "DeleteCommand", "&Delete");
+    deleteAct_->setShortcut(QKeySequence::Delete);
+    connect(deleteAct_, &QAction::triggered, editor_, &MouseEditor::deleteSelected);
+
+    zoomInAct_ = NamedAction(this, "ZoomInCommand", "Zoom &in");
+    zoomInAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    connect(zoomInAct_, &QAction::triggered, this, [this] { zoomAbout(kZoomStep, surfaceCentre()); });
+    zoomOutAct_ = NamedAction(this, "ZoomOutCommand", "Zoom &out");
+    zoomOutAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOutAct_, &QAction::triggered, this, [this] { zoomAbout(1 / kZoomStep, surfaceCentre()); });
+    fitAct_ = NamedAction(this, "FitCommand", "&Fit experiment");
+    fitAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(fitAct_, &QAction::triggered, this, &MainWindow::fitExperiment);
+
     showPanelAct_ = NamedAction(this, "N44", "&Show creating panel");
     showPanelAct_->setCheckable(true);
     connect(showPanelAct_, &QAction::triggered, this, [this](bool ticked) { showCreatingPanel(ticked); });
@@ -329,7 +351,11 @@ void MainWindow::createActions() {
 // View: what is painted over the surface, remembered between sessions (not in
 // the project, which stays as other copies of the program read it).
 void MainWindow::createViewMenu(QMenuBar* bar) {
-    QMenu* view = NamedMenu(bar, "ViewMenu", "&View");
+    QMenu* view = viewMenu_ = NamedMenu(bar, "ViewMenu", "&View");
+    view->addAction(zoomInAct_);
+    view->addAction(zoomOutAct_);
+    view->addAction(fitAct_);
+    view->addSeparator();
     struct Toggle {
         const char* name;
         const char* text;
@@ -392,6 +418,7 @@ void MainWindow::createMenus() {
         creatingPanel_->SyncCreatingPanel(tool.mode);
     });
     editMenu_->addAction(adjustAct_);
+    editMenu_->addAction(deleteAct_);
     editMenu_->addSeparator();
     editMenu_->addAction(layBackgroundAct_);
     editMenu_->addAction(clearBackgroundAct_);
@@ -475,7 +502,7 @@ void MainWindow::createStatusBar() {
 
 void MainWindow::setProjectControls(bool enabled) {
     for (QAction* a : {saveAct_, saveAsAct_, closeAct_, experimentSetAct_, layBackgroundAct_, clearBackgroundAct_,
-                       adjustAct_, runAct_, dataOutputAct_, curveAct_})
+                       adjustAct_, runAct_, dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
         a->setEnabled(enabled);
     editMenu_->menuAction()->setEnabled(enabled);
     runMenu_->menuAction()->setEnabled(enabled);
@@ -487,7 +514,7 @@ void MainWindow::setRunControls(bool running) {
     for (QMenu* m : {fileMenu_, editMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
     for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
                        layBackgroundAct_, clearBackgroundAct_, showPanelAct_, adjustAct_, howToUseAct_, aboutAct_,
-                       dataOutputAct_, curveAct_})
+                       dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
         a->setEnabled(!running);
     sceneWidget_->setEnabled(!running);
     // A run ends any placement under way: the first corner clicked before it must
@@ -698,6 +725,38 @@ void MainWindow::newProject() {
     refreshTitle();
 }
 
+QPoint MainWindow::surfaceCentre() const { return sceneWidget_->rect().center(); }
+
+bool MainWindow::takeView(const ZoomResult& result) {
+    if (!result.ok()) {
+        statusPrompt_->setText(result.refusal == ZoomRefusal::BallTooLarge ? kZoomBallTooLarge : kZoomOutOfRange);
+        return false;
+    }
+    if (result.view.MetresPerPixel == scene_->view.MetresPerPixel && result.view.OriginX == scene_->view.OriginX &&
+        result.view.OriginY == scene_->view.OriginY)
+        return false;
+    scene_->view = result.view;
+    // The balls' pictures follow the new scale; remarks stay on their pixels.
+    DeriveEveryBall(*scene_);
+    resizeView();
+    return true;
+}
+
+void MainWindow::zoomAbout(double factor, QPoint at) {
+    if (!mayRun() || runController_->active()) return;
+    takeView(ZoomedView(*scene_, factor, {at.x(), at.y()}));
+}
+
+void MainWindow::fitExperiment() {
+    if (!mayRun() || runController_->active()) return;
+    takeView(FittedView(*scene_, sceneWidget_->width(), sceneWidget_->height(), kFitMargin));
+}
+
+void MainWindow::panBy(QPoint by) {
+    if (!mayRun() || runController_->active()) return;
+    takeView(PannedView(*scene_, by.x(), by.y()));
+}
+
 void MainWindow::surfaceMoved(QPoint at) { editor_->move(at); }
 
 void MainWindow::surfacePressed(Qt::MouseButton button, QPoint at) { editor_->press(button, at); }
@@ -899,6 +958,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     creatingPanel_->hide();
     runController_->shutDown();
     event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // During a run Esc is Stop's shortcut and never arrives here; without one it
+    // ends a half-done placement. Windows of their own (the guide) keep their Esc.
+    if (event->key() == Qt::Key_Escape && !runController_->active() && editor_->cancelPlacement()) return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

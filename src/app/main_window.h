@@ -13,6 +13,7 @@
 #include "app/run_controller.h"
 #include "io/names_text.h"
 #include "scene/scene.h"
+#include "scene/view_zoom.h"
 #include "view/scene_surface.h"
 
 class QAction;
@@ -100,6 +101,13 @@ public:
     void visitWebsite();
     void aboutSoftware();
 
+    // View menu: the scale changes about a surface pixel (the pointer's, or the
+    // surface's centre), and Fit shows every element; a refusal is told in the status bar.
+    void zoomAbout(double factor, QPoint at);
+    void fitExperiment();
+    // The middle-button drag: the view follows the pointer by `by` pixels.
+    void panBy(QPoint by);
+
     // Repaints the surface for the current state, as a window resize does.
     void resizeView();
 
@@ -148,11 +156,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
+    QPoint surfaceCentre() const;
+    // Takes a zoomed or panned view, or tells why not; true when taken.
+    bool takeView(const ZoomResult& result);
     void createMenus();
     void createViewMenu(QMenuBar* bar);
     void createToolBar();
@@ -260,6 +272,7 @@ private:
     // Menus and commands.
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     QMenu* runMenu_ = nullptr;
     QMenu* toolsMenu_ = nullptr;
     QMenu* netMenu_ = nullptr;
@@ -278,6 +291,10 @@ private:
     QAction* experimentSetAct_ = nullptr;
     QAction* layBackgroundAct_ = nullptr;
     QAction* clearBackgroundAct_ = nullptr;
+    QAction* deleteAct_ = nullptr;
+    QAction* zoomInAct_ = nullptr;
+    QAction* zoomOutAct_ = nullptr;
+    QAction* fitAct_ = nullptr;
     QAction* showPanelAct_ = nullptr;
     QAction* adjustAct_ = nullptr;
     QAction* runAct_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "view/scene_surface.h"
@@ -80,12 +81,42 @@ void SceneWidget::paintEvent(QPaintEvent* event) {
 }
 
 void SceneWidget::mousePressEvent(QMouseEvent* event) {
+    // The middle button pans the view; the editor never sees it.
+    if (event->button() == Qt::MiddleButton) {
+        panFrom_ = event->position().toPoint();
+        return;
+    }
     emit pressed(event->button(), event->position().toPoint());
 }
 
-void SceneWidget::mouseMoveEvent(QMouseEvent* event) { emit moved(event->position().toPoint()); }
+void SceneWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (panFrom_) {
+        if (at != *panFrom_) emit panned(at - *panFrom_);
+        panFrom_ = at;
+        return;
+    }
+    emit moved(at);
+}
 
-void SceneWidget::mouseReleaseEvent(QMouseEvent* event) { emit released(event->position().toPoint()); }
+void SceneWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && panFrom_) {
+        panFrom_.reset();
+        emit panEnded();
+        return;
+    }
+    emit released(event->position().toPoint());
+}
+
+void SceneWidget::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) return QWidget::wheelEvent(event);
+    // A notch is 120 eighths of a degree; fine-grained wheels add up to one.
+    wheelEighths_ += event->angleDelta().y();
+    const int steps = wheelEighths_ / 120;
+    wheelEighths_ -= steps * 120;
+    if (steps != 0) emit wheelZoomed(steps, event->position().toPoint());
+    event->accept();
+}
 
 void SceneWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

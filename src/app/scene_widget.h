@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <functional>
 
 #include "view/ball_overlay.h"
@@ -35,6 +36,12 @@ signals:
     void moved(QPoint at);
     void released(QPoint at);
     void resized(QSize size);
+    // Ctrl with the wheel: `steps` notches away from the user (in) or toward him
+    // (out), about the pointer.
+    void wheelZoomed(int steps, QPoint at);
+    // A middle-button drag moved by `by` pixels since its last report, and ended.
+    void panned(QPoint by);
+    void panEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +49,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void showPending();
@@ -50,6 +58,9 @@ private:
     QRegion pending_;
     QElapsedTimer sinceShown_;
     QTimer nextFrame_;
+    // Where the middle-button drag was last reported; none when no pan is going.
+    std::optional<QPoint> panFrom_;
+    int wheelEighths_ = 0;  // wheel turn not yet a whole notch
     std::function<const Scene&()> overlayScene_;
     OverlayChoice overlay_;
     QRegion overlayShown_;  // where the overlay was painted last: repainted to take it away

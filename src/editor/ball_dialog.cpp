@@ -183,6 +183,8 @@ bool BallDialog::checkRadius() {
 }
 
 void BallDialog::radiusChanged() {
+    // "-" or "1e" on the way to "-2" or "1e-3" is left alone until Ok reads it.
+    if (IsRealBeingTyped(radiusEdit_->text())) return;
     if (checkRadius()) drawPreview();
 }
 

@@ -44,14 +44,15 @@ constexpr RecordForm kGravityMassForm{
     {}, kGravityMassChecks, "BitBtn2", "BitBtn3", "BitBtn1", "Do you want to delete this mass dot?", kWarningCaption};
 
 // The place of a gravitation mass is read as it is typed: a text that is not a
-// number is reported at once, the way the program reports any failed conversion.
+// number is reported at once, the way the program reports any failed conversion;
+// one still being typed ("-", "1e") waits for Ok, which reads it like any edit.
 class GravityMassDialog : public RecordDialog {
 public:
     GravityMassDialog(Prompts& prompts, QWidget* parent) : RecordDialog(kGravityMassForm, prompts, parent) {
         for (const char* name : {"Edit2", "Edit3"}) {
             QLineEdit* edit = numberEdit(name);
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
-                if (!ParseReal(text))
+                if (!ParseReal(text) && !IsRealBeingTyped(text))
                     this->prompts().message(Prompts::Severity::Warning, "'" + text + "' is not a valid floating point value", "Motionbench",
                                             Prompts::Ok);
             });

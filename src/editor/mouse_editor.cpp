@@ -57,6 +57,28 @@ void MouseEditor::resetTool() {
     state_.MouseIsDown = false;
 }
 
+bool MouseEditor::deleteSelected() {
+    const ElementKind kind = state_.SelectedKind;
+    if (!state_.ProjectOpen || scene().Running || kind == ElementKind::None) return false;
+    if (state_.CurrentIndex < 0 || state_.CurrentIndex >= ElementCount(scene(), kind)) return false;
+    PropertyDialog* dialog = dialogs_.dialog(kind);
+    if (!dialog || !dialog->deleteAsked(scene(), state_.CurrentIndex)) return false;
+    resetSelection();
+    state_.CurrentIndex = 0;
+    host_.redrawScene();
+    return true;
+}
+
+bool MouseEditor::cancelPlacement() {
+    if (!state_.ProjectOpen || scene().Running || state_.CreationMode == ElementKind::None) return false;
+    const bool bandShown = state_.FeedbackShown;
+    endPlacement();
+    state_.SelectedKind = ElementKind::None;
+    state_.NewElementFlag = false;
+    if (bandShown) host_.redrawScene();
+    return true;
+}
+
 void MouseEditor::endPlacement() {
     // The caller's full redraw wipes the band; it must not be XORed back later.
     const bool placing = state_.CreationMode != ElementKind::None;

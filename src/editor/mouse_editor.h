@@ -86,6 +86,13 @@ public:
     // prompt gone with it; the selection stays (a run starts).
     void endPlacement();
 
+    // The Delete key: the selected element goes as its dialog's Delete removes it,
+    // after the same question. False when nothing was deleted.
+    bool deleteSelected();
+    // Esc with no run going: a half-done placement ends, its band is taken away,
+    // and the editor is back at selection. False when there was nothing to end.
+    bool cancelPlacement();
+
     void press(Qt::MouseButton button, QPoint at);
     void move(QPoint at);
     void release(QPoint at);

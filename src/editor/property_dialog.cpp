@@ -52,11 +52,19 @@ void PropertyDialog::okClicked() {
     accept();
 }
 
+bool PropertyDialog::confirmDelete(const Scene& scene, int index) {
+    return mayDelete(scene, index) && prompts_.message(Prompts::Severity::Question, deleteQuestion(), deleteCaption(),
+                                                       Prompts::Ok | Prompts::Cancel) == Prompts::Ok;
+}
+
+bool PropertyDialog::deleteAsked(Scene& scene, int index) {
+    if (!confirmDelete(scene, index)) return false;
+    DeleteElement(scene, kind_, index);
+    return true;
+}
+
 void PropertyDialog::deleteClicked() {
-    if (!scene_ || !mayDelete(*scene_, index_)) return;
-    if (prompts_.message(Prompts::Severity::Question, deleteQuestion(), deleteCaption(), Prompts::Ok | Prompts::Cancel) !=
-        Prompts::Ok)
-        return;
+    if (!scene_ || !confirmDelete(*scene_, index_)) return;
     removeElement();
 }
 

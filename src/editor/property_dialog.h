@@ -32,6 +32,10 @@ public:
     // Runs the dialog modally for element `index` of its kind; `isNew` when the
     // element was just placed with the mouse (its record holds only the geometry).
     DialogOutcome edit(Scene& scene, int index, bool isNew);
+    // The Delete key on the selected element: what the form's Delete does, the
+    // form's own check and question first, without opening the form. True when
+    // the element was removed and its table closed up.
+    bool deleteAsked(Scene& scene, int index);
 
 protected:
     // Activation: fill the controls from the record (the working copy). The name
@@ -73,6 +77,8 @@ private:
     Scene* scene_ = nullptr;
     int index_ = -1;
     bool isNew_ = false;
+    // The check and the question of Delete; true when the user said OK.
+    bool confirmDelete(const Scene& scene, int index);
     DialogOutcome outcome_ = DialogOutcome::Cancelled;
 };
 

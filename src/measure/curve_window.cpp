@@ -242,7 +242,7 @@ void CurveWindow::axisEdited(QLineEdit* edit, double& field) {
         field = 0;
     } else if (const auto v = ParseReal(text)) {
         field = *v;
-    } else {
+    } else if (!IsRealBeingTyped(text)) {
         WarnAt(prompts_, edit, text + kNotRealNember);
     }
     redrawFrame();
@@ -273,6 +273,10 @@ bool CurveWindow::readAndCheck() {
     if (!start) return false;
     const auto end = ReadRealOrWarn(prompts_, endTimeEdit_, kNotRealNember);
     if (!end) return false;
+    // The axis boxes are read as they are typed, but a number left half-typed
+    // ("1e", "-") is refused here, after the time boxes.
+    for (QLineEdit* e : {hStartEdit_, hStepEdit_, vStartEdit_, vStepEdit_})
+        if (!ReadRealOrWarn(prompts_, e, kNotRealNember)) return false;
     c.startTime = *start;
     c.endTime = *end;
     const CurveCheck check = CheckCurveSettings(c);

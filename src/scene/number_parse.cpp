@@ -39,6 +39,26 @@ bool IsStrictNumber(std::string_view s, bool allowFraction) {
     return i == n;
 }
 
+// Walks the same grammar as IsStrictNumber and answers whether the text stops
+// somewhere inside it rather than stepping outside it.
+bool IsStrictNumberPrefix(std::string_view s) {
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < n && IsDigit(s[i])) ++i, ++digits;
+    if (i < n && s[i] == '.') {
+        ++i;
+        while (i < n && IsDigit(s[i])) ++i, ++digits;
+    }
+    if (i == n) return true;
+    if (digits == 0 || (s[i] != 'e' && s[i] != 'E')) return false;
+    ++i;
+    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+    while (i < n && IsDigit(s[i])) ++i;
+    return i == n;
+}
+
 // from_chars ignores the process locale, which QApplication takes from the
 // environment; it refuses a leading '+', so that is skipped here.
 template <class T>
@@ -59,6 +79,14 @@ std::optional<double> ParseStrictReal(std::string_view text) {
     const auto v = Convert<double>(s);
     if (!v || !std::isfinite(*v)) return std::nullopt;
     return v;
+}
+
+bool IsRealBeingTyped(std::string_view text) {
+    // A complete number, even one too large to hold, is not being typed any more.
+    if (IsStrictNumber(Trimmed(text), true)) return false;
+    // Blanks before the number are allowed; after it, nothing more can be typed.
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    return IsStrictNumberPrefix(text);
 }
 
 std::string ShortestText(double value) {

@@ -11,6 +11,11 @@ std::optional<double> ParseReal(const QString& text) { return ParseStrictReal(te
 
 std::optional<int> ParseInteger(const QString& text) { return ParseStrictInteger(text.toStdString()); }
 
+bool IsRealBeingTyped(const QString& text) { 
+    const std::string s = text.toStdString();
+    return IsRealBeingTyped(std::string_view(s));
+}
+
 namespace {
 QString Formatted(const char* format, double value) {
     char buf[64];

@@ -9,6 +9,8 @@ namespace mb {
 
 std::optional<double> ParseReal(const QString& text);
 std::optional<int> ParseInteger(const QString& text);
+// See IsRealBeingTyped in scene/number_parse.h.
+bool IsRealBeingTyped(const QString& text);
 
 // Shortest general form up to 15 significant digits, as the edits show reals.
 QString FormatReal(double value);

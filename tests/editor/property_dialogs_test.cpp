@@ -83,19 +83,6 @@ TEST(PropertyDialogs, EachEditThatIsNotANumberGivesItsOwnWordsAndFocusInReadingO
     }
 }
 
-TEST(PropertyDialogs, GravitationMassReportsABadPlaceWhileItIsTyped) {
-    DialogBench bench(SceneWithEveryKind(1, 1));
-    bench.open(ElementKind::GravityMass, 0, false, [&](QDialog& d) {
-        EXPECT_TRUE(bench.prompts.messages.empty());  // the loaded numbers read well
-        Type(d, "Edit2", "");
-        ASSERT_EQ(bench.prompts.messages.size(), 1u);
-        EXPECT_EQ(bench.prompts.messages[0].text, "'' is not a valid floating point value");
-        Type(d, "Edit2", "7");
-        Type(d, "Edit4", "");  // the mass is read only on Ok
-        EXPECT_EQ(bench.prompts.messages.size(), 1u);
-    });
-}
-
 struct CheckCase {
     ElementKind kind;
     std::vector<std::pair<const char*, const char*>> typed;
