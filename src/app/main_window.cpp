@@ -14,22 +14,18 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
 
-#include "app/about_dialog.h"
 #include "app/experiment_set_dialog.h"
-#include "ui/number_text.h"
+#include "app/help_commands.h"
 #include "ui/qt_prompts.h"
-#include "app/help_window.h"
-#include "app/resource_paths.h"
-#include "app/save_prompt_dialog.h"
 #include "app/scale_dialog.h"
 #include "app/scene_widget.h"
 #include "app/tool_icons.h"
@@ -43,7 +39,6 @@
 #include "editor/remark_dialog.h"
 #include "engine/engine.h"
 #include "engine/tick_display_pair.h"
-#include "io/project_file.h"
 #include "measure/curve_window.h"
 #include "measure/data_ball_dialog.h"
 #include "measure/data_window.h"
@@ -55,24 +50,12 @@ namespace mb {
 
 namespace {
 // The main window's own words.
-const char* const kCaption = "Motionbench Ver1.0";
 const char* const kNoGround = "Can not find ground.bmp";
-const char* const kCannotOpen = "Can not open this file ,please check you system.";
-const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
-const char* const kGroundFile = "ground.bmp";
 const char* const kChooseDataBall = "Please choose the moving object which to be shown it's data when runing.";
 const char* const kZoomBallTooLarge = "Not zoomed: a ball would be drawn more than 30 pixels wide in radius.";
 const char* const kZoomOutOfRange = "Not zoomed: the view can not go further.";
 constexpr int kFitMargin = 20;  // pixels left free around a fitted experiment
 const char* const kSpeedKey = "run/speed";
-const char* const kLastFolderKey = "files/lastFolder";
-
-// The user's documents, where a file chooser starts when nothing better is known.
-QString DocumentsFolder() {
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!docs.isEmpty() && QDir(docs).exists()) return docs;
-    return QDir::homePath();
-}
 
 // The first project file among dropped things.
 QString DroppedProject(const QMimeData* data) {
@@ -113,36 +96,33 @@ QMenu* NamedMenu(QMenuBar* bar, const char* name, const QString& title) {
 }
 }  // namespace
 
-const QStringList& MainWindow::calculatorPrograms() {
-    static const QStringList programs{"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "xcalc"};
-    return programs;
-}
-
-MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>()) {
+MainWindow::MainWindow(const Options& options) {
     setObjectName("TForm1");
-    setWindowTitle(kCaption);
     if (options.prompts) {
         prompts_ = options.prompts;
     } else {
         ownPrompts_ = std::make_unique<QtPrompts>(this);
         prompts_ = ownPrompts_.get();
     }
-    if (options.shell) {
-        shell_ = options.shell;
-    } else {
+    DesktopShell* shell = options.shell;
+    if (!shell) {
         ownShell_ = std::make_unique<QtDesktopShell>();
-        shell_ = ownShell_.get();
+        shell = ownShell_.get();
     }
-    startDirectory_ = options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory;
-    programDirectory_ =
+    const QString startDirectory = options.startDirectory.isEmpty() ? QDir::currentPath() : options.startDirectory;
+    const QString programDirectory =
         options.programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDirectory;
-    settings_ = options.settingsFile.isEmpty()
-                    ? std::make_unique<QSettings>("Motionbench", "Motionbench")
-                    : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
-    lastFolder_ = settings_->value(kLastFolderKey).toString();
-    if (lastFolder_.isEmpty() || !QDir(lastFolder_).exists()) lastFolder_ = DocumentsFolder();
-    recent_.load(*settings_);
-    examplesFolder_ = ExamplesFolder(programDirectory_);
+    session_ = new ProjectSession(*prompts_, options.settingsFile, programDirectory, this);
+    connect(session_, &ProjectSession::changed, this, &MainWindow::refreshTitle);
+    connect(session_, &ProjectSession::recentChanged, this, &MainWindow::rebuildRecentMenu);
+    connect(session_, &ProjectSession::restored, this, [this] {
+        // The selection may point past what the step left of its table.
+        const EditorSelection sel = editor_->selection();
+        if (sel.kind != ElementKind::None && sel.index >= ElementCount(scene(), sel.kind)) editor_->forgetSelection();
+        resizeView();
+    });
+    connect(&session_->history(), &QUndoStack::indexChanged, this, &MainWindow::updateHistoryCommands);
+    help_ = new HelpCommands(*prompts_, *shell, programDirectory, this);
     setAcceptDrops(true);
 
     // The main window's font writes the run's time box.
@@ -177,10 +157,8 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
             [this](int steps, QPoint at) { zoomAbout(std::pow(kZoomStep, steps), at); });
     connect(sceneWidget_, &SceneWidget::panned, this, &MainWindow::panBy);
 
-    savePrompt_ = new SavePromptDialog(this);
     scaleDialog_ = new ScaleDialog(*prompts_, this);
     experimentSetDialog_ = new ExperimentSetDialog(*prompts_, this);
-    aboutBox_ = new AboutDialog(this);
     dialogs_ = std::make_unique<ElementDialogs>();
     ballDialog_ = new BallDialog(*prompts_, this);
     dialogs_->add(ballDialog_);
@@ -188,7 +166,7 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     dialogs_->add(remarkDialog_);
     AddFieldConnectorTrackDialogs(*dialogs_, *prompts_, this);
     parameterAdjust_ = new ParameterAdjustDialog(*dialogs_, *prompts_, this);
-    connect(parameterAdjust_, &ParameterAdjustDialog::elementAdjusted, this, &MainWindow::refreshTitle);
+    connect(parameterAdjust_, &ParameterAdjustDialog::elementAdjusted, this, &MainWindow::sceneChanged);
     editor_ = new MouseEditor(*this, *dialogs_, this);
     connect(editor_, &MouseEditor::dataBallPicked, this, &MainWindow::dataBallPicked);
     creatingPanel_ = new CreatingPanel(this);
@@ -202,30 +180,18 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
     createToolBar();
     createStatusBar();
 
-    GiveRemarksDefaultFont(*scene_);
-    loadStartBackground();
+    GiveRemarksDefaultFont(scene());
+    if (!session_->loadStartPicture(startDirectory, programDirectory))
+        prompts_->warning(kNoGround, Prompts::Ok | Prompts::Cancel);
 
     // The state of a program with no project.
     setProjectControls(false);
     updateRunCommands();
-    resetProject();
-    backgroundShown_ = true;
+    ResetScene(scene());
     resizeView();
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::loadStartBackground() {
-    // The start folder's picture wins; the copy beside the program is the fallback,
-    // so a program started from anywhere still has its default background.
-    QImage picture;
-    for (const QString& folder : QStringList{startDirectory_} + DataFolders(programDirectory_)) {
-        if (picture.load(QDir(folder).filePath(kGroundFile))) break;
-    }
-    if (picture.isNull()) prompts_->warning(kNoGround, Prompts::Ok | Prompts::Cancel);
-    startPicture_ = picture.convertToFormat(QImage::Format_RGB32);
-    backgroundPicture_ = startPicture_;
-}
 
 void MainWindow::createActions() {
     newAct_ = NamedAction(this, "N2", "&New project");
@@ -257,10 +223,25 @@ void MainWindow::createActions() {
     quitAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quitAct_, &QAction::triggered, this, &QWidget::close);
 
+    // The history's commands name the step they take back or do again.
+    undoAct_ = NamedAction(this, "UndoCommand", "&Undo");
+    undoAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoAct_->setToolTip("Undo (Ctrl+Z)");
+    undoAct_->setIcon(QIcon::fromTheme("edit-undo", MakeToolIcon(ToolIcon::Undo)));
+    connect(undoAct_, &QAction::triggered, this, &MainWindow::undo);
+    redoAct_ = NamedAction(this, "RedoCommand", "&Redo");
+    redoAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redoAct_->setToolTip("Redo (Ctrl+Shift+Z)");
+    redoAct_->setIcon(QIcon::fromTheme("edit-redo", MakeToolIcon(ToolIcon::Redo)));
+    connect(redoAct_, &QAction::triggered, this, &MainWindow::redo);
+
     experimentSetAct_ = NamedAction(this, "N8", "&Experiment set...  ");
     experimentSetAct_->setToolTip("Lab condition set");
     experimentSetAct_->setIcon(MakeToolIcon(ToolIcon::LabCondition));
     connect(experimentSetAct_, &QAction::triggered, this, &MainWindow::experimentSet);
+
+    scaleAct_ = NamedAction(this, "ScaleCommand", "C&oordinate scale...");
+    connect(scaleAct_, &QAction::triggered, this, &MainWindow::changeScale);
 
     adjustAct_ = NamedAction(this, "N29", "&Adjust parameter...");
     adjustAct_->setToolTip("Adjust experiment component");
@@ -335,17 +316,17 @@ void MainWindow::createActions() {
     calculatorAct_ = NamedAction(this, "N46", "&Calculator");
     calculatorAct_->setToolTip("calculator");
     calculatorAct_->setIcon(MakeToolIcon(ToolIcon::Calculator));
-    connect(calculatorAct_, &QAction::triggered, this, &MainWindow::startCalculator);
+    connect(calculatorAct_, &QAction::triggered, help_, &HelpCommands::startCalculator);
 
     mailAct_ = NamedAction(this, "N48", "&Mail to us");
-    connect(mailAct_, &QAction::triggered, this, &MainWindow::mailToUs);
+    connect(mailAct_, &QAction::triggered, help_, &HelpCommands::mailToUs);
     websiteAct_ = NamedAction(this, "N49", "Visit our &website");
-    connect(websiteAct_, &QAction::triggered, this, &MainWindow::visitWebsite);
+    connect(websiteAct_, &QAction::triggered, help_, &HelpCommands::visitWebsite);
 
     howToUseAct_ = NamedAction(this, "N51", "&How to use");
-    connect(howToUseAct_, &QAction::triggered, this, &MainWindow::howToUse);
+    connect(howToUseAct_, &QAction::triggered, help_, &HelpCommands::howToUse);
     aboutAct_ = NamedAction(this, "N52", "A&bout the software");
-    connect(aboutAct_, &QAction::triggered, this, &MainWindow::aboutSoftware);
+    connect(aboutAct_, &QAction::triggered, help_, &HelpCommands::aboutSoftware);
 }
 
 // View: what is painted over the surface, remembered between sessions (not in
@@ -371,17 +352,17 @@ void MainWindow::createViewMenu(QMenuBar* bar) {
     for (const Toggle& t : toggles) {
         QAction* a = NamedAction(this, t.name, t.text);
         a->setCheckable(true);
-        a->setChecked(settings_->value(t.key, false).toBool());
+        a->setChecked(session_->settings().value(t.key, false).toBool());
         choice.*t.field = a->isChecked();
         connect(a, &QAction::toggled, this, [this, t](bool on) {
-            settings_->setValue(t.key, on);
+            session_->settings().setValue(t.key, on);
             OverlayChoice c = sceneWidget_->overlay();
             c.*t.field = on;
             sceneWidget_->setOverlay(c);
         });
         view->addAction(a);
     }
-    sceneWidget_->setOverlaySource([this]() -> const Scene& { return *scene_; });
+    sceneWidget_->setOverlaySource([this]() -> const Scene& { return scene(); });
     sceneWidget_->setOverlay(choice);
 }
 
@@ -395,7 +376,7 @@ void MainWindow::createMenus() {
     fileMenu_->addSeparator();
     examplesMenu_ = fileMenu_->addMenu("&Examples");
     examplesMenu_->setObjectName("ExamplesMenu");
-    for (const ExampleEntry& e : ListExamples(examplesFolder_)) {
+    for (const ExampleEntry& e : ListExamples(session_->examplesFolder())) {
         QAction* a = examplesMenu_->addAction(e.title);
         a->setData(e.path);
         a->setStatusTip(QDir::toNativeSeparators(e.path));
@@ -412,7 +393,11 @@ void MainWindow::createMenus() {
     fileMenu_->addAction(quitAct_);
 
     editMenu_ = NamedMenu(bar, "N7", "&Edit");
+    editMenu_->addAction(undoAct_);
+    editMenu_->addAction(redoAct_);
+    editMenu_->addSeparator();
     editMenu_->addAction(experimentSetAct_);
+    editMenu_->addAction(scaleAct_);
     BuildCreatMenu(editMenu_, [this](const CreationTool& tool) {
         chooseTool(tool.mode, tool.menuPrompt);
         creatingPanel_->SyncCreatingPanel(tool.mode);
@@ -470,6 +455,9 @@ void MainWindow::createToolBar() {
     button(saveAct_, "SpeedButton6");
     button(newAct_, "SpeedButton7");
     toolBar_->addSeparator();
+    button(undoAct_, "UndoButton");
+    button(redoAct_, "RedoButton");
+    toolBar_->addSeparator();
     button(experimentSetAct_, "SpeedButton8");
     button(adjustAct_, "SpeedButton5");
     toolBar_->addSeparator();
@@ -501,21 +489,39 @@ void MainWindow::createStatusBar() {
 }
 
 void MainWindow::setProjectControls(bool enabled) {
-    for (QAction* a : {saveAct_, saveAsAct_, closeAct_, experimentSetAct_, layBackgroundAct_, clearBackgroundAct_,
-                       adjustAct_, runAct_, dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
+    for (QAction* a : {saveAct_, saveAsAct_, closeAct_, experimentSetAct_, scaleAct_, layBackgroundAct_,
+                       clearBackgroundAct_, adjustAct_, runAct_, dataOutputAct_, curveAct_, deleteAct_, zoomInAct_,
+                       zoomOutAct_, fitAct_})
         a->setEnabled(enabled);
     editMenu_->menuAction()->setEnabled(enabled);
     runMenu_->menuAction()->setEnabled(enabled);
+    updateHistoryCommands();
+}
+
+void MainWindow::updateHistoryCommands() {
+    const QUndoStack& h = session_->history();
+    const bool free = session_->editable() && !runController_->active();
+    undoAct_->setEnabled(free && h.canUndo());
+    redoAct_->setEnabled(free && h.canRedo());
+    undoAct_->setText(h.canUndo() ? "&Undo " + h.undoText() : QString("&Undo"));
+    redoAct_->setText(h.canRedo() ? "&Redo " + h.redoText() : QString("&Redo"));
 }
 
 void MainWindow::setRunControls(bool running) {
     // During a run the menus File, Edit and Help are closed, and with them their
     // shortcuts; the Run menu (pause, Stop, Step, Speed), the tools and the net stay.
     for (QMenu* m : {fileMenu_, editMenu_, helpMenu_}) m->menuAction()->setEnabled(!running);
-    for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_,
+    for (QAction* a : {newAct_, openAct_, saveAct_, saveAsAct_, closeAct_, quitAct_, experimentSetAct_, scaleAct_,
                        layBackgroundAct_, clearBackgroundAct_, showPanelAct_, adjustAct_, howToUseAct_, aboutAct_,
                        dataOutputAct_, curveAct_, deleteAct_, zoomInAct_, zoomOutAct_, fitAct_})
         a->setEnabled(!running);
+    // A run is not an edit: what it moves is no step, and Stop puts it back.
+    if (running) {
+        session_->record();
+        session_->suspend();
+    } else {
+        session_->rebase();
+    }
     sceneWidget_->setEnabled(!running);
     // A run ends any placement under way: the first corner clicked before it must
     // not be where the next click after it places from.
@@ -536,7 +542,8 @@ void MainWindow::updateRunCommands() {
     const bool active = runController_->active() && !dataWindowOpen_;
     stopAct_->setEnabled(active);
     pauseAct_->setEnabled(active);
-    stepAct_->setEnabled(active && !scene_->Running);
+    stepAct_->setEnabled(active && !scene().Running);
+    updateHistoryCommands();
 }
 
 QList<QAction*> MainWindow::runKeyActions() const { return {runAct_, pauseAct_, stopAct_, stepAct_}; }
@@ -570,29 +577,21 @@ void MainWindow::createSpeedControl() {
         widest = std::max(widest, speedButton_->sizeHint().width());
     }
     speedButton_->setMinimumWidth(widest);
-    setRunSpeed(RunSpeedFromKey(settings_->value(kSpeedKey).toString()));
+    setRunSpeed(RunSpeedFromKey(session_->settings().value(kSpeedKey).toString()));
 }
 
 void MainWindow::setRunSpeed(RunSpeed speed) {
     runController_->setSpeed(speed);
     for (QAction* a : speedGroup_->actions()) a->setChecked(a->data().toInt() == int(speed));
     speedButton_->setText(InfoOf(speed).label);
-    settings_->setValue(kSpeedKey, InfoOf(speed).key);
+    session_->settings().setValue(kSpeedKey, InfoOf(speed).key);
 }
 
 RunSpeed MainWindow::runSpeed() const { return runController_->pace().speed(); }
 
-void MainWindow::resetProject() {
-    ResetScene(*scene_);
-    namesEncoding_ = NamesEncoding::Utf8;
-    backgroundShown_ = false;
-}
-
 void MainWindow::applyBackground() {
-    // With no project open the surface shows the picture whether or not it is
-    // laid under a scene.
-    if (backgroundShown_ || !projectOpen())
-        surface_.setBackground(backgroundPicture_);
+    if (const QImage* picture = session_->shownPicture())
+        surface_.setBackground(*picture);
     else
         surface_.clearBackground();
 }
@@ -605,61 +604,50 @@ void MainWindow::resizeView() {
     // window, which reaches past the surface's visible part at the bottom: a ball
     // half below that edge still keeps its backdrop and leaves no copies behind.
     const int W = width(), H = height();
-    if (originPending()) {
-        // While the origin is chosen the surface is black with the XOR axes; a
-        // repaint must leave exactly one pair of them for the next move to erase.
-        surface_.setWindowSize(W, H);
-        surface_.Clear();
-        surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
-    } else if (curveWindow_->isVisible()) {
-        // The curve window computes with the balls of this scene: a full redraw
-        // would put them back to their start in the middle of its computation.
-        // The static scene only; closing the window redraws everything.
-        surface_.setWindowSize(W, H);
-        surface_.StaticRedraw(*scene_);
-    } else if (runController_->active() && !scene_->Running) {
-        // A paused or halted run keeps its balls where they stand: repaint them
-        // there instead of the full redraw that would put them back to the start.
-        surface_.setWindowSize(W, H);
-        surface_.RunRepaint(*scene_);
-        scene_->RedrawPending = 0;
-    } else {
-        ResizeView(surface_, *scene_, projectOpen(), W, H, editor_->selection());
+    Scene& s = scene();
+    switch (RedrawFor(session_->phase(), curveWindow_->isVisible(), runController_->active() && !s.Running)) {
+        case Redraw::OriginAxes:
+            // While the origin is chosen the surface is black with the XOR axes; a
+            // repaint must leave exactly one pair of them for the next move to erase.
+            surface_.setWindowSize(W, H);
+            surface_.Clear();
+            surface_.ToggleAxes(s.view.OriginX, s.view.OriginY);
+            break;
+        case Redraw::StaticScene:
+            // The curve window computes with the balls of this scene: a full redraw
+            // would put them back to their start in the middle of its computation.
+            // The static scene only; closing the window redraws everything.
+            surface_.setWindowSize(W, H);
+            surface_.StaticRedraw(s);
+            break;
+        case Redraw::RunRepaint:
+            // A paused or halted run keeps its balls where they stand: repaint them
+            // there instead of the full redraw that would put them back to the start.
+            surface_.setWindowSize(W, H);
+            surface_.RunRepaint(s);
+            s.RedrawPending = 0;
+            break;
+        case Redraw::Full: ResizeView(surface_, s, projectOpen(), W, H, editor_->selection()); break;
     }
     editor_->surfaceRepainted();
     showChanges();
+    // Every edit ends with a redraw: what it changed becomes a step.
+    sceneChanged();
+}
+
+void MainWindow::sceneChanged() {
+    session_->record();
     refreshTitle();
 }
 
-bool MainWindow::isModified() const {
-    if (!projectOpen() || originPending()) return false;
-    return changes_.differs(*scene_);
-}
-
-void MainWindow::sceneChanged() { refreshTitle(); }
-
 void MainWindow::refreshTitle() {
-    if (!projectOpen() && !originPending()) {
-        setWindowModified(false);
-        setWindowTitle(kCaption);
-        return;
-    }
-    const QString name = projectPath_.isEmpty() ? QString("Untitled") : QFileInfo(projectPath_).fileName();
-    setWindowTitle(name + QString::fromUtf8("[*] \u2014 Motionbench"));
-    setWindowModified(isModified());
-}
-
-bool MainWindow::isExample() const { return PathInFolder(projectPath_, examplesFolder_); }
-
-void MainWindow::rememberProject(const QString& path) {
-    recent_.add(path);
-    recent_.save(*settings_);
-    rebuildRecentMenu();
+    setWindowTitle(session_->windowTitle());
+    setWindowModified(session_->isModified());
 }
 
 void MainWindow::rebuildRecentMenu() {
     recentMenu_->clear();
-    const QStringList& paths = recent_.paths();
+    const QStringList& paths = session_->recent().paths();
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const QString& path = paths[i];
         QString text = QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName());
@@ -678,48 +666,23 @@ void MainWindow::rebuildRecentMenu() {
     recentMenu_->menuAction()->setEnabled(!paths.isEmpty());
 }
 
-bool MainWindow::askToGoOn() {
-    if (!isModified()) return true;  // nothing to lose: go on as "&No" does, without asking
-    savePrompt_->load();
-    prompts_->exec(*savePrompt_);
-    switch (savePrompt_->answer()) {
-        case SavePromptDialog::Yes:
-            // The experiment must be saved before it goes: a cancelled or failed
-            // save stops the command.
-            return saveProject();
-        case SavePromptDialog::No: return true;
-        case SavePromptDialog::Cancel:
-        case SavePromptDialog::NoAnswer: break;  // closed by its close box: nothing goes on
-    }
-    return false;
+void MainWindow::syncPhase() {
+    editor_->state().ProjectOpen = session_->projectOpen();
+    editor_->state().OriginPending = session_->originPending();
+    updateHistoryCommands();
 }
 
 void MainWindow::newProject() {
-    if (projectOpen()) {
-        if (!askToGoOn()) {
-            resizeView();
-            return;
-        }
-        // The project stays open in name while its new origin is chosen.
-        editor_->resetTool();
-        creatingPanel_->SyncCreatingPanel(ElementKind::None);
-        editor_->state().OriginPending = true;
-        projectPath_.clear();
-        resetProject();
-        scene_->settings.AccurateStep = 1;  // new experiments run the accurate step
-        surface_.Clear();
-        surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
-    } else {
-        surface_.Clear();
-        projectPath_.clear();
-        resetProject();
-        scene_->settings.AccurateStep = 1;
-        scene_->settings.ShowCoordinate = 1;
-        editor_->state().OriginPending = true;
-        scene_->view.OriginX = 100;
-        scene_->view.OriginY = 100;
-        surface_.ToggleAxes(scene_->view.OriginX, scene_->view.OriginY);
+    if (projectOpen() && !session_->askToGoOn()) {
+        resizeView();
+        return;
     }
+    editor_->resetTool();
+    creatingPanel_->SyncCreatingPanel(ElementKind::None);
+    session_->beginNew();
+    syncPhase();
+    surface_.Clear();
+    surface_.ToggleAxes(scene().view.OriginX, scene().view.OriginY);
     statusPrompt_->clear();
     showChanges();
     refreshTitle();
@@ -727,34 +690,53 @@ void MainWindow::newProject() {
 
 QPoint MainWindow::surfaceCentre() const { return sceneWidget_->rect().center(); }
 
-bool MainWindow::takeView(const ZoomResult& result) {
+void MainWindow::takeView(const ZoomResult& result, const char* verb) {
     if (!result.ok()) {
         statusPrompt_->setText(result.refusal == ZoomRefusal::BallTooLarge ? kZoomBallTooLarge : kZoomOutOfRange);
-        return false;
+        return;
     }
-    if (result.view.MetresPerPixel == scene_->view.MetresPerPixel && result.view.OriginX == scene_->view.OriginX &&
-        result.view.OriginY == scene_->view.OriginY)
-        return false;
-    scene_->view = result.view;
+    if (result.view == scene().view) return;
+    scene().view = result.view;
     // The balls' pictures follow the new scale; remarks stay on their pixels.
-    DeriveEveryBall(*scene_);
+    DeriveEveryBall(scene());
+    session_->nameNextStep(verb);
     resizeView();
-    return true;
 }
 
 void MainWindow::zoomAbout(double factor, QPoint at) {
     if (!mayRun() || runController_->active()) return;
-    takeView(ZoomedView(*scene_, factor, {at.x(), at.y()}));
+    takeView(ZoomedView(scene(), factor, {at.x(), at.y()}), "Zoom");
 }
 
 void MainWindow::fitExperiment() {
     if (!mayRun() || runController_->active()) return;
-    takeView(FittedView(*scene_, sceneWidget_->width(), sceneWidget_->height(), kFitMargin));
+    takeView(FittedView(scene(), sceneWidget_->width(), sceneWidget_->height(), kFitMargin), "Zoom");
 }
 
 void MainWindow::panBy(QPoint by) {
     if (!mayRun() || runController_->active()) return;
-    takeView(PannedView(*scene_, by.x(), by.y()));
+    takeView(PannedView(scene(), by.x(), by.y()), "Pan");
+}
+
+void MainWindow::changeScale() {
+    if (!mayRun() || runController_->active()) return;
+    scaleDialog_->load();
+    if (prompts_->exec(*scaleDialog_) != QDialog::Accepted) return;
+    // The origin stays where it is on the surface; what the ruler stands for changes.
+    const ViewScale& v = scene().view;
+    takeView(ZoomedView(scene(), v.MetresPerPixel / scaleDialog_->metresPerPixel(), {v.OriginX, v.OriginY}), "Scale");
+}
+
+void MainWindow::undo() { stepHistory(true); }
+
+void MainWindow::redo() { stepHistory(false); }
+
+void MainWindow::stepHistory(bool back) {
+    if (!session_->editable() || runController_->active()) return;
+    // A half-done placement belongs to the scene as it was: it ends first.
+    editor_->cancelPlacement();
+    QUndoStack& h = session_->history();
+    back ? h.undo() : h.redo();
 }
 
 void MainWindow::surfaceMoved(QPoint at) { editor_->move(at); }
@@ -772,20 +754,16 @@ void MainWindow::syncCreatingPanel(ElementKind mode) { creatingPanel_->SyncCreat
 void MainWindow::originClicked() {
     scaleDialog_->load();
     if (prompts_->exec(*scaleDialog_) == QDialog::Accepted) {
-        scene_->view.MetresPerPixel = scaleDialog_->metresPerPixel();
-        // A new project with nothing in it yet has nothing to lose.
-        changes_.markSaved(*scene_);
-        editor_->state().ProjectOpen = true;
+        session_->originSet(scaleDialog_->metresPerPixel());
+        syncPhase();
         setProjectControls(true);
         showPanelAct_->setChecked(true);
         creatingPanel_->showForProject(frameGeometry());
     } else {
-        editor_->state().ProjectOpen = false;
-        editor_->state().OriginPending = false;
-        projectPath_.clear();
-        setProjectControls(false);
         // No project is open again: the start folder's picture comes back, as after Close.
-        backgroundPicture_ = startPicture_;
+        session_->closeProject();
+        syncPhase();
+        setProjectControls(false);
     }
     resizeView();
 }
@@ -806,24 +784,18 @@ void MainWindow::showCreatingPanel(bool show) {
 }
 
 bool MainWindow::readyToReplace() {
-    if (!projectOpen()) return true;
-    if (!askToGoOn()) {
-        resizeView();
-        return false;
-    }
-    editor_->state().OriginPending = false;
-    return true;
+    if (!projectOpen() || session_->askToGoOn()) return true;
+    resizeView();
+    return false;
 }
 
 void MainWindow::openProject() {
     if (!readyToReplace()) return;
-    const QString path = prompts_->openFile("open experiment", lastFolder_, kProjectFilter);
+    const QString path = session_->chooseProjectToOpen();
     if (path.isEmpty()) {
         resizeView();
         return;
     }
-    lastFolder_ = QFileInfo(path).absolutePath();
-    settings_->setValue(kLastFolderKey, lastFolder_);
     loadProject(path);
 }
 
@@ -835,120 +807,44 @@ void MainWindow::openProjectFile(const QString& path) {
 }
 
 void MainWindow::loadProject(const QString& path) {
-    const QString folder = QFileInfo(path).absolutePath();
-
-    ReadResult read;
-    try {
-        read = ReadProject(QFile::encodeName(path).toStdString(), *scene_);
-    } catch (const std::exception& e) {  // out of memory, nothing else is thrown
-        read.ok = false;
-        read.error = e.what();
-    }
-    if (!read.ok) {
-        // The open experiment and its path stay as they were.
-        const QString why = read.cannotOpen ? QString(kCannotOpen) : QString::fromStdString(read.error);
-        if (read.cannotOpen && recent_.paths().contains(QFileInfo(path).absoluteFilePath())) {
-            // A recent project that is gone leaves the list.
-            recent_.remove(path);
-            recent_.save(*settings_);
-            rebuildRecentMenu();
-        }
-        prompts_->warning(why, Prompts::Ok | Prompts::Cancel);
+    QStringList notes;
+    if (!session_->load(path, notes)) {
         resizeView();
         return;
     }
     setProjectControls(true);
-    resetProject();
-    scene_ = std::move(read.scene);
-    namesEncoding_ = read.namesEncoding;
-    projectPath_ = QFileInfo(path).absoluteFilePath();
-
-    QImage picture;
-    backgroundShown_ = picture.load(QDir(folder).filePath(kGroundFile));
-    backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
-
-    // The reader has already said what it found wrong with a ball; the pictures
-    // only need drawing.
-    DeriveEveryBall(*scene_);
-    rememberProject(projectPath_);
-    QStringList notes;
-    for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
     showPanelAct_->setChecked(true);
     creatingPanel_->showForProject(frameGeometry());
     editor_->resetTool();
-    editor_->state().ProjectOpen = true;
-    editor_->state().OriginPending = false;
+    syncPhase();
     creatingPanel_->SyncCreatingPanel(ElementKind::None);
     // The first redraw measures the remarks' text: what the files hold is the
     // scene as it stands after it.
     resizeView();
-    changes_.markSaved(*scene_);
-    refreshTitle();
+    session_->markSaved();
     if (!notes.isEmpty()) prompts_->warning(notes.join('\n'), Prompts::Ok | Prompts::Cancel);
 }
 
-bool MainWindow::writeProjectTo(const QString& path) {
-    WriteResult r;
-    try {
-        r = WriteProject(*scene_, QFile::encodeName(path).toStdString(), namesEncoding_);
-    } catch (const std::exception& e) {
-        r.ok = false;
-        r.error = e.what();
-    }
-    if (r.ok) {
-        changes_.markSaved(*scene_);
-        return true;
-    }
-    prompts_->warning("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
-                          "\nThe files that were there are unchanged.",
-                      Prompts::Ok | Prompts::Cancel);
-    return false;
-}
+bool MainWindow::saveProject() { return session_->save(); }
 
-bool MainWindow::saveProject() {
-    // A project that was never saved has no file yet: ask for one. A shipped
-    // example is saved as a copy elsewhere, never over the program's own file.
-    if (projectPath_.isEmpty() || isExample()) return saveProjectAs();
-    if (!writeProjectTo(projectPath_)) return false;
-    rememberProject(projectPath_);
-    refreshTitle();
-    return true;
-}
-
-bool MainWindow::saveProjectAs() {
-    const QString startIn = isExample() ? DocumentsFolder() : lastFolder_;
-    QString path = prompts_->saveFile("save experiment", startIn, kProjectFilter, "kmx");
-    if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += ".kmx";
-    if (!writeProjectTo(path)) return false;
-    projectPath_ = QFileInfo(path).absoluteFilePath();
-    lastFolder_ = QFileInfo(path).absolutePath();
-    settings_->setValue(kLastFolderKey, lastFolder_);
-    rememberProject(projectPath_);
-    refreshTitle();
-    return true;
-}
+bool MainWindow::saveProjectAs() { return session_->saveAs(); }
 
 void MainWindow::closeProject() {
-    if (!askToGoOn()) {
+    if (!session_->askToGoOn()) {
         resizeView();
         return;
     }
+    session_->closeProject();
     setProjectControls(false);
     updateRunCommands();
-    projectPath_.clear();
-    resetProject();
     editor_->resetTool();
-    editor_->state().ProjectOpen = false;
-    editor_->state().OriginPending = false;
+    syncPhase();
     if (showPanelAct_->isChecked()) creatingPanel_->hide();
-    // The start folder's picture comes back once no project is open.
-    backgroundPicture_ = startPicture_;
     resizeView();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (projectOpen() && !askToGoOn()) {
+    if (projectOpen() && !session_->askToGoOn()) {
         // The program stays as it was, a half-chosen origin included: the axes are
         // still on the surface and the next press must still open the scale dialog.
         event->ignore();
@@ -982,28 +878,18 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::experimentSet() {
     if (!projectOpen()) return;
-    experimentSetDialog_->load(scene_->settings);
-    if (prompts_->exec(*experimentSetDialog_) == QDialog::Accepted) scene_->settings = experimentSetDialog_->settings();
+    experimentSetDialog_->load(scene().settings);
+    if (prompts_->exec(*experimentSetDialog_) == QDialog::Accepted) scene().settings = experimentSetDialog_->settings();
     resizeView();
 }
 
 void MainWindow::layBackground() {
-    const QString path = prompts_->openPicture("lay background", lastFolder_);
-    if (!path.isEmpty()) {
-        backgroundShown_ = true;
-        changes_.backgroundChanged();
-        QImage picture;
-        if (picture.load(path))
-            backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
-        else
-            prompts_->warning("Can not read the picture " + path, Prompts::Ok | Prompts::Cancel);
-    }
+    session_->layBackground();
     resizeView();
 }
 
 void MainWindow::clearBackground() {
-    if (backgroundShown_ && projectOpen() && !originPending()) changes_.backgroundChanged();
-    backgroundShown_ = false;
+    session_->clearBackground();
     // With the project open this is the full redraw; while a new project's origin is
     // still chosen it keeps the black surface with the axes the pointer moves.
     resizeView();
@@ -1011,21 +897,21 @@ void MainWindow::clearBackground() {
 
 void MainWindow::fullRedraw() {
     applyBackground();
-    surface_.FullRedraw(*scene_);
+    surface_.FullRedraw(scene());
     showChanges();
     // Every edit ends with a full redraw: the title follows it.
-    refreshTitle();
+    sceneChanged();
 }
 
 void MainWindow::runStarted() {
-    Scene& s = *scene_;
+    Scene& s = scene();
     liveGraph_->beginRun(s);
     if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
     // The data window drives the run from here on; the main run buttons wait.
     dataWindowOpen_ = true;
     runAct_->setEnabled(false);
     updateRunCommands();
-    dataWindow_->setStartFolder(measureFolder());
+    dataWindow_->setStartFolder(session_->measureFolder());
     dataWindow_->load(s);
     prompts_->exec(*dataWindow_);
     dataWindowOpen_ = false;
@@ -1039,19 +925,13 @@ void MainWindow::adjustParameter() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
     const ElementKind picked = editor_->state().SelectedKind;
-    const int count = picked == ElementKind::None ? 0 : ElementCount(*scene_, picked);
-    parameterAdjust_->run(*scene_);
+    const int count = picked == ElementKind::None ? 0 : ElementCount(scene(), picked);
+    parameterAdjust_->run(scene());
     // A Delete there moved the later elements of the selected one's kind down: the
     // selection would outline whichever took its place.
-    if (picked != ElementKind::None && ElementCount(*scene_, picked) != count) editor_->forgetSelection();
+    if (picked != ElementKind::None && ElementCount(scene(), picked) != count) editor_->forgetSelection();
     // Parameter adjust leaves the redraw to its caller: one, after the window closes.
     resizeView();
-}
-
-QString MainWindow::measureFolder() const {
-    // Graphs and numbers go beside the project, never into the shipped examples.
-    if (projectPath_.isEmpty() || isExample()) return lastFolder_;
-    return QFileInfo(projectPath_).absolutePath();
 }
 
 void MainWindow::dataOutputSet() {
@@ -1063,15 +943,15 @@ void MainWindow::dataOutputSet() {
 }
 
 void MainWindow::dataBallPicked(int ball) {
-    dataBallDialog_->edit(*scene_, ball);
+    dataBallDialog_->edit(scene(), ball);
     resizeView();
 }
 
 void MainWindow::experimentCurve() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
-    curveWindow_->setStartFolder(measureFolder());
-    curveWindow_->load(*scene_);
+    curveWindow_->setStartFolder(session_->measureFolder());
+    curveWindow_->load(scene());
     prompts_->exec(*curveWindow_);
     // The computation left the balls where it stopped; the full redraw puts them back.
     resizeView();
@@ -1079,48 +959,13 @@ void MainWindow::experimentCurve() {
 
 void MainWindow::showLiveGraph() {
     // Not modal: the run commands of this window go on working beside it.
-    liveGraph_->setStartFolder(measureFolder());
-    if (!runController_->active()) liveGraph_->load(*scene_);
+    liveGraph_->setStartFolder(session_->measureFolder());
+    if (!runController_->active()) liveGraph_->load(scene());
     liveGraph_->show();
     liveGraph_->raise();
     liveGraph_->activateWindow();
 }
 
-void MainWindow::runRepaint() { surface_.RunRepaint(*scene_); }
-
-void MainWindow::howToUse() {
-    const QString guide = UserGuidePath(programDirectory_);
-    if (shell_->openUrl(QUrl::fromLocalFile(guide).toString())) return;
-    // No program of the desktop took the guide: show it in our own window, offline.
-    if (!helpWindow_) {
-        helpWindow_ = new HelpWindow(this);
-        connect(helpWindow_, &HelpWindow::externalLinkRequested, this,
-                [this](const QUrl& url) { openAddress(url.toString()); });
-    }
-    helpWindow_->showGuide(guide);
-}
-
-void MainWindow::openAddress(const QString& address) {
-    if (shell_->openUrl(address)) return;
-    // Without a mail program or browser the address is still worth having.
-    if (!addressBox_) addressBox_ = new AddressDialog(this);
-    addressBox_->setAddress(address);
-    prompts_->exec(*addressBox_);
-}
-
-void MainWindow::startCalculator() {
-    for (const QString& name : calculatorPrograms()) {
-        const QString program = shell_->findProgram(name);
-        if (program.isEmpty()) continue;
-        shell_->startProgram(program);  // a calculator that fails to start is not our error
-        return;
-    }
-}
-
-void MainWindow::mailToUs() { openAddress(kMailAddress); }
-
-void MainWindow::visitWebsite() { openAddress(kWebAddress); }
-
-void MainWindow::aboutSoftware() { prompts_->exec(*aboutBox_); }
+void MainWindow::runRepaint() { surface_.RunRepaint(scene()); }
 
 }  // namespace mb

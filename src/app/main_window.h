@@ -1,6 +1,6 @@
 // The main window: the drawing surface, the menus, the tool bar and the status
-// bar, the project commands, and the help and tool commands. Runs are driven by
-// its RunController.
+// bar, and the commands they carry. The project's life and its history are its
+// ProjectSession's; runs are driven by its RunController.
 #pragma once
 
 #include <QImage>
@@ -8,10 +8,8 @@
 #include <memory>
 
 #include "editor/mouse_editor.h"
-#include "app/project_state.h"
-#include "app/recent_projects.h"
+#include "app/project_session.h"
 #include "app/run_controller.h"
-#include "io/names_text.h"
 #include "scene/scene.h"
 #include "scene/view_zoom.h"
 #include "view/scene_surface.h"
@@ -27,8 +25,6 @@ class QToolButton;
 
 namespace mb {
 
-class AboutDialog;
-class AddressDialog;
 class BallDialog;
 class CreatingPanel;
 class CurveWindow;
@@ -39,13 +35,12 @@ class DesktopShell;
 class ElementDialogs;
 class RemarkDialog;
 class ExperimentSetDialog;
-class HelpWindow;
 class LiveGraphWindow;
 class Prompts;
-class SavePromptDialog;
 class ScaleDialog;
 class SceneWidget;
 class SurfaceTickDisplay;
+class HelpCommands;
 class TickDisplayPair;
 
 class MainWindow : public QMainWindow, private EditorHost, private RunController::Host {
@@ -83,8 +78,12 @@ public:
     void openProjectFile(const QString& path);
     // Run, Stop, pause, restart and the ticks of Timer1.
     RunController& runController() { return *runController_; }
-    // Edit menu: the experiment settings, Parameter adjust and the background.
+    // Edit menu: undo and redo, the experiment settings, the scale, Parameter
+    // adjust and the background.
+    void undo();
+    void redo();
     void experimentSet();
+    void changeScale();
     void adjustParameter();
     void layBackground();
     void clearBackground();
@@ -94,12 +93,6 @@ public:
     // Run menu: the live graph, open beside the main window while runs go on.
     void showLiveGraph();
     LiveGraphWindow& liveGraph() { return *liveGraph_; }
-    // Help, tools and net.
-    void howToUse();
-    void startCalculator();
-    void mailToUs();
-    void visitWebsite();
-    void aboutSoftware();
 
     // View menu: the scale changes about a surface pixel (the pointer's, or the
     // surface's centre), and Fit shows every element; a refusal is told in the status bar.
@@ -113,9 +106,10 @@ public:
 
     // Whether closing the project now would lose something: the scene differs
     // from what was last opened or saved, or the background was laid or cleared.
-    bool isModified() const;
-    // Brings the title and its modified marker up to date. Every redraw calls it;
-    // code that changes the scene without a redraw calls it too.
+    bool isModified() const { return session_->isModified(); }
+    // Makes a step of what changed and brings the title and its modified marker up
+    // to date. Every redraw calls it; code that changes the scene without a redraw
+    // calls it too.
     void sceneChanged();
 
     // Run, pause, Stop and Step: a window of its own that is open during a run
@@ -126,10 +120,10 @@ public:
     RunSpeed runSpeed() const;
 
     // Where the Open dialog starts.
-    const QString& openFolder() const { return lastFolder_; }
+    const QString& openFolder() const { return session_->lastFolder(); }
     // The shipped examples' folder (empty when none was found).
-    const QString& examplesFolder() const { return examplesFolder_; }
-    const RecentProjects& recentProjects() const { return recent_; }
+    const QString& examplesFolder() const { return session_->examplesFolder(); }
+    const RecentProjects& recentProjects() const { return session_->recent(); }
 
     // The mouse on the drawing surface (surface pixels), handed to the editor.
     void surfaceMoved(QPoint at);
@@ -142,17 +136,15 @@ public:
     ElementDialogs& elementDialogs() { return *dialogs_; }
     CreatingPanel& creatingPanel() { return *creatingPanel_; }
 
-    Scene& scene() { return *scene_; }
-    const Scene& scene() const { return *scene_; }
+    ProjectSession& session() { return *session_; }
+    Scene& scene() { return session_->scene(); }
+    const Scene& scene() const { return session_->scene(); }
     SceneSurface& surface() { return surface_; }
-    bool projectOpen() const { return editor_->state().ProjectOpen; }
-    bool originPending() const { return editor_->state().OriginPending; }
-    const QString& projectPath() const { return projectPath_; }
-    const QImage& backgroundPicture() const { return backgroundPicture_; }
-    bool backgroundShown() const { return backgroundShown_; }
-
-    // The programs "&Calculator" tries, in order.
-    static const QStringList& calculatorPrograms();
+    bool projectOpen() const { return session_->projectOpen(); }
+    bool originPending() const { return session_->originPending(); }
+    const QString& projectPath() const { return session_->path(); }
+    const QImage& backgroundPicture() const { return session_->background().picture; }
+    bool backgroundShown() const { return session_->background().shown; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -163,49 +155,44 @@ protected:
 private:
     void createActions();
     QPoint surfaceCentre() const;
-    // Takes a zoomed or panned view, or tells why not; true when taken.
-    bool takeView(const ZoomResult& result);
+    // Takes a zoomed or panned view as the step `verb`, or tells why not.
+    void takeView(const ZoomResult& result, const char* verb);
     void createMenus();
     void createViewMenu(QMenuBar* bar);
     void createToolBar();
     void createStatusBar();
 
-    // The scene reset of the project commands: the scene model and the background.
-    void resetProject();
-    // Shows "Save the current experiment?" and saves when asked. False when the
-    // command must not go on: cancelled, closed, or the save did not happen. It
-    // changes nothing but the files; each command decides what follows.
-    bool askToGoOn();
+    // The editor and the project commands follow the session's phase.
+    void syncPhase();
+    // An undo or redo: a half-done placement ends first.
+    void stepHistory(bool back);
+    void updateHistoryCommands();
     // A creation command from the menu or the panel.
     void chooseTool(ElementKind mode, const char* prompt);
     void showCreatingPanel(bool show);
 
     // What the editor needs of the window.
-    Scene& editedScene() override { return *scene_; }
+    Scene& editedScene() override { return scene(); }
     SceneSurface& editedSurface() override { return surface_; }
     void setCoordinateText(const QString& text) override;
     void setPromptText(const QString& text) override;
     void redrawScene() override { resizeView(); }
     void showSurfaceChanges() override { showChanges(); }
     void syncCreatingPanel(ElementKind mode) override;
+    void elementDragged() override { session_->nameNextStep("Move"); }
     void originClicked() override;
     // The save prompt of Open, when a project is open; false when Open must not go on.
     bool readyToReplace();
     // Reads `path` into the window; the open experiment stays when that fails.
     void loadProject(const QString& path);
-    // The opened project is one of the shipped examples.
-    bool isExample() const;
-    // Where the measurement windows' file choosers start.
-    QString measureFolder() const;
     void refreshTitle();
-    void rememberProject(const QString& path);
     void rebuildRecentMenu();
     void createSpeedControl();
     void updateRunCommands();
     // Enables or disables the commands that need an open project.
     void setProjectControls(bool enabled);
     // RunController::Host.
-    Scene& runScene() override { return *scene_; }
+    Scene& runScene() override { return scene(); }
     bool mayRun() const override { return projectOpen() && !originPending(); }
     void setRunControls(bool running) override;
     void fullRedraw() override;
@@ -214,14 +201,9 @@ private:
     void runStarted() override;
     // Hands the background to the surface as the current state shows it.
     void applyBackground();
-    bool writeProjectTo(const QString& path);
-    // Hands a mail or web address to the desktop, or shows it to be copied.
-    void openAddress(const QString& address);
-    void loadStartBackground();
     // The data-ball pick on the surface ended on this ball (-1 for none).
     void dataBallPicked(int ball);
 
-    std::unique_ptr<Scene> scene_;
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
     std::unique_ptr<TickDisplayPair> measureDisplay_;  // the data window and the live graph
@@ -229,21 +211,8 @@ private:
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
-    DesktopShell* shell_;
-
-    QString projectPath_;
-    // The encoding the open project's names file was read in, and is saved in.
-    NamesEncoding namesEncoding_ = NamesEncoding::Utf8;
-    QString startDirectory_;
-    QString programDirectory_;
-    QString lastFolder_;  // where the file choosers open
-    QString examplesFolder_;
-    std::unique_ptr<QSettings> settings_;
-    ChangeTracker changes_;
-    RecentProjects recent_;
-    QImage startPicture_;  // "ground.bmp" of the start folder, shown while no project is open
-    QImage backgroundPicture_;
-    bool backgroundShown_ = false;
+    ProjectSession* session_ = nullptr;
+    HelpCommands* help_ = nullptr;
 
     // Widgets.
     SceneWidget* sceneWidget_ = nullptr;
@@ -251,12 +220,8 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* statusCoordinate_ = nullptr;
     QLabel* statusPrompt_ = nullptr;
-    SavePromptDialog* savePrompt_ = nullptr;
     ScaleDialog* scaleDialog_ = nullptr;
     ExperimentSetDialog* experimentSetDialog_ = nullptr;
-    AboutDialog* aboutBox_ = nullptr;
-    HelpWindow* helpWindow_ = nullptr;     // made when the desktop first fails to show the guide
-    AddressDialog* addressBox_ = nullptr;  // made when the desktop first fails to open an address
     std::unique_ptr<ElementDialogs> dialogs_;
     MouseEditor* editor_ = nullptr;
     CreatingPanel* creatingPanel_ = nullptr;
@@ -288,7 +253,10 @@ private:
     QAction* saveAsAct_ = nullptr;
     QAction* closeAct_ = nullptr;
     QAction* quitAct_ = nullptr;
+    QAction* undoAct_ = nullptr;
+    QAction* redoAct_ = nullptr;
     QAction* experimentSetAct_ = nullptr;
+    QAction* scaleAct_ = nullptr;
     QAction* layBackgroundAct_ = nullptr;
     QAction* clearBackgroundAct_ = nullptr;
     QAction* deleteAct_ = nullptr;

@@ -29,15 +29,15 @@ EncodedProject Fingerprint(const Scene& scene) {
 }
 }  // namespace
 
-void ChangeTracker::markSaved(const Scene& scene) {
+void ChangeTracker::markSaved(const Scene& scene, const QString& background) {
     EncodedProject e = Fingerprint(scene);
     project_ = std::move(e.project);
     names_ = std::move(e.names);
-    backgroundChanged_ = false;
+    background_ = background;
 }
 
-bool ChangeTracker::differs(const Scene& scene) const {
-    if (backgroundChanged_) return true;
+bool ChangeTracker::differs(const Scene& scene, const QString& background) const {
+    if (background != background_) return true;
     const EncodedProject e = Fingerprint(scene);
     return e.project != project_ || e.names != names_;
 }

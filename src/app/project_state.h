@@ -16,20 +16,19 @@ namespace mb {
 // (a dialog, the mouse, Parameter adjust) and an edit undone by hand counts as
 // none; what the program derives itself while drawing and running (a ball's
 // screen place, a cord's length) is left out. The background picture, which the
-// file does not hold, has its own flag.
+// file does not hold, is compared by what was laid (a key its owner makes), so a
+// background laid and taken back again counts as none either.
 class ChangeTracker {
 public:
     // The scene as it now stands is what the files hold (after open or save, or
-    // a new project with nothing in it yet).
-    void markSaved(const Scene& scene);
-    // The background was laid or cleared.
-    void backgroundChanged() { backgroundChanged_ = true; }
-    bool differs(const Scene& scene) const;
+    // a new project with nothing in it yet), over this background.
+    void markSaved(const Scene& scene, const QString& background = {});
+    bool differs(const Scene& scene, const QString& background = {}) const;
 
 private:
     std::string project_;
     std::string names_;
-    bool backgroundChanged_ = false;
+    QString background_;
 };
 
 struct ExampleEntry {

@@ -142,6 +142,21 @@ void DrawLiveGraph(QPainter& p) {
     p.drawPath(path);
 }
 
+// A curved arrow turning back to the left (undo) or on to the right (redo).
+void DrawTurningArrow(QPainter& p, bool back) {
+    if (!back) p.translate(kSize, 0), p.scale(-1, 1);
+    QPainterPath arc;
+    arc.moveTo(6, 10);
+    arc.cubicTo(10, 4, 20, 5, 20, 13);
+    arc.cubicTo(20, 18, 16, 20, 12, 20);
+    p.setPen(QPen(QColor(40, 90, 170), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 170));
+    p.drawPolygon(QPolygon({QPoint(2, 6), QPoint(11, 8), QPoint(5, 15)}));
+}
+
 }  // namespace
 
 QIcon MakeToolIcon(ToolIcon which) {
@@ -162,6 +177,8 @@ QIcon MakeToolIcon(ToolIcon which) {
         case ToolIcon::Curve: DrawCurve(p); break;
         case ToolIcon::LiveGraph: DrawLiveGraph(p); break;
         case ToolIcon::Calculator: DrawCalculator(p); break;
+        case ToolIcon::Undo: DrawTurningArrow(p, true); break;
+        case ToolIcon::Redo: DrawTurningArrow(p, false); break;
     }
     p.end();
     return QIcon(pm);

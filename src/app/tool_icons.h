@@ -6,7 +6,7 @@
 
 namespace mb {
 
-enum class ToolIcon { Open, Save, New, LabCondition, Adjust, Run, Stop, Pause, DataOut, Curve, LiveGraph, Calculator };
+enum class ToolIcon { Open, Save, New, LabCondition, Adjust, Run, Stop, Pause, DataOut, Curve, LiveGraph, Calculator, Undo, Redo };
 
 QIcon MakeToolIcon(ToolIcon which);
 

@@ -447,6 +447,7 @@ void MouseEditor::drop(QPoint at) {
     const QPoint target = at - state_.GrabOffset;
     MoveReferencePoint(scene(), e, {target.x(), target.y()});
     state_.FeedbackShown = false;
+    host_.elementDragged();
     host_.redrawScene();
 }
 

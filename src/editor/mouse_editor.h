@@ -57,6 +57,8 @@ public:
     // The origin of a new project was clicked: ask for the scale, open the project
     // or give up, and repaint.
     virtual void originClicked() = 0;
+    // A drag is about to end with the element in its new place.
+    virtual void elementDragged() {}
 };
 
 // Status panel 1 texts of the editor.

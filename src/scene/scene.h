@@ -72,6 +72,7 @@ struct ExperimentSettings {
     // 1: the accurate step (every ball advanced from one state, symplectic, cords
     // and poles held as lengths); 0: the classic step, what every older file runs.
     std::uint8_t AccurateStep = 0;
+    friend bool operator==(const ExperimentSettings&, const ExperimentSettings&) = default;
 };
 
 // What the ball dialog and the project reader say of a radius out of bounds; the
@@ -107,6 +108,7 @@ struct ViewScale {
     // Mouse positions to world coordinates.
     double worldX(int column) const { return (column - OriginX) * MetresPerPixel; }
     double worldY(int row) const { return (OriginY - row) * MetresPerPixel; }
+    friend bool operator==(const ViewScale&, const ViewScale&) = default;
 };
 
 // The ten quantities a curve can plot, in the order of the window's lists.
@@ -134,6 +136,7 @@ struct CurveSettings {
     std::uint8_t verticalVariable = kQuantityX;
     double verticalStart = 0.0;
     double verticalStep = 1.0;
+    friend bool operator==(const CurveSettings&, const CurveSettings&) = default;
 };
 
 // One switch per force routine that depends on a table: 1 exactly when record 0

@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, MenusAndToolBarCarryTheirNamesTextsAndHints) {
         order << w->objectName() + ":" + w->toolTip();
     }
     EXPECT_EQ(order, QStringList({"SpeedButton4:open", "SpeedButton6:save", "SpeedButton7:new", "|",
-                                  "SpeedButton8:Lab condition set", "SpeedButton5:Adjust experiment component", "|",
+                                  "UndoButton:Undo (Ctrl+Z)", "RedoButton:Redo (Ctrl+Shift+Z)", "|", "SpeedButton8:Lab condition set", "SpeedButton5:Adjust experiment component", "|",
                                   "SpeedButton1:Run (F5)", "SpeedButton2:Stop (Esc)", "SpeedButton3:pause (Space)",
                                   "StepButton:Step: one tick of the paused run",
                                   "SpeedControl:Speed of the run against the wall clock", "|",

@@ -37,7 +37,7 @@ QString Tree(QMenu* menu) {
 TEST_F(CreatingPanelTest, TheEditMenuHoldsTheCreatTreeInItsOrder) {
     openScene();
     EXPECT_EQ(Tree(menu("N7")),
-              "N8 N9(N12 | N13(N21 N22) N14 N15 N16 N17(N18 N36) N38(N40 N41) N19(N24 N25) N20(N26 N27) | N58) N29 DeleteCommand | "
+              "UndoCommand RedoCommand | N8 ScaleCommand N9(N12 | N13(N21 N22) N14 N15 N16 N17(N18 N36) N38(N40 N41) N19(N24 N25) N20(N26 N27) | N58) N29 DeleteCommand | "
               "N31 N32 | N44");
     EXPECT_EQ(action("N40")->text(), "&Pensile one moving object");
     EXPECT_EQ(menu("N13")->title(), "&Electric field");
