@@ -84,6 +84,7 @@ sanitize: deps
 bench: build
 	$(BUILD)/bench/bench_engine
 	@if [ -x $(BUILD)/bench/bench_view ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_view; fi
+	@if [ -x $(BUILD)/bench/bench_history ]; then $(BUILD)/bench/bench_history; fi
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DMB_FUZZ=ON -DMB_GUI=OFF -DMB_BENCH=OFF \

@@ -388,11 +388,17 @@ void ProjectSession::setHistoryBudget(std::size_t bytes) {
     keepToBudget();
 }
 
+namespace {
+std::size_t StepBytes(const QUndoStack& history, int i) {
+    return static_cast<const HistoryStep*>(history.command(i))->bytes();
+}
+}  // namespace
+
 void ProjectSession::pushStep(QUndoCommand* step) {
-    history_.push(step);  // a new step drops the steps that were undone
-    historyBytes_ = 0;
-    for (int i = 0; i < history_.count(); ++i)
-        historyBytes_ += static_cast<const HistoryStep*>(history_.command(i))->bytes();
+    // A new step drops the steps that were undone.
+    for (int i = history_.index(); i < history_.count(); ++i) historyBytes_ -= StepBytes(history_, i);
+    historyBytes_ += static_cast<const HistoryStep*>(step)->bytes();
+    history_.push(step);
     keepToBudget();
 }
 
@@ -404,7 +410,7 @@ void ProjectSession::keepToBudget() {
     int drop = 0;
     std::size_t bytes = historyBytes_;
     while (drop < history_.count() - 1 && bytes > budget_ - budget_ / 8) {
-        bytes -= static_cast<const HistoryStep*>(history_.command(drop))->bytes();
+        bytes -= StepBytes(history_, drop);
         ++drop;
     }
     const int index = history_.index();
@@ -426,8 +432,7 @@ void ProjectSession::keepToBudget() {
     if (clean - drop == stay) history_.setClean();
     if (clean < drop || clean - drop > stay) history_.resetClean();
     historyBytes_ = 0;
-    for (int i = 0; i < history_.count(); ++i)
-        historyBytes_ += static_cast<const HistoryStep*>(history_.command(i))->bytes();
+    for (int i = 0; i < history_.count(); ++i) historyBytes_ += StepBytes(history_, i);
 }
 
 }  // namespace mb
