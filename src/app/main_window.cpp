@@ -8,23 +8,21 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QSettings>
 #include <QTimer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
 #include "app/experiment_set_dialog.h"
 #include "app/help_commands.h"
+#include "app/measure_commands.h"
 #include "ui/qt_prompts.h"
 #include "app/scale_dialog.h"
 #include "app/scene_widget.h"
@@ -39,10 +37,6 @@
 #include "editor/remark_dialog.h"
 #include "engine/engine.h"
 #include "engine/tick_display_pair.h"
-#include "measure/curve_window.h"
-#include "measure/data_ball_dialog.h"
-#include "measure/data_window.h"
-#include "measure/live_graph_window.h"
 #include "view/ball_sprite.h"
 #include "view/tick_display.h"
 
@@ -56,31 +50,6 @@ const char* const kZoomBallTooLarge = "Not zoomed: a ball would be drawn more th
 const char* const kZoomOutOfRange = "Not zoomed: the view can not go further.";
 constexpr int kFitMargin = 20;  // pixels left free around a fitted experiment
 const char* const kSpeedKey = "run/speed";
-
-// The first project file among dropped things.
-QString DroppedProject(const QMimeData* data) {
-    if (!data || !data->hasUrls()) return {};
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile()) continue;
-        const QString path = url.toLocalFile();
-        if (QFileInfo(path).suffix().compare("kmx", Qt::CaseInsensitive) == 0) return path;
-    }
-    return {};
-}
-
-// Remark slots start with the font of the hidden memo: white, 15 pixels high,
-// the GB2312 character set, no style.
-void GiveRemarksDefaultFont(Scene& scene) {
-    for (Remark& r : scene.remarks) {
-        r.charset = 134;
-        r.fontColour = PackColour(255, 255, 255);
-        r.fontHeight = 15;
-        r.pitch = 0;
-        r.fontSize = 11;
-        r.style = 0;
-        r.fontName = "宋体";
-    }
-}
 
 QAction* NamedAction(QObject* parent, const char* name, const QString& text) {
     auto* a = new QAction(text, parent);
@@ -134,18 +103,17 @@ MainWindow::MainWindow(const Options& options) {
     surface_.fonts().main = mainFont;
     surface_.fonts().mainColour = QColor(255, 255, 0);
     tickDisplay_ = std::make_unique<SurfaceTickDisplay>(surface_);
-    dataWindow_ = new DataWindow(*prompts_, this);
-    liveGraph_ = new LiveGraphWindow(*prompts_, this);
-    measureDisplay_ = std::make_unique<TickDisplayPair>(dataWindow_, liveGraph_);
-    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), measureDisplay_.get());
     runController_ = new RunController(*this, *prompts_, this);
+    measures_ = new MeasureCommands(*prompts_, *session_, *runController_, this);
+    connect(measures_, &MeasureCommands::dataWindowShown, this, [this] {
+        runAct_->setEnabled(false);
+        updateRunCommands();
+    });
+    runDisplay_ = std::make_unique<TickDisplayPair>(tickDisplay_.get(), &measures_->display());
     runController_->setTickDisplay(runDisplay_.get());
     connect(runController_, &RunController::runStateChanged, this, &MainWindow::updateRunCommands);
     // Status panel 1 tells how far a long tick is (nothing is placed during a run).
     connect(runController_, &RunController::tickProgress, this, [this](const QString& t) { setPromptText(t); });
-    dataWindow_->setRunCommands(runController_);
-    dataBallDialog_ = new DataBallDialog(*prompts_, this);
-    curveWindow_ = new CurveWindow(*prompts_, this);
 
     sceneWidget_ = new SceneWidget(surface_, this);
     setCentralWidget(sceneWidget_);
@@ -180,7 +148,6 @@ MainWindow::MainWindow(const Options& options) {
     createToolBar();
     createStatusBar();
 
-    GiveRemarksDefaultFont(scene());
     if (!session_->loadStartPicture(startDirectory, programDirectory))
         prompts_->warning(kNoGround, Prompts::Ok | Prompts::Cancel);
 
@@ -539,7 +506,7 @@ void MainWindow::setRunControls(bool running) {
 void MainWindow::updateRunCommands() {
     // While the data window is open its own buttons drive the run; its pause and
     // restart must not give the main window's back.
-    const bool active = runController_->active() && !dataWindowOpen_;
+    const bool active = runController_->active() && !measures_->dataWindowOpen();
     stopAct_->setEnabled(active);
     pauseAct_->setEnabled(active);
     stepAct_->setEnabled(active && !scene().Running);
@@ -604,31 +571,9 @@ void MainWindow::resizeView() {
     // window, which reaches past the surface's visible part at the bottom: a ball
     // half below that edge still keeps its backdrop and leaves no copies behind.
     const int W = width(), H = height();
-    Scene& s = scene();
-    switch (RedrawFor(session_->phase(), curveWindow_->isVisible(), runController_->active() && !s.Running)) {
-        case Redraw::OriginAxes:
-            // While the origin is chosen the surface is black with the XOR axes; a
-            // repaint must leave exactly one pair of them for the next move to erase.
-            surface_.setWindowSize(W, H);
-            surface_.Clear();
-            surface_.ToggleAxes(s.view.OriginX, s.view.OriginY);
-            break;
-        case Redraw::StaticScene:
-            // The curve window computes with the balls of this scene: a full redraw
-            // would put them back to their start in the middle of its computation.
-            // The static scene only; closing the window redraws everything.
-            surface_.setWindowSize(W, H);
-            surface_.StaticRedraw(s);
-            break;
-        case Redraw::RunRepaint:
-            // A paused or halted run keeps its balls where they stand: repaint them
-            // there instead of the full redraw that would put them back to the start.
-            surface_.setWindowSize(W, H);
-            surface_.RunRepaint(s);
-            s.RedrawPending = 0;
-            break;
-        case Redraw::Full: ResizeView(surface_, s, projectOpen(), W, H, editor_->selection()); break;
-    }
+    const Redraw redraw =
+        RedrawFor(session_->phase(), measures_->curveOpen(), runController_->active() && !scene().Running);
+    RedrawAs(redraw, surface_, scene(), projectOpen(), W, H, editor_->selection());
     editor_->surfaceRepainted();
     showChanges();
     // Every edit ends with a redraw: what it changed becomes a step.
@@ -646,24 +591,7 @@ void MainWindow::refreshTitle() {
 }
 
 void MainWindow::rebuildRecentMenu() {
-    recentMenu_->clear();
-    const QStringList& paths = session_->recent().paths();
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        const QString& path = paths[i];
-        QString text = QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName());
-        // Two projects of the same name are told apart by their folders.
-        for (qsizetype j = 0; j < paths.size(); ++j)
-            if (j != i && QFileInfo(paths[j]).fileName() == QFileInfo(path).fileName()) {
-                text += "  (" + QDir::toNativeSeparators(QFileInfo(path).absolutePath()) + ")";
-                break;
-            }
-        QAction* a = recentMenu_->addAction(text);
-        a->setData(path);
-        a->setToolTip(QDir::toNativeSeparators(path));
-        a->setStatusTip(QDir::toNativeSeparators(path));
-        connect(a, &QAction::triggered, this, [this, path] { openProjectFile(path); });
-    }
-    recentMenu_->menuAction()->setEnabled(!paths.isEmpty());
+    FillRecentMenu(*recentMenu_, session_->recent().paths(), [this](const QString& path) { openProjectFile(path); });
 }
 
 void MainWindow::syncPhase() {
@@ -904,18 +832,8 @@ void MainWindow::fullRedraw() {
 }
 
 void MainWindow::runStarted() {
-    Scene& s = scene();
-    liveGraph_->beginRun(s);
-    if (s.SelectedBall < 0 || s.SelectedBall >= s.balls.count()) return;
-    // The data window drives the run from here on; the main run buttons wait.
-    dataWindowOpen_ = true;
-    runAct_->setEnabled(false);
-    updateRunCommands();
-    dataWindow_->setStartFolder(session_->measureFolder());
-    dataWindow_->load(s);
-    prompts_->exec(*dataWindow_);
-    dataWindowOpen_ = false;
-    // However the window went, the run ends with it.
+    if (!measures_->runStarted()) return;
+    // However the data window went, the run ends with it.
     if (runController_->active()) runController_->stop();
     runAct_->setEnabled(projectOpen());
     updateRunCommands();
@@ -943,28 +861,19 @@ void MainWindow::dataOutputSet() {
 }
 
 void MainWindow::dataBallPicked(int ball) {
-    dataBallDialog_->edit(scene(), ball);
+    measures_->editDataBall(ball);
     resizeView();
 }
 
 void MainWindow::experimentCurve() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
-    curveWindow_->setStartFolder(session_->measureFolder());
-    curveWindow_->load(scene());
-    prompts_->exec(*curveWindow_);
+    measures_->experimentCurve();
     // The computation left the balls where it stopped; the full redraw puts them back.
     resizeView();
 }
 
-void MainWindow::showLiveGraph() {
-    // Not modal: the run commands of this window go on working beside it.
-    liveGraph_->setStartFolder(session_->measureFolder());
-    if (!runController_->active()) liveGraph_->load(scene());
-    liveGraph_->show();
-    liveGraph_->raise();
-    liveGraph_->activateWindow();
-}
+void MainWindow::showLiveGraph() { measures_->showLiveGraph(); }
 
 void MainWindow::runRepaint() { surface_.RunRepaint(scene()); }
 

@@ -9,6 +9,7 @@
 
 #include "editor/mouse_editor.h"
 #include "app/project_session.h"
+#include "app/measure_commands.h"
 #include "app/run_controller.h"
 #include "scene/scene.h"
 #include "scene/view_zoom.h"
@@ -41,6 +42,7 @@ class ScaleDialog;
 class SceneWidget;
 class SurfaceTickDisplay;
 class HelpCommands;
+class MeasureCommands;
 class TickDisplayPair;
 
 class MainWindow : public QMainWindow, private EditorHost, private RunController::Host {
@@ -92,7 +94,7 @@ public:
     void experimentCurve();
     // Run menu: the live graph, open beside the main window while runs go on.
     void showLiveGraph();
-    LiveGraphWindow& liveGraph() { return *liveGraph_; }
+    LiveGraphWindow& liveGraph() { return measures_->liveGraph(); }
 
     // View menu: the scale changes about a surface pixel (the pointer's, or the
     // surface's centre), and Fit shows every element; a refusal is told in the status bar.
@@ -206,8 +208,7 @@ private:
 
     SceneSurface surface_;
     std::unique_ptr<SurfaceTickDisplay> tickDisplay_;
-    std::unique_ptr<TickDisplayPair> measureDisplay_;  // the data window and the live graph
-    std::unique_ptr<TickDisplayPair> runDisplay_;      // the surface and the measure displays
+    std::unique_ptr<TickDisplayPair> runDisplay_;  // the surface and the measure displays
     std::unique_ptr<Prompts> ownPrompts_;
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
@@ -227,11 +228,7 @@ private:
     CreatingPanel* creatingPanel_ = nullptr;
     BallDialog* ballDialog_ = nullptr;
     RemarkDialog* remarkDialog_ = nullptr;
-    DataWindow* dataWindow_ = nullptr;
-    bool dataWindowOpen_ = false;  // the data window drives the run: the main run buttons wait
-    DataBallDialog* dataBallDialog_ = nullptr;
-    CurveWindow* curveWindow_ = nullptr;
-    LiveGraphWindow* liveGraph_ = nullptr;
+    MeasureCommands* measures_ = nullptr;
     ParameterAdjustDialog* parameterAdjust_ = nullptr;
 
     // Menus and commands.

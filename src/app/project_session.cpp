@@ -105,6 +105,17 @@ ProjectSession::ProjectSession(Prompts& prompts, const QString& settingsFile, co
       savePrompt_(new SavePromptDialog(window)),
       scene_(std::make_unique<Scene>()),
       baseline_(std::make_unique<Scene>()) {
+    // Remark slots start with the font of the hidden memo: white, 15 pixels high,
+    // the GB2312 character set, no style.
+    for (Remark& r : scene_->remarks) {
+        r.charset = 134;
+        r.fontColour = PackColour(255, 255, 255);
+        r.fontHeight = 15;
+        r.pitch = 0;
+        r.fontSize = 11;
+        r.style = 0;
+        r.fontName = "宋体";
+    }
     lastFolder_ = settings_->value(kLastFolderKey).toString();
     if (lastFolder_.isEmpty() || !QDir(lastFolder_).exists()) lastFolder_ = DocumentsFolder();
     recent_.load(*settings_);

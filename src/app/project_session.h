@@ -18,6 +18,7 @@
 #include "io/names_text.h"
 #include "scene/scene.h"
 #include "scene/scene_delta.h"
+#include "view/scene_surface.h"
 
 class QSettings;
 class QWidget;
@@ -37,13 +38,7 @@ struct Background {
     QString file;  // laid by the user; empty for the project folder's ground.bmp
 };
 
-// The redraws a change can need, and the one rule that picks among them.
-enum class Redraw {
-    OriginAxes,   // a black surface with the axes the pointer moves
-    StaticScene,  // the curve window computes with the balls: leave them be
-    RunRepaint,   // a paused or halted run: the balls stay where they stand
-    Full,         // the full redraw, balls back at their start
-};
+// The one rule that decides which redraw a change needs.
 Redraw RedrawFor(ProjectPhase phase, bool curveWindowOpen, bool runHalted);
 
 class ProjectSession : public QObject {

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 #include <memory>
 
@@ -67,6 +69,16 @@ bool PathInFolder(const QString& path, const QString& folder) {
     QString file = QFileInfo(path).canonicalFilePath();
     if (file.isEmpty()) file = QFileInfo(path).absoluteFilePath();  // not written yet
     return !dir.isEmpty() && file.startsWith(dir + '/');
+}
+
+QString DroppedProject(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (QFileInfo(path).suffix().compare("kmx", Qt::CaseInsensitive) == 0) return path;
+    }
+    return {};
 }
 
 QString ProjectFromArguments(const QStringList& arguments) {

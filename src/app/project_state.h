@@ -9,6 +9,8 @@
 
 #include "scene/scene.h"
 
+class QMimeData;
+
 namespace mb {
 
 // Whether anything would be lost by closing the project. The scene is compared
@@ -41,6 +43,9 @@ QList<ExampleEntry> ListExamples(const QString& folder);
 QString ExampleTitle(const QString& fileName);
 // True when `path` lies in `folder` (both resolved, so links and ".." play no part).
 bool PathInFolder(const QString& path, const QString& folder);
+
+// The first project file (*.kmx) among things dropped on the window; empty when none.
+QString DroppedProject(const QMimeData* data);
 
 // The project the command line names: the first argument after the program's
 // name that is not an option, made absolute against the working folder. Empty

@@ -1,6 +1,9 @@
 #include "app/recent_projects.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSettings>
 
 namespace mb {
@@ -30,5 +33,24 @@ void RecentProjects::load(const QSettings& settings) {
 }
 
 void RecentProjects::save(QSettings& settings) const { settings.setValue(kKey, paths_); }
+
+void FillRecentMenu(QMenu& menu, const QStringList& paths, const std::function<void(const QString&)>& open) {
+    menu.clear();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        QString text = QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName());
+        for (qsizetype j = 0; j < paths.size(); ++j)
+            if (j != i && QFileInfo(paths[j]).fileName() == QFileInfo(path).fileName()) {
+                text += "  (" + QDir::toNativeSeparators(QFileInfo(path).absolutePath()) + ")";
+                break;
+            }
+        QAction* a = menu.addAction(text);
+        a->setData(path);
+        a->setToolTip(QDir::toNativeSeparators(path));
+        a->setStatusTip(QDir::toNativeSeparators(path));
+        QObject::connect(a, &QAction::triggered, &menu, [open, path] { open(path); });
+    }
+    menu.menuAction()->setEnabled(!paths.isEmpty());
+}
 
 }  // namespace mb

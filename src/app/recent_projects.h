@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
+class QMenu;
 class QSettings;
 
 namespace mb {
@@ -23,5 +25,9 @@ public:
 private:
     QStringList paths_;
 };
+
+// The File menu's list: one numbered entry per path, two of the same name told
+// apart by their folders; `open` is called with the path of the one chosen.
+void FillRecentMenu(QMenu& menu, const QStringList& paths, const std::function<void(const QString&)>& open);
 
 }  // namespace mb

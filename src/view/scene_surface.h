@@ -150,6 +150,17 @@ int PixelListReach(const PixelList& list, int count);
 void ResizeView(SceneSurface& surface, Scene& scene, bool projectOpen, int windowWidth, int windowHeight,
                 EditorSelection selection = {});
 
+// The repaints a change of the main window's state can need (which one is the
+// project session's rule).
+enum class Redraw {
+    OriginAxes,   // a black surface with the axes the pointer moves
+    StaticScene,  // the curve window computes with the balls: leave them be
+    RunRepaint,   // a paused or halted run: the balls stay where they stand
+    Full,         // ResizeView: the full redraw, balls back at their start
+};
+void RedrawAs(Redraw redraw, SceneSurface& surface, Scene& scene, bool projectOpen, int windowWidth,
+              int windowHeight, EditorSelection selection = {});
+
 // Grid label text: 3 significant digits, trailing zeros removed ("1e+03", "0.5").
 QString GridLabelText(double value);
 // Time box text: 4 significant digits.

@@ -128,4 +128,33 @@ void ResizeView(SceneSurface& surface, Scene& scene, bool projectOpen, int windo
     }
 }
 
+void RedrawAs(Redraw redraw, SceneSurface& surface, Scene& scene, bool projectOpen, int windowWidth,
+              int windowHeight, EditorSelection selection) {
+    if (redraw == Redraw::Full) {
+        ResizeView(surface, scene, projectOpen, windowWidth, windowHeight, selection);
+        return;
+    }
+    surface.setWindowSize(windowWidth, windowHeight);
+    switch (redraw) {
+        case Redraw::OriginAxes:
+            // The surface is black with the XOR axes; a repaint must leave exactly
+            // one pair of them for the next move to erase.
+            surface.Clear();
+            surface.ToggleAxes(scene.view.OriginX, scene.view.OriginY);
+            break;
+        case Redraw::StaticScene:
+            // A full redraw would put the balls back to their start in the middle of
+            // the curve's computation: the static scene only.
+            surface.StaticRedraw(scene);
+            break;
+        case Redraw::RunRepaint:
+            // A paused or halted run keeps its balls where they stand: repaint them
+            // there instead of the full redraw that would put them back to the start.
+            surface.RunRepaint(scene);
+            scene.RedrawPending = 0;
+            break;
+        case Redraw::Full: break;
+    }
+}
+
 }  // namespace mb
