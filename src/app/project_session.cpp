@@ -325,6 +325,8 @@ bool ProjectSession::write(const QString& path) {
     return false;
 }
 
+EncodedProject ProjectSession::projectBytes() const { return EncodeProject(*scene_, namesEncoding_); }
+
 bool ProjectSession::save() {
     // A project that was never saved has no file yet: ask for one. A shipped
     // example is saved as a copy elsewhere, never over the program's own file.

@@ -16,6 +16,7 @@
 #include "app/project_state.h"
 #include "app/recent_projects.h"
 #include "io/names_text.h"
+#include "io/project_file.h"
 #include "scene/scene.h"
 #include "scene/scene_delta.h"
 #include "view/scene_surface.h"
@@ -101,6 +102,8 @@ public:
     bool saveAs();
     // Writes the project's two files to `path`; the user is told when that failed.
     bool write(const QString& path);
+    // The two files' bytes as a save would write them now (for a copy kept elsewhere).
+    EncodedProject projectBytes() const;
 
     // Whether closing now would lose something, and the window's title.
     bool isModified() const;
