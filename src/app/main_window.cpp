@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 #include "app/experiment_set_dialog.h"
@@ -124,6 +125,12 @@ MainWindow::MainWindow(const Options& options) {
     connect(sceneWidget_, &SceneWidget::wheelZoomed, this,
             [this](int steps, QPoint at) { zoomAbout(std::pow(kZoomStep, steps), at); });
     connect(sceneWidget_, &SceneWidget::panned, this, &MainWindow::panBy);
+    // A middle-button drag is one step, however many moves it took.
+    connect(sceneWidget_, &SceneWidget::panEnded, this, [this] {
+        if (!std::exchange(panning_, false)) return;
+        session_->nameNextStep("Pan");
+        sceneChanged();
+    });
 
     scaleDialog_ = new ScaleDialog(*prompts_, this);
     experimentSetDialog_ = new ExperimentSetDialog(*prompts_, this);
@@ -581,7 +588,7 @@ void MainWindow::resizeView() {
 }
 
 void MainWindow::sceneChanged() {
-    session_->record();
+    if (!panning_) session_->record();
     refreshTitle();
 }
 
@@ -643,6 +650,7 @@ void MainWindow::fitExperiment() {
 
 void MainWindow::panBy(QPoint by) {
     if (!mayRun() || runController_->active()) return;
+    panning_ = true;
     takeView(PannedView(scene(), by.x(), by.y()), "Pan");
 }
 
@@ -689,7 +697,7 @@ void MainWindow::originClicked() {
         creatingPanel_->showForProject(frameGeometry());
     } else {
         // No project is open again: the start folder's picture comes back, as after Close.
-        session_->closeProject();
+        session_->giveUpOrigin();
         syncPhase();
         setProjectControls(false);
     }

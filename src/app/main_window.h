@@ -230,6 +230,7 @@ private:
     RemarkDialog* remarkDialog_ = nullptr;
     MeasureCommands* measures_ = nullptr;
     ParameterAdjustDialog* parameterAdjust_ = nullptr;
+    bool panning_ = false;  // a middle-button drag is under way: its step waits for the release
 
     // Menus and commands.
     QMenu* fileMenu_ = nullptr;

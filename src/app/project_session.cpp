@@ -221,10 +221,12 @@ void ProjectSession::originSet(double metresPerPixel) {
 }
 
 void ProjectSession::closeProject() {
-    const bool wasPending = originPending();
+    resetProject();
+    giveUpOrigin();
+}
+
+void ProjectSession::giveUpOrigin() {
     path_.clear();
-    // An origin given up leaves the reset scene as the pointer left it.
-    if (!wasPending) resetProject();
     setPhase(ProjectPhase::None);
     // The start folder's picture comes back once no project is open.
     background_.picture = startPicture_;

@@ -86,8 +86,11 @@ public:
     void beginNew();
     // The scale dialog's Ok: the new project is open with this scale.
     void originSet(double metresPerPixel);
-    // The scale dialog closed otherwise, or "&Close": no project is open.
+    // "&Close": no project is open.
     void closeProject();
+    // The scale dialog closed otherwise: the new project is given up as the
+    // pointer left it, and no project is open.
+    void giveUpOrigin();
     // Shows "Save the current experiment?" when something would be lost and saves
     // when asked. False when the command must not go on.
     bool askToGoOn();

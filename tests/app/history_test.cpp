@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <QUndoStack>
 
 #include "app/app_fixture.h"
@@ -179,10 +181,19 @@ TEST_F(HistoryTest, NoStepLeadsWhereTheEditorWouldNotGo) {
     EXPECT_FALSE(window->editor().state().SecondClickPending);
     EXPECT_EQ(window->editor().state().CreationMode, ElementKind::None);
     EXPECT_EQ(window->scene().balls[0].x0, 100.0);
-    // A new edit after an undo: what was undone cannot come back.
-    action("ZoomOutCommand")->trigger();
+    // A new edit after an undo: what was undone cannot come back. A middle-button
+    // drag of many moves is one step.
+    QWidget* surface = window->centralWidget();
+    QTest::mousePress(surface, Qt::MiddleButton, Qt::NoModifier, QPoint(400, 400));
+    for (int x : {410, 420, 430}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 380), surface->mapToGlobal(QPointF(x, 380)), Qt::NoButton,
+                         Qt::MiddleButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &move);
+    }
+    QTest::mouseRelease(surface, Qt::MiddleButton, Qt::NoModifier, QPoint(430, 380));
     EXPECT_FALSE(history().canRedo());
     EXPECT_EQ(history().count(), 1);
+    EXPECT_EQ(history().undoText(), "Pan");
     // A run is no step, and the history waits while it goes on.
     action("N35")->trigger();
     for (int i = 0; i < 5; ++i) window->runController().tick();
