@@ -122,7 +122,11 @@ ProjectSession::ProjectSession(Prompts& prompts, const QString& settingsFile, co
     examplesFolder_ = ExamplesFolder(programDirectory);
 }
 
-ProjectSession::~ProjectSession() = default;
+ProjectSession::~ProjectSession() {
+    // The stack empties itself as it goes and says so: nobody is to hear it, the
+    // window that listens is being taken down.
+    history_.blockSignals(true);
+}
 
 bool ProjectSession::isExample() const { return PathInFolder(path_, examplesFolder_); }
 
