@@ -30,17 +30,18 @@
 
 #include "ui/number_text.h"
 #include "ui/save_where_chosen.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 namespace {
 
-const char* const kTitle = "Live graph";
+const char* const kTitle = MB_TRANSLATE_NOOP("LiveGraph", "Live graph");
 const char* const kTimeAxis = "t (s)";
-const char* const kPictureTitle = "Save the live graph";
-const char* const kPictureFilter = "PNG picture (*.png);;SVG picture (*.svg)";
-const char* const kDataTitle = "Save the live graph's data";
-const char* const kCsvFilter = "CSV file (*.csv)";
+const char* const kPictureTitle = MB_TRANSLATE_NOOP("LiveGraph", "Save the live graph");
+const char* const kPictureFilter = MB_TRANSLATE_NOOP("LiveGraph", "PNG picture (*.png);;SVG picture (*.svg)");
+const char* const kDataTitle = MB_TRANSLATE_NOOP("LiveGraph", "Save the live graph's data");
+const char* const kCsvFilter = MB_TRANSLATE_NOOP("LiveGraph", "CSV file (*.csv)");
 
 // Distinct colours for up to twelve curves, then again.
 const QColor kColours[] = {QColor(31, 119, 180), QColor(214, 39, 40),  QColor(44, 160, 44),  QColor(255, 127, 14),
@@ -86,10 +87,10 @@ void EnergyBars::paintEvent(QPaintEvent*) {
         const char* name;
         double value;
         QColor colour;
-    } bars[] = {{"kinetic", book_.kinetic, QColor(214, 39, 40)},
-                {"potential", book_.potential, QColor(31, 119, 180)},
-                {"work", book_.work, QColor(44, 160, 44)},
-                {"total", book_.total, QColor(60, 60, 60)}};
+    } bars[] = {{MB_TRANSLATE_NOOP("LiveGraph", "kinetic"), book_.kinetic, QColor(214, 39, 40)},
+                {MB_TRANSLATE_NOOP("LiveGraph", "potential"), book_.potential, QColor(31, 119, 180)},
+                {MB_TRANSLATE_NOOP("LiveGraph", "work"), book_.work, QColor(44, 160, 44)},
+                {MB_TRANSLATE_NOOP("LiveGraph", "total"), book_.total, QColor(60, 60, 60)}};
     double scale = 0;
     for (const auto& b : bars)
         if (std::isfinite(b.value)) scale = std::max(scale, std::fabs(b.value));
@@ -99,7 +100,7 @@ void EnergyBars::paintEvent(QPaintEvent*) {
     p.setPen(palette().text().color());
     for (int i = 0; i < 4; ++i) {
         const int top = i * rowHeight;
-        p.drawText(QRect(2, top, labelWidth - 4, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, bars[i].name);
+        p.drawText(QRect(2, top, labelWidth - 4, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, Tr("LiveGraph", bars[i].name));
         const double v = bars[i].value;
         if (std::isfinite(v) && scale > 0) {
             const int length = static_cast<int>(std::lround(v / scale * half));
@@ -114,7 +115,7 @@ void EnergyBars::paintEvent(QPaintEvent*) {
 
 LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
     setObjectName("LiveGraph");
-    setWindowTitle(kTitle);
+    setWindowTitle(Tr("LiveGraph", kTitle));
     setModal(false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
 
@@ -124,7 +125,7 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
     horizontal_ = new QComboBox(this);
     horizontal_->setObjectName("HorizontalAxis");
     connect(horizontal_, &QComboBox::activated, this, [this] { rebuildCurves(); });
-    fixedRange_ = new QCheckBox("Fixed range", this);
+    fixedRange_ = new QCheckBox(Tr("LiveGraph", "Fixed range"), this);
     fixedRange_->setObjectName("FixedRange");
     auto rangeEdit = [this](const char* name) {
         auto* e = new QLineEdit(this);
@@ -147,11 +148,11 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
         }
         dirty_ = true;
     });
-    savePictureButton_ = new QPushButton("Save picture...", this);
+    savePictureButton_ = new QPushButton(Tr("LiveGraph", "Save picture..."), this);
     savePictureButton_->setObjectName("SavePicture");
-    saveDataButton_ = new QPushButton("Save data...", this);
+    saveDataButton_ = new QPushButton(Tr("LiveGraph", "Save data..."), this);
     saveDataButton_->setObjectName("SaveData");
-    copyButton_ = new QPushButton("Copy", this);
+    copyButton_ = new QPushButton(Tr("LiveGraph", "Copy"), this);
     copyButton_->setObjectName("CopyData");
     for (QPushButton* b : {savePictureButton_, saveDataButton_, copyButton_}) b->setAutoDefault(false);
     connect(savePictureButton_, &QPushButton::clicked, this, &LiveGraphWindow::savePicture);
@@ -173,17 +174,17 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
 
     auto* side = new QVBoxLayout;
     side->addWidget(list_, 1);
-    side->addWidget(new QLabel("Horizontal axis:", this));
+    side->addWidget(new QLabel(Tr("LiveGraph", "Horizontal axis:"), this));
     side->addWidget(horizontal_);
     side->addWidget(fixedRange_);
     auto* range = new QGridLayout;
-    range->addWidget(new QLabel("x from", this), 0, 0);
+    range->addWidget(new QLabel(Tr("LiveGraph", "x from"), this), 0, 0);
     range->addWidget(xMin_, 0, 1);
-    range->addWidget(new QLabel("to", this), 0, 2);
+    range->addWidget(new QLabel(Tr("LiveGraph", "to"), this), 0, 2);
     range->addWidget(xMax_, 0, 3);
-    range->addWidget(new QLabel("y from", this), 1, 0);
+    range->addWidget(new QLabel(Tr("LiveGraph", "y from"), this), 1, 0);
     range->addWidget(yMin_, 1, 1);
-    range->addWidget(new QLabel("to", this), 1, 2);
+    range->addWidget(new QLabel(Tr("LiveGraph", "to"), this), 1, 2);
     range->addWidget(yMax_, 1, 3);
     side->addLayout(range);
     side->addWidget(bars_);
@@ -273,7 +274,7 @@ QString LiveGraphWindow::axisTitle(bool horizontalAxis) const {
         if (static_cast<int>(i) == h) continue;
         const QString u = InfoOf(series[i].quantity).unit;
         if (unit.isEmpty()) unit = u;
-        else if (unit != u) return "value";
+        else if (unit != u) return Tr("LiveGraph", "value");
     }
     return unit.isEmpty() ? QString() : "(" + unit + ")";
 }
@@ -370,7 +371,7 @@ void LiveGraphWindow::pointerAt(QPointF viewPoint) {
 
 void LiveGraphWindow::savePicture() {
     SaveWhereChosen(prompts_, lastFolder_,
-                    {kPictureTitle, kPictureFilter, "png",
+                    {Tr("LiveGraph", kPictureTitle), Tr("LiveGraph", kPictureFilter), "png",
                      [this](const QString& path) -> std::optional<QByteArray> {
                          refresh();
                          QByteArray bytes;
@@ -381,7 +382,7 @@ void LiveGraphWindow::savePicture() {
                              svg.setOutputDevice(&buffer);
                              svg.setSize(view_->size());
                              svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
-                             svg.setTitle(kTitle);
+                             svg.setTitle(Tr("LiveGraph", kTitle));
                              QPainter p(&svg);
                              view_->render(&p);
                              p.end();
@@ -391,13 +392,13 @@ void LiveGraphWindow::savePicture() {
                          return bytes;
                      },
                      [](const QString& path, const QString&) {
-                         return "The picture could not be written to " + path + ".";
+                         return Tr("LiveGraph", "The picture could not be written to %1.").arg(path);
                      }});
 }
 
 void LiveGraphWindow::saveData() {
     SaveWhereChosen(prompts_, lastFolder_,
-                    {kDataTitle, kCsvFilter, "csv",
+                    {Tr("LiveGraph", kDataTitle), Tr("LiveGraph", kCsvFilter), "csv",
                      [this](const QString&) { return std::optional(record_.text(',').toUtf8()); }, DataNotWritten});
 }
 
