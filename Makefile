@@ -12,7 +12,7 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= OFF
 
 PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei clang libclang-rt-14-dev \
+           xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei qt6-translations-l10n clang libclang-rt-14-dev \
            desktop-file-utils
 # What `make package` needs besides: dpkg-shlibdeps (with file) to find the
 # package's dependencies, and the validators it runs on what it installs.
