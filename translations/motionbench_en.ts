@@ -658,11 +658,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Please choose the center of the circular track by the mouse.</source>
-        <translation>Please choose the centre of the circular track with the mouse.</translation>
+        <translation>Please choose the center of the circular track with the mouse.</translation>
     </message>
     <message>
         <source>Please choose the center place of the circular track by the mouse.</source>
-        <translation>Please choose the centre of the circular track with the mouse.</translation>
+        <translation>Please choose the center of the circular track with the mouse.</translation>
     </message>
     <message>
         <source>&amp;Remark</source>
@@ -763,6 +763,10 @@ Copy it into your mail program or web browser:</translation>
     <message>
         <source>remarks</source>
         <translation>remarks</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Step</translation>
     </message>
 </context>
 <context>
@@ -983,7 +987,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Center place:</source>
-        <translation>Centre:</translation>
+        <translation>Center:</translation>
     </message>
     <message>
         <source>X:</source>
@@ -1338,7 +1342,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>(meter)</source>
-        <translation>(metres)</translation>
+        <translation>(meter)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -1369,6 +1373,10 @@ Copy it into your mail program or web browser:</translation>
     <message>
         <source>Panel</source>
         <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Remark</translation>
     </message>
 </context>
 <context>
@@ -1415,7 +1423,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Universal &amp;gravitation mass</source>
-        <translation>Universal &amp;gravitation mass</translation>
+        <translation>Universal gravitation mass</translation>
     </message>
     <message>
         <source>Damp field</source>
@@ -1531,7 +1539,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>coulomb</source>
-        <translation>coulombs</translation>
+        <translation>coulomb</translation>
     </message>
     <message>
         <source>Initial place:</source>
@@ -1571,7 +1579,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>newton</source>
-        <translation>newtons</translation>
+        <translation>newton</translation>
     </message>
     <message>
         <source>Fy：</source>
@@ -1623,7 +1631,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>meter</source>
-        <translation> metres</translation>
+        <translation> meters</translation>
     </message>
     <message>
         <source>Do you want to delete this moving object?</source>
@@ -1640,6 +1648,10 @@ Copy it into your mail program or web browser:</translation>
     <message>
         <source>The ball&apos;s radius can not smaller than zero.</source>
         <translation>The ball&apos;s radius cannot be less than zero.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
     </message>
 </context>
 <context>

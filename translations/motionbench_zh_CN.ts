@@ -61,7 +61,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>m</source>
-        <translation>米</translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Effect if:</source>
@@ -764,6 +764,10 @@ Copy it into your mail program or web browser:</source>
         <source>remarks</source>
         <translation>注释</translation>
     </message>
+    <message>
+        <source>Step</source>
+        <translation>单步</translation>
+    </message>
 </context>
 <context>
     <name>TForm11</name>
@@ -867,7 +871,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>m</source>
-        <translation>米</translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Y:</source>
@@ -937,7 +941,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>m</source>
-        <translation>米</translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Y:</source>
@@ -991,7 +995,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>m</source>
-        <translation>米</translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Y:</source>
@@ -1370,6 +1374,10 @@ Copy it into your mail program or web browser:</source>
         <source>Panel</source>
         <translation>面板</translation>
     </message>
+    <message>
+        <source>Remark</source>
+        <translation>注释</translation>
+    </message>
 </context>
 <context>
     <name>TForm32</name>
@@ -1415,7 +1423,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>Universal &amp;gravitation mass</source>
-        <translation>万有引力质点(&amp;G)</translation>
+        <translation>万有引力质点</translation>
     </message>
     <message>
         <source>Damp field</source>
@@ -1515,7 +1523,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>kg</source>
-        <translation>千克</translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Radius R：</source>
@@ -1523,7 +1531,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>m</source>
-        <translation>米</translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Coulomb Q：</source>
@@ -1531,7 +1539,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>coulomb</source>
-        <translation>库仑</translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Initial place:</source>
@@ -1571,7 +1579,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>newton</source>
-        <translation>牛顿</translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Fy：</source>
@@ -1623,7 +1631,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>meter</source>
-        <translation>米</translation>
+        <translation> m</translation>
     </message>
     <message>
         <source>Do you want to delete this moving object?</source>
@@ -1640,6 +1648,10 @@ Copy it into your mail program or web browser:</source>
     <message>
         <source>The ball&apos;s radius can not smaller than zero.</source>
         <translation>小球的半径不能小于零。</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
     </message>
 </context>
 <context>
@@ -1775,7 +1787,7 @@ Copy it into your mail program or web browser:</source>
     </message>
     <message>
         <source>kg</source>
-        <translation>千克</translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>The mass of it must be biger than zero.</source>

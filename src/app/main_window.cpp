@@ -361,6 +361,7 @@ void MainWindow::createActions() {
     connect(liveGraphAct_, &QAction::triggered, this, &MainWindow::showLiveGraph);
 
     stepAct_ = NamedAction(this, "StepCommand", Tr("TForm1", "S&tep"));
+    stepAct_->setIconText(Tr("TForm1", "Step"));  // the tool bar shows it without the accelerator
     stepAct_->setToolTip(Tr("TForm1", "Step: one tick of the paused run"));
     connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
     // The window carries the run's commands itself, so their keys work whatever
