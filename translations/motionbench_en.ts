@@ -41,7 +41,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Springiness parameter:</source>
-        <translation>Spring constant:</translation>
+        <translation>Springiness parameter:</translation>
     </message>
     <message>
         <source>K:</source>
@@ -53,7 +53,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Spring Initial length:</source>
-        <translation>Initial length of the spring:</translation>
+        <translation>Spring initial length:</translation>
     </message>
     <message>
         <source>L:</source>
@@ -65,7 +65,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Effect if:</source>
-        <translation>Acts when:</translation>
+        <translation>Takes effect if:</translation>
     </message>
     <message>
         <source>Both</source>
@@ -73,11 +73,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>draw oneselg up</source>
-        <translation>stretched only</translation>
+        <translation>draw itself up</translation>
     </message>
     <message>
         <source>compress</source>
-        <translation>compressed only</translation>
+        <translation>compress</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -93,11 +93,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The initial length of spring can not be smaller than zero.</source>
-        <translation>The initial length of the spring cannot be less than zero.</translation>
+        <translation>The initial length of the spring cannot be smaller than zero.</translation>
     </message>
     <message>
         <source>The springiness parameter must be biger than zero.</source>
-        <translation>The spring constant must be greater than zero.</translation>
+        <translation>The springiness parameter must be bigger than zero.</translation>
     </message>
     <message>
         <source>Place:</source>
@@ -113,7 +113,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Pensile:</source>
-        <translation>Hanging:</translation>
+        <translation>Pensile:</translation>
     </message>
     <message>
         <source>The ball it holds does not exist any more.</source>
@@ -314,7 +314,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The program speaks the chosen language from its next start.</source>
-        <translation>The program uses the chosen language from its next start.</translation>
+        <translation>The program speaks the chosen language from its next start.</translation>
     </message>
     <message>
         <source>Language</source>
@@ -358,11 +358,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&amp;Experiment set...  </source>
-        <translation>&amp;Experiment settings...</translation>
+        <translation>&amp;Experiment set...</translation>
     </message>
     <message>
         <source>Lab condition set</source>
-        <translation>Set the laboratory conditions</translation>
+        <translation>Lab condition set</translation>
     </message>
     <message>
         <source>&amp;Adjust parameter...</source>
@@ -374,11 +374,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&amp;Lay background...</source>
-        <translation>Set &amp;background...</translation>
+        <translation>&amp;Lay background...</translation>
     </message>
     <message>
         <source>Clear &amp;background</source>
-        <translation>Clear bac&amp;kground</translation>
+        <translation>Clear &amp;background</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -398,7 +398,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&amp;Show creating panel</source>
-        <translation>&amp;Show the creation panel</translation>
+        <translation>&amp;Show creating panel</translation>
     </message>
     <message>
         <source>&amp;Run experiment</source>
@@ -426,11 +426,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&amp;Synchronous data output set</source>
-        <translation>&amp;Synchronous data output settings</translation>
+        <translation>&amp;Synchronous data output set</translation>
     </message>
     <message>
         <source>data out</source>
-        <translation>Data output</translation>
+        <translation>Data out</translation>
     </message>
     <message>
         <source>&amp;Experiment data curve</source>
@@ -466,7 +466,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&amp;Mail to us</source>
-        <translation>&amp;Mail us</translation>
+        <translation>&amp;Mail to us</translation>
     </message>
     <message>
         <source>Visit our &amp;website</source>
@@ -538,11 +538,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Speed of the run against the wall clock</source>
-        <translation>Speed of the run against real time</translation>
+        <translation>Speed of the run against the wall clock</translation>
     </message>
     <message>
         <source>Found one of the moving object has overflow the area can be controled,and it will result in error.Please reduce the step time,and try the experiment again.</source>
-        <translation>One of the moving objects has left the area that can be controlled, which would lead to errors. Please reduce the step time and try the experiment again.</translation>
+        <translation>One of the moving objects has overflowed the area that can be controlled, and it will result in errors. Please reduce the step time and try the experiment again.</translation>
     </message>
     <message>
         <source>Tick: %1% of %2 s</source>
@@ -562,7 +562,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Please choose the approximate field area by the mouse.</source>
-        <translation>Please choose the approximate area of the field with the mouse.</translation>
+        <translation>Please choose the approximate field area with the mouse.</translation>
     </message>
     <message>
         <source>Please Choose the moving object which to be hung by mouse.</source>
@@ -574,15 +574,15 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Please choose the approximately place to hang the spring by the mouse.</source>
-        <translation>Please choose the approximate place to hang the spring from with the mouse.</translation>
+        <translation>Please choose the approximate place to hang the spring with the mouse.</translation>
     </message>
     <message>
         <source>Please choose the approximately place to hang the cord by the mouse.</source>
-        <translation>Please choose the approximate place to hang the cord from with the mouse.</translation>
+        <translation>Please choose the approximate place to hang the cord with the mouse.</translation>
     </message>
     <message>
         <source>Please choose the approximately place to hang the pole by the mouse.</source>
-        <translation>Please choose the approximate place to hang the pole from with the mouse.</translation>
+        <translation>Please choose the approximate place to hang the pole with the mouse.</translation>
     </message>
     <message>
         <source>Choose the another object which to be linked.</source>
@@ -594,7 +594,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Please choose the initial approximate palce by the mouse.</source>
-        <translation>Please choose the approximate initial place with the mouse.</translation>
+        <translation>Please choose the initial approximate place with the mouse.</translation>
     </message>
     <message>
         <source>&amp;Moving object</source>
@@ -602,7 +602,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&amp;Dot electric field</source>
-        <translation>&amp;Point charge field</translation>
+        <translation>&amp;Dot electric field</translation>
     </message>
     <message>
         <source>Universal &amp;gravitation mass</source>
@@ -622,7 +622,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Please choose the damp&apos;s field area by the mouse.</source>
-        <translation>Please choose the area of the damping field with the mouse.</translation>
+        <translation>Please choose the damping field&apos;s area with the mouse.</translation>
     </message>
     <message>
         <source>&amp;Pensile one moving object</source>
@@ -646,11 +646,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&amp;Rectilineal</source>
-        <translation>&amp;Straight</translation>
+        <translation>&amp;Rectilineal</translation>
     </message>
     <message>
         <source>Choose the end place of it by mouse.</source>
-        <translation>Choose its end with the mouse.</translation>
+        <translation>Choose its end place with the mouse.</translation>
     </message>
     <message>
         <source>&amp;Circular</source>
@@ -773,15 +773,15 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm11</name>
     <message>
         <source>Uniformity electric field set</source>
-        <translation>Uniform electric field settings</translation>
+        <translation>Uniform electric field set</translation>
     </message>
     <message>
         <source>Field set:</source>
-        <translation>Field area:</translation>
+        <translation>Field set:</translation>
     </message>
     <message>
         <source>The intensity of the electric field:</source>
-        <translation>Strength of the electric field:</translation>
+        <translation>The intensity of the electric field:</translation>
     </message>
     <message>
         <source>E:</source>
@@ -797,15 +797,15 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>degree</source>
-        <translation>degrees</translation>
+        <translation>degree</translation>
     </message>
     <message>
         <source>The intensity of the electric field can not be zero.</source>
-        <translation>The strength of the electric field cannot be zero.</translation>
+        <translation>The intensity of the electric field cannot be zero.</translation>
     </message>
     <message>
         <source>The direction must be in (-360,+360).</source>
-        <translation>The direction must be in (-360, +360).</translation>
+        <translation>The direction must be in (-360,+360).</translation>
     </message>
     <message>
         <source>Do you want to delete this electric field?</source>
@@ -816,15 +816,15 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm13</name>
     <message>
         <source>Uniformity magnetic field set</source>
-        <translation>Uniform magnetic field settings</translation>
+        <translation>Uniform magnetic field set</translation>
     </message>
     <message>
         <source>Field set</source>
-        <translation>Field area</translation>
+        <translation>Field set</translation>
     </message>
     <message>
         <source>The intensity of the magnetic field:</source>
-        <translation>Strength of the magnetic field:</translation>
+        <translation>The intensity of the magnetic field:</translation>
     </message>
     <message>
         <source>B:</source>
@@ -848,7 +848,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The intensity of the magnetic field can not be zero.</source>
-        <translation>The strength of the magnetic field cannot be zero.</translation>
+        <translation>The intensity of the magnetic field cannot be zero.</translation>
     </message>
     <message>
         <source>Do you want to delete this magnetic field?</source>
@@ -859,7 +859,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm15</name>
     <message>
         <source>Pensile spring set</source>
-        <translation>Hanging spring settings</translation>
+        <translation>Pensile spring set</translation>
     </message>
     <message>
         <source>Place:</source>
@@ -879,11 +879,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Pensile ball&apos;s name:</source>
-        <translation>Name of the hanging ball:</translation>
+        <translation>Pensile ball&apos;s name:</translation>
     </message>
     <message>
         <source>Please choose the pensile ball.</source>
-        <translation>Please choose the hanging ball.</translation>
+        <translation>Please choose the pensile ball.</translation>
     </message>
     <message>
         <source>Do you want to delete this spring?</source>
@@ -894,27 +894,27 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm17</name>
     <message>
         <source>Link spring set</source>
-        <translation>Linking spring settings</translation>
+        <translation>Link spring set</translation>
     </message>
     <message>
         <source>Linked balls&apos;s name:</source>
-        <translation>Names of the linked balls:</translation>
+        <translation>Linked balls&apos; names:</translation>
     </message>
     <message>
         <source>Ball1:</source>
-        <translation>Ball 1:</translation>
+        <translation>Ball1:</translation>
     </message>
     <message>
         <source>Ball2</source>
-        <translation>Ball 2:</translation>
+        <translation>Ball2:</translation>
     </message>
     <message>
         <source>Can not link with two same ball.</source>
-        <translation>Cannot link a ball with itself.</translation>
+        <translation>Cannot link the same ball at both ends.</translation>
     </message>
     <message>
         <source>The initial length can not be smaller than zero.</source>
-        <translation>The initial length cannot be less than zero.</translation>
+        <translation>The initial length cannot be smaller than zero.</translation>
     </message>
     <message>
         <source>Please choose the linked balls.</source>
@@ -929,11 +929,11 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm19</name>
     <message>
         <source>Rectilineal track set</source>
-        <translation>Straight track settings</translation>
+        <translation>Rectilineal track set</translation>
     </message>
     <message>
         <source>The start dot place:</source>
-        <translation>Start point:</translation>
+        <translation>The start dot place:</translation>
     </message>
     <message>
         <source>X:</source>
@@ -949,7 +949,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The end dot place:</source>
-        <translation>End point:</translation>
+        <translation>The end dot place:</translation>
     </message>
     <message>
         <source>Do you want to delete this track ?</source>
@@ -983,11 +983,11 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm21</name>
     <message>
         <source>Circular track set</source>
-        <translation>Circular track settings</translation>
+        <translation>Circular track set</translation>
     </message>
     <message>
         <source>Center place:</source>
-        <translation>Center:</translation>
+        <translation>Center place:</translation>
     </message>
     <message>
         <source>X:</source>
@@ -1019,19 +1019,19 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The end angle must be bigger than the start angle.</source>
-        <translation>The end angle must be greater than the start angle.</translation>
+        <translation>The end angle must be bigger than the start angle.</translation>
     </message>
     <message>
         <source>The radius of it must be biger than zero.</source>
-        <translation>Its radius must be greater than zero.</translation>
+        <translation>Its radius must be bigger than zero.</translation>
     </message>
     <message>
         <source>The start angle must be in [-360,+360].</source>
-        <translation>The start angle must be in [-360, +360].</translation>
+        <translation>The start angle must be in [-360,+360].</translation>
     </message>
     <message>
         <source>The end angle must be in[-360,+360]。</source>
-        <translation>The end angle must be in [-360, +360].</translation>
+        <translation>The end angle must be in [-360,+360].</translation>
     </message>
     <message>
         <source>Do you want to delete this track ?</source>
@@ -1042,11 +1042,11 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm23</name>
     <message>
         <source>Damp field set</source>
-        <translation>Damping field settings</translation>
+        <translation>Damping field set</translation>
     </message>
     <message>
         <source>Field set:</source>
-        <translation>Field area:</translation>
+        <translation>Field set:</translation>
     </message>
     <message>
         <source>Parameter:</source>
@@ -1062,7 +1062,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Compute choices</source>
-        <translation>Force law</translation>
+        <translation>Compute choices</translation>
     </message>
     <message>
         <source>Force= N * Velocity</source>
@@ -1074,7 +1074,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Force= N * Cubage * Velocity</source>
-        <translation>Force = N * Volume * Velocity</translation>
+        <translation>Force = N * Cubage * Velocity</translation>
     </message>
     <message>
         <source>K</source>
@@ -1082,18 +1082,18 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The parameter &apos;N&apos; must be biger than zero.</source>
-        <translation>The parameter &apos;N&apos; must be greater than zero.</translation>
+        <translation>The parameter &apos;N&apos; must be bigger than zero.</translation>
     </message>
     <message>
         <source>Do you want to delete this damp field ?</source>
-        <translation>Do you want to delete this damping field?</translation>
+        <translation>Do you want to delete this damp field?</translation>
     </message>
 </context>
 <context>
     <name>TForm26</name>
     <message>
         <source>SynchronizationData out set</source>
-        <translation>Synchronous data output settings</translation>
+        <translation>Synchronization data out set</translation>
     </message>
     <message>
         <source>Show moving object</source>
@@ -1101,7 +1101,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>&apos;s moving data.</source>
-        <translation>&apos;s motion data.</translation>
+        <translation>&apos;s moving data.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -1120,7 +1120,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm27</name>
     <message>
         <source>Remark set</source>
-        <translation>Remark settings</translation>
+        <translation>Remark set</translation>
     </message>
     <message>
         <source>Remark text:</source>
@@ -1199,11 +1199,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The Start time must be bigger than zero.</source>
-        <translation>The start time must be greater than zero.</translation>
+        <translation>The start time must be bigger than zero.</translation>
     </message>
     <message>
         <source>The End time must be bigger than the start time.</source>
-        <translation>The end time must be greater than the start time.</translation>
+        <translation>The end time must be bigger than the start time.</translation>
     </message>
     <message>
         <source>The scale of coordinate can not be zero.</source>
@@ -1251,7 +1251,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Object set</source>
-        <translation>Choose object</translation>
+        <translation>Object set</translation>
     </message>
     <message>
         <source>Draw curve</source>
@@ -1259,7 +1259,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Save to bmp</source>
-        <translation>Save as BMP</translation>
+        <translation>Save to BMP</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1295,11 +1295,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>生成实验曲线图象</source>
-        <translation>Save the experiment curve picture</translation>
+        <translation>Make the experiment curve picture</translation>
     </message>
     <message>
         <source>(图象 *.Bmp) (*.bmp);;PNG picture (*.png)</source>
-        <translation>BMP picture (*.bmp);;PNG picture (*.png)</translation>
+        <translation>Picture (*.bmp);;PNG picture (*.png)</translation>
     </message>
     <message>
         <source>Save the curve data</source>
@@ -1322,15 +1322,15 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm3</name>
     <message>
         <source>The real length must be bigger than zero.</source>
-        <translation>The real length must be greater than zero.</translation>
+        <translation>The real length must be bigger than zero.</translation>
     </message>
     <message>
         <source>Coordinate scale set</source>
-        <translation>Coordinate scale settings</translation>
+        <translation>Coordinate scale set</translation>
     </message>
     <message>
         <source>Please make a felicitous scale .</source>
-        <translation>Please choose a suitable scale.</translation>
+        <translation>Please make a felicitous scale.</translation>
     </message>
     <message>
         <source>Length in the screen:</source>
@@ -1353,11 +1353,11 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm30</name>
     <message>
         <source>Curve object set</source>
-        <translation>Curve object settings</translation>
+        <translation>Curve object set</translation>
     </message>
     <message>
         <source>Curve object set:</source>
-        <translation>Curve object:</translation>
+        <translation>Curve object set:</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1383,7 +1383,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm32</name>
     <message>
         <source>Parameter adjust</source>
-        <translation>Adjust parameters</translation>
+        <translation>Parameter adjust</translation>
     </message>
     <message>
         <source>Please choose the object to adjust:</source>
@@ -1395,7 +1395,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Correlative object:</source>
-        <translation>Objects of this type:</translation>
+        <translation>Correlative object:</translation>
     </message>
     <message>
         <source>&amp;Adjust</source>
@@ -1411,7 +1411,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Dot electric field</source>
-        <translation>Point charge field</translation>
+        <translation>Dot electric field</translation>
     </message>
     <message>
         <source>Uniformity electric field</source>
@@ -1431,31 +1431,31 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Pensile cord</source>
-        <translation>Hanging cord</translation>
+        <translation>Pensile cord</translation>
     </message>
     <message>
         <source>Link cord</source>
-        <translation>Linking cord</translation>
+        <translation>Link cord</translation>
     </message>
     <message>
         <source>Pensile pole</source>
-        <translation>Hanging pole</translation>
+        <translation>Pensile pole</translation>
     </message>
     <message>
         <source>Link pole</source>
-        <translation>Linking pole</translation>
+        <translation>Link pole</translation>
     </message>
     <message>
         <source>Pensile spring</source>
-        <translation>Hanging spring</translation>
+        <translation>Pensile spring</translation>
     </message>
     <message>
         <source>Link spring</source>
-        <translation>Linking spring</translation>
+        <translation>Link spring</translation>
     </message>
     <message>
         <source>Rectilineal track</source>
-        <translation>Straight track</translation>
+        <translation>Rectilineal track</translation>
     </message>
     <message>
         <source>Circular track</source>
@@ -1463,7 +1463,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Choose:</source>
-        <translation>Chosen: </translation>
+        <translation>Choose: </translation>
     </message>
     <message>
         <source> from </source>
@@ -1474,7 +1474,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm33</name>
     <message>
         <source>Pensile cord set</source>
-        <translation>Hanging cord settings</translation>
+        <translation>Pensile cord set</translation>
     </message>
     <message>
         <source>Do you want to delete this cord ?</source>
@@ -1485,7 +1485,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm37</name>
     <message>
         <source>Link cord set</source>
-        <translation>Linking cord settings</translation>
+        <translation>Link cord set</translation>
     </message>
     <message>
         <source>Do you want to delete this cord ?</source>
@@ -1500,7 +1500,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm39</name>
     <message>
         <source>Pensile pole set</source>
-        <translation>Hanging pole settings</translation>
+        <translation>Pensile pole set</translation>
     </message>
     <message>
         <source>Do you want to delete this pole ?</source>
@@ -1511,7 +1511,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm4</name>
     <message>
         <source>Moving object set</source>
-        <translation>Moving object settings</translation>
+        <translation>Moving object set</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -1535,7 +1535,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Coulomb Q：</source>
-        <translation>Charge Q:</translation>
+        <translation>Coulomb Q:</translation>
     </message>
     <message>
         <source>coulomb</source>
@@ -1543,7 +1543,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Initial place:</source>
-        <translation>Initial position:</translation>
+        <translation>Initial place:</translation>
     </message>
     <message>
         <source>X：</source>
@@ -1571,7 +1571,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Another force:</source>
-        <translation>Other force:</translation>
+        <translation>Another force:</translation>
     </message>
     <message>
         <source>Fx：</source>
@@ -1599,7 +1599,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Show moving track</source>
-        <translation>Show the path</translation>
+        <translation>Show moving track</translation>
     </message>
     <message>
         <source>Show:</source>
@@ -1619,7 +1619,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>This is a wrong data! The ball&apos;s radius can not smaller than zero.</source>
-        <translation>This is wrong data! The ball&apos;s radius cannot be less than zero.</translation>
+        <translation>This is wrong data! The ball&apos;s radius cannot be smaller than zero.</translation>
     </message>
     <message>
         <source>The mass of a moving object must be greater than zero.</source>
@@ -1627,7 +1627,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>First,you must delete spring,cord and pole which linked with the ball.</source>
-        <translation>First you must delete the springs, cords and poles linked with the ball.</translation>
+        <translation>First, you must delete the springs, cords and poles linked with the ball.</translation>
     </message>
     <message>
         <source>meter</source>
@@ -1643,11 +1643,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>In this coordinate setting,the ball&apos;s radius must be smaller than </source>
-        <translation>With this coordinate scale, the ball&apos;s radius must be less than </translation>
+        <translation>In this coordinate setting, the ball&apos;s radius must be smaller than </translation>
     </message>
     <message>
         <source>The ball&apos;s radius can not smaller than zero.</source>
-        <translation>The ball&apos;s radius cannot be less than zero.</translation>
+        <translation>The ball&apos;s radius cannot be smaller than zero.</translation>
     </message>
     <message>
         <source>Show</source>
@@ -1658,7 +1658,7 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm41</name>
     <message>
         <source>Link pole set</source>
-        <translation>Linking pole settings</translation>
+        <translation>Link pole set</translation>
     </message>
     <message>
         <source>Do you want to delete this pole ?</source>
@@ -1669,11 +1669,11 @@ Copy it into your mail program or web browser:</translation>
     <name>TForm6</name>
     <message>
         <source>experiment set</source>
-        <translation>Experiment settings</translation>
+        <translation>Experiment set</translation>
     </message>
     <message>
         <source>experimnet compute step time</source>
-        <translation>Time step of the computation</translation>
+        <translation>Experiment computation step time</translation>
     </message>
     <message>
         <source>T:</source>
@@ -1685,11 +1685,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>How many steps to be dealed together :</source>
-        <translation>Steps computed together:</translation>
+        <translation>How many steps to be dealt with together:</translation>
     </message>
     <message>
         <source>Function set:</source>
-        <translation>Options:</translation>
+        <translation>Function set:</translation>
     </message>
     <message>
         <source>show coordinate</source>
@@ -1697,7 +1697,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>consider the gravitation</source>
-        <translation>Consider gravity</translation>
+        <translation>Consider the gravitation</translation>
     </message>
     <message>
         <source>consider the theory of relativity</source>
@@ -1705,15 +1705,15 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>consider each Universal gravitation</source>
-        <translation>Consider universal gravitation between the objects</translation>
+        <translation>Consider mutual universal gravitation</translation>
     </message>
     <message>
         <source>consider each electric charge attraction</source>
-        <translation>Consider the electric forces between the charges</translation>
+        <translation>Consider mutual electric charge attraction</translation>
     </message>
     <message>
         <source>consider each bump</source>
-        <translation>Consider collisions between the objects</translation>
+        <translation>Consider mutual bumps</translation>
     </message>
     <message>
         <source>Accurate step (keeps energy and momentum on long runs)</source>
@@ -1729,18 +1729,18 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The step time must be biger than zero.</source>
-        <translation>The step time must be greater than zero.</translation>
+        <translation>The step time must be bigger than zero.</translation>
     </message>
     <message>
         <source>The steps together must be biger than 1.</source>
-        <translation>The number of steps computed together must be greater than 1.</translation>
+        <translation>The steps together must be bigger than 1.</translation>
     </message>
 </context>
 <context>
     <name>TForm7</name>
     <message>
         <source>Dot electric field set</source>
-        <translation>Point charge settings</translation>
+        <translation>Dot electric field set</translation>
     </message>
     <message>
         <source>name：</source>
@@ -1752,7 +1752,7 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>Coulomb :</source>
-        <translation>Charge:</translation>
+        <translation>Coulomb:</translation>
     </message>
     <message>
         <source>C</source>
@@ -1760,18 +1760,18 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The dot&apos;s Coulomb can not be zero.</source>
-        <translation>The point charge&apos;s charge cannot be zero.</translation>
+        <translation>The dot&apos;s Coulomb cannot be zero.</translation>
     </message>
     <message>
         <source>Do you want to delete this electric dot?</source>
-        <translation>Do you want to delete this point charge?</translation>
+        <translation>Do you want to delete this electric dot?</translation>
     </message>
 </context>
 <context>
     <name>TForm9</name>
     <message>
         <source>Universal gravitation mass set</source>
-        <translation>Gravitating mass settings</translation>
+        <translation>Universal gravitation mass set</translation>
     </message>
     <message>
         <source>name:</source>
@@ -1791,11 +1791,11 @@ Copy it into your mail program or web browser:</translation>
     </message>
     <message>
         <source>The mass of it must be biger than zero.</source>
-        <translation>Its mass must be greater than zero.</translation>
+        <translation>Its mass must be bigger than zero.</translation>
     </message>
     <message>
         <source>Do you want to delete this mass dot?</source>
-        <translation>Do you want to delete this mass?</translation>
+        <translation>Do you want to delete this mass dot?</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
