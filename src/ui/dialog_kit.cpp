@@ -25,8 +25,8 @@ W* Named(QWidget* parent, const char* name, const QString& text) {
 }  // namespace
 
 QString FormBuilder::text(const char* name) const {
-    // The form's words are translated under its name, so it must have one by now.
-    assert(!window_->objectName().isEmpty());
+    // The form's words are translated under its name (a form named only after
+    // its widgets are made finds just the words several forms share).
     const QByteArray form = window_->objectName().toLatin1();
     for (const FormText& t : texts_)
         if (std::strcmp(t.name, name) == 0) return Tr(form.constData(), t.text);
