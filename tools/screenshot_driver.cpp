@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motionbench");
     // The desktop's language, as the program speaks it (LANG=zh_CN.UTF-8: Chinese).
-    mb::InstallLanguage(app, QCoreApplication::applicationDirPath(), mb::LanguageFor(std::nullopt, QLocale::system()));
+    mb::InstallLanguage(app, QCoreApplication::applicationDirPath(), mb::LanguageFor(std::nullopt, mb::DesktopLocale()));
     QStringList args = QApplication::arguments().mid(1);
     if (args.size() >= 3 && args[0] == "--shot") {
         gShotFile = args[1];

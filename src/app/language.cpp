@@ -42,6 +42,12 @@ Language LanguageFor(std::optional<Language> chosen, const QLocale& desktop) {
     return simplified ? Language::Chinese : Language::Own;
 }
 
+QLocale DesktopLocale() {
+    const QLocale system = QLocale::system();
+    const QStringList languages = system.uiLanguages();
+    return languages.isEmpty() ? system : QLocale(languages.first());
+}
+
 QString TranslationFile(Language language) {
     if (language == Language::Own) return {};
     return QStringLiteral("motionbench_%1.qm").arg(QLatin1String(KeyOf(language)));

@@ -22,6 +22,11 @@ void StoreLanguage(QSettings& settings, Language language);
 // What the program speaks on a desktop of the given locale.
 Language LanguageFor(std::optional<Language> chosen, const QLocale& desktop);
 
+// The language the desktop shows its programs in: the first of LANGUAGE,
+// LC_ALL, LC_MESSAGES and LANG that is set, so that a Chinese desktop with
+// English numbers still counts as Chinese.
+QLocale DesktopLocale();
+
 // The compiled translation of the language ("motionbench_zh_CN.qm"); empty for
 // the program's own words, which need none.
 QString TranslationFile(Language language);

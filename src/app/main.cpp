@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     {
         const QSettings settings("Motionbench", "Motionbench");
         mb::InstallLanguage(app, QCoreApplication::applicationDirPath(),
-                            mb::LanguageFor(mb::StoredLanguage(settings), QLocale::system()));
+                            mb::LanguageFor(mb::StoredLanguage(settings), mb::DesktopLocale()));
     }
     if (QCoreApplication::arguments().contains("--print-paths")) return PrintPaths();
     // Diagnostic: motionbench --measure-run FILE [--seconds S]

@@ -116,7 +116,7 @@ void AddLanguageMenu(QMenu* help, QSettings& settings, Prompts& prompts) {
     menu->setObjectName("LanguageMenu");
     menu->menuAction()->setObjectName("LanguageMenu");
     auto* group = new QActionGroup(menu);
-    const Language current = LanguageFor(StoredLanguage(settings), QLocale::system());
+    const Language current = LanguageFor(StoredLanguage(settings), DesktopLocale());
     const struct {
         Language language;
         const char* name;
