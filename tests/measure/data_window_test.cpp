@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "engine/energy.h"
+#include "io/project_file.h"
 #include "measure/data_ball_dialog.h"
 #include "measure/data_window.h"
 #include "measure/run_commands.h"
@@ -241,38 +244,171 @@ TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
     }
 }
 
-TEST(DataWindow, RecordWritesEveryTickOfTheRunSinceItsStart) {
-    QTemporaryDir dir;
+std::vector<QStringList> ReadCsv(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    std::vector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) rows.push_back(line.split(','));
+    return rows;
+}
+
+// Rows are taken when the tick is complete: the time is the end of the tick, the
+// time the positions and velocities belong to, with the window's means beside
+// the instantaneous motion and the energy book's kinetic energy.
+TEST(DataWindow, RecordRowsCarryTheTickEndTimeAndTheChosenBallsColumns) {
+    const QString oneBallHeader =
+        "tick,t (s),ball,name,x (m),y (m),mean vx (m/s),mean vy (m/s),mean |v| (m/s),mean theta v (deg),"
+        "mean ax (m/s^2),mean ay (m/s^2),mean |a| (m/s^2),mean theta a (deg),vx (m/s),vy (m/s),ax (m/s^2),"
+        "ay (m/s^2),kinetic energy (J)";
+    for (bool everyBall : {false, true}) {
+        ReadResult read = ReadProject(MB_EXAMPLES_DIR "/link_spring.kmx");
+        ASSERT_TRUE(read.ok) << read.error;
+        Scene& s = *read.scene;
+        const int n = s.balls.count();
+        ASSERT_GE(n, 2);
+        s.balls.names[1] = "Ball \"two\"";
+        s.SelectedBall = 1;
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        DataWindow w(prompts);
+        StartRun(s);
+        w.load(s);
+        w.findChild<QCheckBox*>("EveryBall")->setChecked(everyBall);
+        std::vector<std::vector<BallSample>> expected;
+        std::vector<double> times;
+        for (int k = 0; k < 4; ++k) {
+            ASSERT_EQ(StepScene(s, &w), kStepNormal);
+            times.push_back(s.RunTime);
+            expected.emplace_back();
+            for (int j = 0; j < n; ++j) {
+                const Ball& b = s.balls[j];
+                expected.back().push_back({b.x, b.y, b.meanVx, b.meanVy, b.meanAx, b.meanAy, b.vx, b.vy, b.ax, b.ay,
+                                           KineticEnergy(b.M0, b.vx, b.vy, s.settings.RelativityOn)});
+            }
+        }
+        prompts.files.push_back(dir.filePath("run"));
+        w.findChild<QPushButton*>("Record")->click();
+        const auto rows = ReadCsv(dir.filePath("run.csv"));
+        ASSERT_EQ(rows.size(), 5u) << everyBall;
+        const double tickLength = s.settings.StepsPerTick * s.settings.StepTime;
+        EXPECT_NEAR(rows[1][1].toDouble(), tickLength, 1e-12);  // not one sub-step early
+        // Where ball j's fifteen columns begin.
+        auto firstColumn = [&](int j) { return everyBall ? 2 + 15 * j : 4; };
+        if (everyBall) {
+            ASSERT_EQ(rows[0].size(), 2 + 15 * n);
+            EXPECT_EQ(rows[0][firstColumn(1)], "\"Ball \"\"two\"\" x (m)\"");
+            EXPECT_EQ(rows[0][firstColumn(1) + 14], "\"Ball \"\"two\"\" kinetic energy (J)\"");
+        } else {
+            EXPECT_EQ(rows[0].join(','), oneBallHeader);
+            EXPECT_EQ(rows[1][2], "1");
+            EXPECT_EQ(rows[1][3], "\"Ball \"\"two\"\"\"");
+        }
+        for (std::size_t k = 0; k < times.size(); ++k) {
+            const QStringList& row = rows[k + 1];
+            EXPECT_EQ(row[0].toInt(), static_cast<int>(k) + 1);
+            EXPECT_EQ(row[1].toDouble(), times[k]);
+            for (int j = everyBall ? 0 : 1; j < (everyBall ? n : 2); ++j) {
+                const BallSample& e = expected[k][static_cast<std::size_t>(j)];
+                const int c = firstColumn(j);
+                const double shown[] = {e.x, e.y, e.meanVx, e.meanVy, e.vx, e.vy, e.ax, e.ay, e.kinetic};
+                const int at[] = {0, 1, 2, 3, 10, 11, 12, 13, 14};
+                for (std::size_t v = 0; v < std::size(at); ++v)
+                    EXPECT_EQ(row[c + at[v]].toDouble(), shown[v]) << "tick " << k << " ball " << j << " column " << at[v];
+                EXPECT_EQ(row[c + 6].toDouble(), e.meanAx);
+            }
+        }
+        EXPECT_TRUE(prompts.messages.empty());
+    }
+}
+
+// An unsaved record is asked about before the window closes (Stop, the close
+// box); kept after Stop, it can still be saved until the next run starts.
+TEST(DataWindow, AnUnsavedRecordIsAskedAboutBeforeItGoes) {
+    enum class Act { StopButton, CloseBox, Restart };
+    struct Case {
+        Act act;
+        int ticks;
+        Prompts::Button answer;
+        const char* file;  // where Yes saves: nullptr none, "" a folder that does not exist
+        QStringList calls;
+        int questions;
+        bool open;      // the window still shown
+        bool written;
+        std::size_t rowsAfter;
+    };
+    const Case cases[] = {
+        {Act::StopButton, 0, Prompts::Ok, nullptr, {"stop"}, 0, false, false, 0},  // nothing recorded
+        {Act::StopButton, 3, Prompts::No, nullptr, {"stop"}, 1, false, false, 3},
+        {Act::StopButton, 3, Prompts::Yes, "run", {"stop"}, 1, false, true, 3},
+        {Act::StopButton, 3, Prompts::Yes, "", {"stop"}, 1, true, false, 3},  // the save failed: kept, told
+        {Act::CloseBox, 3, Prompts::Cancel, nullptr, {"stop"}, 1, true, false, 3},
+        {Act::Restart, 3, Prompts::Cancel, nullptr, {"restart"}, 0, true, false, 0},  // a new run, a new record
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        RecordingCommands commands;
+        DataWindow w(prompts);
+        w.setRunCommands(&commands);
+        auto s = ThreeBalls();
+        s->SelectedBall = 0;
+        w.load(*s);
+        w.show();
+        for (int k = 1; k <= c.ticks; ++k) {
+            s->RunTime = 0.1 * k;
+            w.tickEnded(*s);
+        }
+        prompts.answers.push_back(c.answer);
+        if (c.file) prompts.files.push_back(*c.file ? dir.filePath(c.file) : dir.filePath("gone/run"));
+        switch (c.act) {
+            case Act::StopButton: w.findChild<QToolButton*>("SpeedButton2")->click(); break;
+            case Act::CloseBox: w.close(); break;
+            case Act::Restart: w.findChild<QToolButton*>("SpeedButton1")->click(); break;
+        }
+        const QString label = QString("case %1").arg(&c - cases);
+        EXPECT_EQ(commands.calls, c.calls) << label.toStdString();
+        int questions = 0;
+        for (const RecordedMessage& m : prompts.messages)
+            if (m.severity == Prompts::Severity::Question) {
+                ++questions;
+                EXPECT_EQ(m.text, "The recorded data of this run has not been saved. Save it now?");
+                EXPECT_EQ(m.buttons, Prompts::Yes | Prompts::No | Prompts::Cancel);
+            }
+        EXPECT_EQ(questions, c.questions) << label.toStdString();
+        EXPECT_EQ(w.isVisible(), c.open) << label.toStdString();
+        EXPECT_EQ(QFile::exists(dir.filePath("run.csv")), c.written) << label.toStdString();
+        EXPECT_EQ(w.record().rows().size(), c.rowsAfter) << label.toStdString();
+        if (c.file && !*c.file) {
+            EXPECT_EQ(prompts.messages.back().severity, Prompts::Severity::Warning);
+        }
+    }
+
+    // Kept after Stop: the run controls are gone, Record still saves, and the
+    // window then closes without asking; the next run begins an empty record.
     ScriptedPrompts prompts;
     RecordingCommands commands;
     DataWindow w(prompts);
     w.setRunCommands(&commands);
     auto s = ThreeBalls();
-    s->balls.names[1] = "Ball, \"two\"";
-    s->SelectedBall = 1;
+    s->SelectedBall = 0;
     w.load(*s);
-    for (int k = 1; k <= 5; ++k) {
-        s->RunTime = 0.1 * k;
-        s->balls[1].x = k;
-        Show(w, *s, 0, -1, 0, 0);
-    }
-    // A restart begins the record again.
-    w.findChild<QToolButton*>("SpeedButton1")->click();
-    for (int k = 1; k <= 3; ++k) {
-        s->RunTime = 0.1 * k;
-        s->balls[1].x = 10 + k;
-        Show(w, *s, 0, -1, 0, 0);
-    }
-    prompts.files.push_back(dir.filePath("run"));
+    w.show();
+    w.tickEnded(*s);
+    prompts.answers.push_back(Prompts::Cancel);
+    w.findChild<QToolButton*>("SpeedButton2")->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.findChild<QToolButton*>("SpeedButton1")->isEnabled());
+    QTemporaryDir dir;
+    prompts.files.push_back(dir.filePath("kept.csv"));
     w.findChild<QPushButton*>("Record")->click();
-    QFile f(dir.filePath("run.csv"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[0].startsWith("tick,t (s),ball,name,x (m),y (m),vx (m/s),vy (m/s),|v| (m/s),theta v (deg)"));
-    EXPECT_EQ(lines[1], "1,0.1,1,\"Ball, \"\"two\"\"\",11,0,0,-1,1,-90,0,0,0,");
-    EXPECT_TRUE(lines[3].startsWith("3,"));
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(ReadCsv(dir.filePath("kept.csv")).size(), 2u);
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(commands.calls, QStringList{"stop"});
+    w.load(*s);
+    EXPECT_TRUE(w.record().empty());
+    EXPECT_TRUE(w.findChild<QToolButton*>("SpeedButton1")->isEnabled());
 }
 
 }  // namespace
