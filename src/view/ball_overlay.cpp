@@ -6,6 +6,9 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+
+#include "engine/engine.h"
 
 namespace mb {
 
@@ -92,12 +95,42 @@ QRect ArrowBox(const QPointF& from, const QPointF& to) {
 
 }  // namespace
 
-OverlayScale ScaleFor(const Scene& scene) {
+OverlayAccelerations ShownAccelerations(const Scene& scene) {
+    OverlayAccelerations shown;
+    const int n = scene.balls.count();
+    bool atStart = true;
+    for (int j = 0; j < n && atStart; ++j) {
+        const Ball& b = scene.balls[j];
+        atStart = b.x == b.x0 && b.y == b.y0 && b.vx == b.vx0 && b.vy == b.vy0;
+    }
+    if (!atStart) {
+        for (int j = 0; j < n; ++j) {
+            shown.ax[j] = scene.balls[j].ax;
+            shown.ay[j] = scene.balls[j].ay;
+        }
+        return shown;
+    }
+    // The run's own start, on a copy: the switches from the tables, the cords'
+    // and poles' lengths, then a single sub-step, whose accelerations are those
+    // of the initial state (the classic step's later balls see the earlier ones
+    // one sub-step on, a difference far below an arrow's pixel).
+    auto trial = std::make_unique<Scene>(scene);
+    StartRun(*trial);
+    trial->settings.StepsPerTick = 1;
+    if (StepScene(*trial, nullptr) != kStepNormal) return shown;
+    for (int j = 0; j < n; ++j) {
+        shown.ax[j] = trial->balls[j].ax;
+        shown.ay[j] = trial->balls[j].ay;
+    }
+    return shown;
+}
+
+OverlayScale ScaleFor(const Scene& scene, const OverlayAccelerations& accelerations) {
     double vMax = 0, aMax = 0;
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) {
         const Ball& b = scene.balls[j];
-        const double v = Length(b.vx, b.vy), a = Length(b.ax, b.ay);
+        const double v = Length(b.vx, b.vy), a = Length(accelerations.ax[j], accelerations.ay[j]);
         if (std::isfinite(v)) vMax = std::max(vMax, v);
         if (std::isfinite(a)) aMax = std::max(aMax, a);
     }
@@ -115,11 +148,15 @@ QString ScaleText(const OverlayScale& s, const OverlayChoice& c) {
 
 namespace {
 
+OverlayAccelerations AccelerationsFor(const Scene& scene, const OverlayChoice& c) {
+    return c.acceleration ? ShownAccelerations(scene) : OverlayAccelerations{};
+}
+
 // Each piece of the overlay in turn, the same for painting it and for finding
 // where it lies: `arrow(from, tip, colour)` for a drawable arrow, `name(ball, text)`.
 template <class ArrowPiece, class NamePiece>
-void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayScale& s, ArrowPiece&& arrow,
-                 NamePiece&& name) {
+void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayAccelerations& a, const OverlayScale& s,
+                 ArrowPiece&& arrow, NamePiece&& name) {
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) {
         const Ball& b = scene.balls[j];
@@ -129,7 +166,7 @@ void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayScale&
             if (Drawable(at, tip)) arrow(at, tip, kVelocityColour);
         }
         if (c.acceleration) {
-            const QPointF tip = Tip(b, b.ax, b.ay, s.pixelsPerAcceleration);
+            const QPointF tip = Tip(b, a.ax[j], a.ay[j], s.pixelsPerAcceleration);
             if (Drawable(at, tip)) arrow(at, tip, kAccelerationColour);
         }
         if (c.names) name(b, QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
@@ -141,9 +178,10 @@ void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayScale&
 QRegion OverlayRegion(const Scene& scene, const OverlayChoice& c, const QSize& area) {
     QRegion region;
     if (!c.any()) return region;
-    const OverlayScale s = ScaleFor(scene);
+    const OverlayAccelerations a = AccelerationsFor(scene, c);
+    const OverlayScale s = ScaleFor(scene, a);
     WalkOverlay(
-        scene, c, s, [&](QPointF from, QPointF tip, const QColor&) { region += ArrowBox(from, tip); },
+        scene, c, a, s, [&](QPointF from, QPointF tip, const QColor&) { region += ArrowBox(from, tip); },
         [&](const Ball& b, const QString& text) { region += NameRect(b, text); });
     const QString legend = ScaleText(s, c);
     if (!legend.isEmpty()) region += LegendRect(legend, area);
@@ -156,9 +194,10 @@ void PaintOverlay(QPainter& p, const Scene& scene, const OverlayChoice& c, const
     // Plain lines: antialiasing would triple the cost of a frame's arrows.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(OverlayFont());
-    const OverlayScale s = ScaleFor(scene);
+    const OverlayAccelerations a = AccelerationsFor(scene, c);
+    const OverlayScale s = ScaleFor(scene, a);
     WalkOverlay(
-        scene, c, s, [&](QPointF from, QPointF tip, const QColor& colour) { Arrow(p, from, tip, colour); },
+        scene, c, a, s, [&](QPointF from, QPointF tip, const QColor& colour) { Arrow(p, from, tip, colour); },
         [&](const Ball& b, const QString& text) { p.drawImage(NameRect(b, text).topLeft(), NamePicture(text)); });
     const QString legend = ScaleText(s, c);
     if (!legend.isEmpty()) {

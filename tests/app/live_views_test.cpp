@@ -5,15 +5,18 @@
 #include "app/scene_widget.h"
 #include "app_fixture.h"
 #include "measure/live_graph_window.h"
+#include "view/ball_overlay.h"
 
 namespace mb::test {
 namespace {
 
 class LiveViewsTest : public AppTest {
 protected:
-    void openOneBall() {
+    void openOneBall(bool gravity = false) {
         startWindow();
-        openThroughMenu(writeProject(*OneBallScene(5.0, 0.0)));
+        auto scene = OneBallScene(5.0, 0.0);
+        scene->settings.GravityOn = gravity ? 1 : 0;
+        openThroughMenu(writeProject(*scene));
         ASSERT_TRUE(window->projectOpen());
     }
 };
@@ -70,6 +73,49 @@ TEST_F(LiveViewsTest, ArrowsAndNamesArePaintedOverTheSurfaceNotIntoIt) {
     QSettings settings(settingsDir.filePath("settings.ini"), QSettings::IniFormat);
     EXPECT_TRUE(settings.value("view/names").toBool());
     EXPECT_TRUE(settings.value("view/velocityArrows").toBool());
+}
+
+// The acceleration arrows show the state on the surface: a run's last sub-step
+// while it goes on; before a run and after Stop, when the balls stand at their
+// start and the record still holds an old run's value, the start's own.
+TEST_F(LiveViewsTest, AccelerationArrowsShowTheStateTheBallsStandIn) {
+    openOneBall(true);
+    Ball& b = window->scene().balls[0];
+    struct Case {
+        const char* when;
+        std::function<void()> act;
+        double ax, ay;
+    };
+    const Case cases[] = {
+        {"before a run", [&] { b.ax = 7, b.ay = 7; }, 0, -9.8},
+        {"in a run",
+         [&] {
+             action("N35")->trigger();
+             for (int k = 0; k < 5; ++k) window->runController().tick();
+             b.ax = 3;  // the last sub-step's, whatever it was
+         },
+         3, -9.8},
+        {"paused", [&] { action("PauseCommand")->trigger(); }, 3, -9.8},
+        {"after Stop", [&] { action("StopCommand")->trigger(), b.ax = 123, b.ay = 45; }, 0, -9.8},
+    };
+    for (const Case& c : cases) {
+        c.act();
+        const OverlayAccelerations shown = ShownAccelerations(window->scene());
+        EXPECT_DOUBLE_EQ(shown.ax[0], c.ax) << c.when;
+        EXPECT_DOUBLE_EQ(shown.ay[0], c.ay) << c.when;
+    }
+    // After Stop the arrow points down from the ball at (300, 250), as gravity pulls.
+    auto* widget = window->findChild<SceneWidget*>();
+    const QImage plain = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    action("AccelerationArrows")->trigger();
+    const QImage overlaid = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int changedBelow = 0, changedRight = 0;
+    for (int d = 15; d < 50; ++d) {
+        changedBelow += overlaid.pixel(300, 250 + d) != plain.pixel(300, 250 + d);
+        changedRight += overlaid.pixel(300 + d, 250) != plain.pixel(300 + d, 250);
+    }
+    EXPECT_GT(changedBelow, 30);
+    EXPECT_EQ(changedRight, 0);
 }
 
 }  // namespace
