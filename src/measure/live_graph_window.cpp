@@ -162,14 +162,17 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
     bars_ = new EnergyBars(this);
 
     chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    // At the right, one entry a line: below the chart six labels that begin with
+    // the same ball's name were cut down to that name's first letters.
+    chart_->legend()->setAlignment(Qt::AlignRight);
+    chart_->legend()->setShowToolTips(true);
     xAxis_ = new QValueAxis(chart_);
     yAxis_ = new QValueAxis(chart_);
     chart_->addAxis(xAxis_, Qt::AlignBottom);
     chart_->addAxis(yAxis_, Qt::AlignLeft);
     view_ = new PointerChartView(chart_, [this](QPointF p) { pointerAt(p); }, this);
     view_->setObjectName("Chart");
-    view_->setMinimumSize(480, 360);
+    view_->setMinimumSize(640, 360);
 
     auto* side = new QVBoxLayout;
     side->addWidget(list_, 1);
