@@ -59,7 +59,8 @@ TEST_F(LiveViewsTest, ArrowsAndNamesArePaintedOverTheSurfaceNotIntoIt) {
     const QImage overlaid = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(window->surface().image(), surfaceBefore);
     // The ball sits at (300, 250) and moves right at 5 m/s: its arrow runs 60 pixels
-    // to (360, 250); the name sits right of the ball; far from it nothing changes.
+    // to (360, 250); the name keeps clear of it, above the ball; far from it
+    // nothing changes.
     auto differs = [&](QRect box) {
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
@@ -67,7 +68,8 @@ TEST_F(LiveViewsTest, ArrowsAndNamesArePaintedOverTheSurfaceNotIntoIt) {
         return false;
     };
     EXPECT_TRUE(differs(QRect(335, 248, 10, 5)));  // along the arrow
-    EXPECT_TRUE(differs(QRect(314, 243, 25, 4)));  // the name, above the arrow
+    EXPECT_TRUE(differs(QRect(290, 224, 20, 12)));  // the name, above the ball
+    EXPECT_FALSE(differs(QRect(320, 240, 30, 5)));  // not beside the arrow, where it would hide it
     EXPECT_FALSE(differs(QRect(20, 20, 100, 100)));
     EXPECT_EQ(plain.pixel(340, 250), window->surface().image().pixel(340, 250));
     QSettings settings(settingsDir.filePath("settings.ini"), QSettings::IniFormat);
