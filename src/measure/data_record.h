@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ struct RecordRow {
 
 class DataRecord {
 public:
-    // Samples kept at most (some 130 MB): a one-ball record holds a run of more
+    // Samples kept at most (some 190 MB with the rows): a one-ball record holds a run of more
     // than 25 minutes at the timer's pace, thirty balls the first minute.
     static constexpr std::size_t kSampleLimit = 1'500'000;
 
@@ -46,7 +47,7 @@ public:
     // A complete tick. Nothing is taken once the record is full.
     void take(const Scene& scene, int followed, bool everyBall);
 
-    const std::vector<RecordRow>& rows() const { return rows_; }
+    const std::deque<RecordRow>& rows() const { return rows_; }
     const BallSample& sample(const RecordRow& row, int ball) const;
     bool empty() const { return rows_.empty(); }
     bool full() const { return full_; }
@@ -63,8 +64,10 @@ public:
 
 private:
     std::vector<std::string> names_;
-    std::vector<RecordRow> rows_;
-    std::vector<BallSample> samples_;
+    // In pieces rather than one block: a long run's record grows without copying
+    // itself into twice its size on the way.
+    std::deque<RecordRow> rows_;
+    std::deque<BallSample> samples_;
     bool full_ = false;
     bool unsaved_ = false;
 };
