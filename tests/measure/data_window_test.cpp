@@ -198,6 +198,20 @@ public:
     void stop() override { calls << "stop"; }
 };
 
+// A window following the first of three balls, shown, its commands recorded.
+struct FollowingWindow {
+    ScriptedPrompts prompts;
+    RecordingCommands commands;
+    DataWindow w{prompts};
+    std::unique_ptr<Scene> s = ThreeBalls();
+    FollowingWindow() {
+        w.setRunCommands(&commands);
+        s->SelectedBall = 0;
+        w.load(*s);
+        w.show();
+    }
+};
+
 TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
     struct Case {
         const char* button;  // nullptr: the close box, or the key
@@ -216,14 +230,8 @@ TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
         {nullptr, {"stop"}, true, Qt::Key_Escape},
     };
     for (const Case& c : cases) {
-        ScriptedPrompts prompts;
-        RecordingCommands commands;
-        DataWindow w(prompts);
-        w.setRunCommands(&commands);
-        auto s = ThreeBalls();
-        s->SelectedBall = 0;
-        w.load(*s);
-        w.show();
+        FollowingWindow f;
+        auto& [prompts, commands, w, s] = f;
         if (c.button) {
             auto* b = w.findChild<QToolButton*>(c.button);
             EXPECT_FALSE(b->icon().isNull());
@@ -346,14 +354,8 @@ TEST(DataWindow, AnUnsavedRecordIsAskedAboutBeforeItGoes) {
     };
     for (const Case& c : cases) {
         QTemporaryDir dir;
-        ScriptedPrompts prompts;
-        RecordingCommands commands;
-        DataWindow w(prompts);
-        w.setRunCommands(&commands);
-        auto s = ThreeBalls();
-        s->SelectedBall = 0;
-        w.load(*s);
-        w.show();
+        FollowingWindow f;
+        auto& [prompts, commands, w, s] = f;
         for (int k = 1; k <= c.ticks; ++k) {
             s->RunTime = 0.1 * k;
             w.tickEnded(*s);
@@ -385,14 +387,8 @@ TEST(DataWindow, AnUnsavedRecordIsAskedAboutBeforeItGoes) {
 
     // Kept after Stop: the run controls are gone, Record still saves, and the
     // window then closes without asking; the next run begins an empty record.
-    ScriptedPrompts prompts;
-    RecordingCommands commands;
-    DataWindow w(prompts);
-    w.setRunCommands(&commands);
-    auto s = ThreeBalls();
-    s->SelectedBall = 0;
-    w.load(*s);
-    w.show();
+    FollowingWindow f;
+    auto& [prompts, commands, w, s] = f;
     w.tickEnded(*s);
     prompts.answers.push_back(Prompts::Cancel);
     w.findChild<QToolButton*>("SpeedButton2")->click();
