@@ -71,11 +71,12 @@ QString Shown(double v) { return QString::asprintf("%.5g", v); }
 
 EnergyBars::EnergyBars(QWidget* parent) : QWidget(parent) {
     setObjectName("EnergyBars");
-    setMinimumSize(200, 100);
+    setMinimumSize(200, 120);
 }
 
-void EnergyBars::show(const EnergyBook& book) {
+void EnergyBars::show(const EnergyBook& book, double t) {
     book_ = book;
+    t_ = t;
     update();
 }
 
@@ -93,12 +94,14 @@ void EnergyBars::paintEvent(QPaintEvent*) {
     double scale = 0;
     for (const auto& b : bars)
         if (std::isfinite(b.value)) scale = std::max(scale, std::fabs(b.value));
-    const int labelWidth = 64, rowHeight = height() / 4;
+    const int labelWidth = 64, rowHeight = height() / 5;
     // Bars grow right from the middle for positive energy, left for negative.
     const int zero = labelWidth + (width() - labelWidth) / 2, half = (width() - labelWidth) / 2 - 4;
     p.setPen(palette().text().color());
+    p.drawText(QRect(2, 0, width() - 4, rowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               "energy at t = " + Shown(t_) + " s");
     for (int i = 0; i < 4; ++i) {
-        const int top = i * rowHeight;
+        const int top = (i + 1) * rowHeight;
         p.drawText(QRect(2, top, labelWidth - 4, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, bars[i].name);
         const double v = bars[i].value;
         if (std::isfinite(v) && scale > 0) {
@@ -109,7 +112,7 @@ void EnergyBars::paintEvent(QPaintEvent*) {
         }
         p.drawText(QRect(zero + 4, top, half, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, Shown(v) + " J");
     }
-    p.drawLine(zero, 0, zero, height());
+    p.drawLine(zero, rowHeight, zero, height());
 }
 
 LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
@@ -247,7 +250,7 @@ void LiveGraphWindow::seriesTicked() {
 void LiveGraphWindow::beginRun(const Scene& scene) {
     load(scene);
     record_.begin(scene);
-    bars_->show(MeasureEnergy(scene));
+    bars_->show(MeasureEnergy(scene), scene.RunTime);
     dirty_ = true;
     refresh();
 }
@@ -256,7 +259,7 @@ void LiveGraphWindow::tickEnded(const Scene& scene) {
     // Nothing is kept before the window was first loaded.
     if (record_.series().empty() && !isVisible()) return;
     const EnergyBook book = record_.take(scene, isVisible());
-    if (isVisible()) bars_->show(book);
+    if (isVisible()) bars_->show(book, scene.RunTime);
     dirty_ = true;
 }
 

@@ -29,19 +29,23 @@ namespace mb {
 
 class Prompts;
 
-// Four bars, kinetic, potential, work and total energy, on one scale.
+// Four bars, kinetic, potential, work and total energy, on one scale, under the
+// time they belong to: after Stop they stay with the graph's last point, while
+// the surface already shows the scene put back at its start.
 class EnergyBars : public QWidget {
 public:
     explicit EnergyBars(QWidget* parent = nullptr);
-    void show(const EnergyBook& book);
+    void show(const EnergyBook& book, double t);
     const EnergyBook& book() const { return book_; }
-    QSize sizeHint() const override { return {220, 110}; }
+    double time() const { return t_; }
+    QSize sizeHint() const override { return {220, 130}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     EnergyBook book_;
+    double t_ = 0;
 };
 
 class LiveGraphWindow : public QDialog, public TickDisplay {

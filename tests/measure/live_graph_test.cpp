@@ -103,8 +103,9 @@ TEST(LiveGraph, TakesEachTicksValuesAsTheRunnerPrintsThem) {
         EXPECT_EQ(r.values(5)[t], std::stod(e[4]) - std::stod(energy[1][4])) << t;
         EXPECT_EQ(r.values(6)[t], std::stod(e[7])) << t;
     }
-    // The bars show the book of the last tick.
+    // The bars show the book of the last tick, and say when that was.
     EXPECT_EQ(f.window.bars().book().total, r.values(4).back());
+    EXPECT_EQ(f.window.bars().time(), r.times().back());
 }
 
 // The picture follows the frame timer, not the ticks; every tick is kept.
