@@ -124,7 +124,8 @@ QRect ArrowBox(const QPointF& from, const QPointF& to) {
 OverlayAccelerations ShownAccelerations(const Scene& scene) {
     OverlayAccelerations shown;
     const int n = scene.balls.count();
-    bool atStart = true;
+    // While the timer steps the scene, the records are a sub-step old at most.
+    bool atStart = !scene.Running;
     for (int j = 0; j < n && atStart; ++j) {
         const Ball& b = scene.balls[j];
         atStart = b.x == b.x0 && b.y == b.y0 && b.vx == b.vx0 && b.vy == b.vy0;

@@ -25,11 +25,12 @@ struct OverlayChoice {
 inline constexpr double kLongestArrow = 60.0;
 
 // The acceleration each ball's arrow shows, in table order. During a run it is
-// the ball's own, from the last sub-step. While every ball stands at its initial
-// state (before a run, after Stop, which puts the balls back) the records still
-// hold the last run's accelerations, which belong to no state on the surface:
-// the arrows then show the accelerations the balls start with, from one
-// sub-step taken on a copy of the scene (none when that sub-step overflows).
+// the ball's own, from the last sub-step. While the scene is not stepped and
+// every ball stands at its initial state (before a run, after Stop, which puts
+// the balls back) the records still hold the last run's accelerations, which
+// belong to no state on the surface: the arrows then show the accelerations the
+// balls start with, from one sub-step taken on a copy of the scene (none when
+// that sub-step overflows).
 struct OverlayAccelerations {
     double ax[kBallCapacity] = {};
     double ay[kBallCapacity] = {};
