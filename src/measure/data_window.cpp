@@ -231,7 +231,7 @@ DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
 void DataWindow::load(Scene& scene) {
     scene_ = &scene;
     record_.begin(scene);
-    for (QWidget* w : std::initializer_list<QWidget*>{restartButton_, pauseButton_, ballList_}) w->setEnabled(true);
+    enableRunControls(true);
     ballList_->clear();
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) ballList_->addItem(QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
@@ -243,6 +243,10 @@ void DataWindow::load(Scene& scene) {
     DrawDirectionPicture(accelerationImage_, 0, 0);
     velocityPicture_->setPixmap(QPixmap::fromImage(velocityImage_));
     accelerationPicture_->setPixmap(QPixmap::fromImage(accelerationImage_));
+}
+
+void DataWindow::enableRunControls(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{restartButton_, pauseButton_, ballList_}) w->setEnabled(enabled);
 }
 
 void DataWindow::ballChosen(int index) {
@@ -348,7 +352,7 @@ void DataWindow::stopRun() {
     if (scene_) {
         if (commands_) commands_->stop();
         scene_ = nullptr;
-        for (QWidget* w : std::initializer_list<QWidget*>{restartButton_, pauseButton_, ballList_}) w->setEnabled(false);
+        enableRunControls(false);
     }
     if (recordMayGo()) done(1);
 }

@@ -63,6 +63,8 @@ protected:
 private:
     void showValues(const Scene& scene, int ball);
     void ballChosen(int index);
+    // Restart, pause and the ball list: for the run the window follows.
+    void enableRunControls(bool enabled);
     // An unsaved record may go: the user saved it, or said it may.
     bool recordMayGo();
 
