@@ -67,6 +67,18 @@ private:
 
 QString Shown(double v) { return QString::asprintf("%.5g", v); }
 
+// The range an axis shows for data from `data.first` to `data.second`: the one
+// shown while it holds the data and they fill at least half of it; else the
+// data with `below` and `above` of their span to spare. The axes change now and
+// then as a run goes on rather than at every frame.
+std::pair<double, double> FollowRange(std::pair<double, double> shown, std::pair<double, double> data, double below,
+                                      double above) {
+    const auto [lo, hi] = data;
+    const double span = hi - lo;
+    if (shown.first <= lo && hi <= shown.second && span >= 0.5 * (shown.second - shown.first)) return shown;
+    return {lo - below * span, hi + above * span};
+}
+
 }  // namespace
 
 EnergyBars::EnergyBars(QWidget* parent) : QWidget(parent) {
@@ -207,7 +219,9 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
     frameTimer_->setInterval(std::max(1, static_cast<int>(1000.0 / rate)));
-    connect(frameTimer_, &QTimer::timeout, this, &LiveGraphWindow::refresh);
+    connect(frameTimer_, &QTimer::timeout, this, [this] {
+        if (isVisible()) refresh();
+    });
     frameTimer_->start();
 }
 
@@ -332,14 +346,25 @@ void LiveGraphWindow::refresh() {
     fitAxes();
 }
 
+void LiveGraphWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    dirty_ = true;
+    refresh();
+}
+
 void LiveGraphWindow::fitAxes() {
-    xAxis_->setTitleText(axisTitle(true));
-    yAxis_->setTitleText(axisTitle(false));
+    // A title or a range set lays the axis out again and recomputes every curve:
+    // only what changed is set.
+    for (auto [axis, horizontal] : {std::pair{xAxis_, true}, std::pair{yAxis_, false}})
+        if (const QString title = axisTitle(horizontal); axis->titleText() != title) axis->setTitleText(title);
+    auto setRange = [](QValueAxis* axis, double lo, double hi) {
+        if (axis->min() != lo || axis->max() != hi) axis->setRange(lo, hi);
+    };
     if (fixedRange_->isChecked()) {
         const auto x0 = ParseReal(xMin_->text()), x1 = ParseReal(xMax_->text());
         const auto y0 = ParseReal(yMin_->text()), y1 = ParseReal(yMax_->text());
-        if (x0 && x1 && *x0 < *x1) xAxis_->setRange(*x0, *x1);
-        if (y0 && y1 && *y0 < *y1) yAxis_->setRange(*y0, *y1);
+        if (x0 && x1 && *x0 < *x1) setRange(xAxis_, *x0, *x1);
+        if (y0 && y1 && *y0 < *y1) setRange(yAxis_, *y0, *y1);
         return;
     }
     constexpr double inf = std::numeric_limits<double>::infinity();
@@ -359,9 +384,11 @@ void LiveGraphWindow::fitAxes() {
     };
     widen(xLo, xHi);
     widen(yLo, yHi);
-    const double margin = (yHi - yLo) * 0.05;
-    xAxis_->setRange(xLo, xHi);
-    yAxis_->setRange(yLo - margin, yHi + margin);
+    // Time runs on to the right: its axis leaves room ahead; values may go either way.
+    const auto [x0, x1] = FollowRange({xAxis_->min(), xAxis_->max()}, {xLo, xHi}, 0.0, 0.25);
+    const auto [y0, y1] = FollowRange({yAxis_->min(), yAxis_->max()}, {yLo, yHi}, 0.1, 0.1);
+    setRange(xAxis_, x0, x1);
+    setRange(yAxis_, y0, y1);
 }
 
 void LiveGraphWindow::pointerAt(QPointF viewPoint) {

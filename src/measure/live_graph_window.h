@@ -51,8 +51,9 @@ private:
 class LiveGraphWindow : public QDialog, public TickDisplay {
     Q_OBJECT
 public:
-    // Points drawn per curve at most; the record keeps every tick.
-    static constexpr std::size_t kDrawnPoints = 4000;
+    // Points drawn per curve at most, about two a pixel column of the chart (each
+    // frame strokes every drawn point of every curve); the record keeps every tick.
+    static constexpr std::size_t kDrawnPoints = 1500;
 
     explicit LiveGraphWindow(Prompts& prompts, QWidget* parent = nullptr);
 
@@ -83,6 +84,11 @@ public:
     void copyData();
     // Draws what was taken since the last frame.
     void refresh();
+
+protected:
+    // Hidden, the window keeps taking every tick but draws nothing; shown, it
+    // draws the run so far.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void seriesTicked();
