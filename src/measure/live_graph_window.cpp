@@ -326,7 +326,7 @@ void LiveGraphWindow::refresh() {
     for (std::size_t i = 0; i < series.size(); ++i) {
         auto& pieces = curves_[i];
         if (static_cast<int>(i) == h) continue;  // a quantity against itself says nothing
-        const auto drawn = DrawnPieces(xs, record_.values(i), kDrawnPoints);
+        const auto drawn = DrawnPieces(xs, record_.values(i), drawnPoints());
         const QColor colour = kColours[i % std::size(kColours)];
         while (pieces.size() < std::max<std::size_t>(drawn.size(), 1)) {
             auto* s = new QLineSeries;
@@ -344,6 +344,11 @@ void LiveGraphWindow::refresh() {
             pieces[k]->replace(k < drawn.size() ? QList<QPointF>(drawn[k].begin(), drawn[k].end()) : QList<QPointF>{});
     }
     fitAxes();
+}
+
+std::size_t LiveGraphWindow::drawnPoints() const {
+    const auto columns = static_cast<std::size_t>(std::max(0.0, chart_->plotArea().width()));
+    return std::clamp<std::size_t>(2 * columns, 200, kDrawnPoints);
 }
 
 void LiveGraphWindow::showEvent(QShowEvent* event) {

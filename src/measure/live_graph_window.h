@@ -51,9 +51,11 @@ private:
 class LiveGraphWindow : public QDialog, public TickDisplay {
     Q_OBJECT
 public:
-    // Points drawn per curve at most, about two a pixel column of the chart (each
-    // frame strokes every drawn point of every curve); the record keeps every tick.
+    // Points drawn per curve at most: two a pixel column of the plot (the lowest
+    // and the highest of the ticks there), as each frame strokes every drawn point
+    // of every curve; the record keeps every tick.
     static constexpr std::size_t kDrawnPoints = 1500;
+    std::size_t drawnPoints() const;
 
     explicit LiveGraphWindow(Prompts& prompts, QWidget* parent = nullptr);
 
