@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <cmath>
@@ -133,6 +134,12 @@ TEST(LiveGraph, DrawsAtTheFrameAndKeepsEveryTick) {
     StepScene(*f.scene, &f.window);
     f.window.refresh();
     EXPECT_EQ(f.window.horizontalAxis()->max(), tMax);
+    // Hidden, it keeps taking ticks but its frames draw nothing; shown, the run so far.
+    for (int k = 0; k < 5; ++k) StepScene(*f.scene, &f.window);
+    QTest::qWait(60);
+    EXPECT_EQ(firstCurve(), 12);
+    f.window.show();
+    EXPECT_EQ(firstCurve(), 17);
     // Legend entries carry the units.
     EXPECT_EQ(f.window.drawnSeries().at(0)->name(), QString::fromStdString(f.scene->balls.names[0]) + " x (m)");
 }
