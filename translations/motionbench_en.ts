@@ -301,6 +301,10 @@ Copy it into your mail program or web browser:</translation>
         <source>angular momentum</source>
         <translation>angular momentum</translation>
     </message>
+    <message>
+        <source>energy at t = %1 s</source>
+        <translation>energy at t = %1 s</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>

@@ -301,6 +301,10 @@ Copy it into your mail program or web browser:</source>
         <source>angular momentum</source>
         <translation>角动量</translation>
     </message>
+    <message>
+        <source>energy at t = %1 s</source>
+        <translation>t = %1 s 时的能量</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
