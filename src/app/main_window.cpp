@@ -24,6 +24,7 @@
 #include <cmath>
 
 #include "app/about_dialog.h"
+#include "app/crash_recovery.h"
 #include "app/experiment_set_dialog.h"
 #include "ui/number_text.h"
 #include "ui/qt_prompts.h"
@@ -204,6 +205,15 @@ MainWindow::MainWindow(const Options& options) : scene_(std::make_unique<Scene>(
 
     GiveRemarksDefaultFont(*scene_);
     loadStartBackground();
+
+    // Crash recovery: what is unsaved is kept aside as it changes.
+    recovery_ = new CrashRecovery(
+        options.recoveryFolder,
+        [this]() -> std::optional<CrashRecovery::Unsaved> {
+            if (!isModified()) return std::nullopt;
+            return CrashRecovery::Unsaved{scene_.get(), projectPath_, namesEncoding_};
+        },
+        this);
 
     // The state of a program with no project.
     setProjectControls(false);
@@ -639,6 +649,7 @@ bool MainWindow::isModified() const {
 void MainWindow::sceneChanged() { refreshTitle(); }
 
 void MainWindow::refreshTitle() {
+    recovery_->experimentShown();  // crash recovery hook
     if (!projectOpen() && !originPending()) {
         setWindowModified(false);
         setWindowTitle(kCaption);
@@ -834,8 +845,8 @@ void MainWindow::openProjectFile(const QString& path) {
     loadProject(path);
 }
 
-void MainWindow::loadProject(const QString& path) {
-    const QString folder = QFileInfo(path).absolutePath();
+bool MainWindow::loadProject(const QString& path, const QString& shownAs) {
+    const QString folder = shownAs.isEmpty() ? QString() : QFileInfo(shownAs).absolutePath();
 
     ReadResult read;
     try {
@@ -855,22 +866,22 @@ void MainWindow::loadProject(const QString& path) {
         }
         prompts_->warning(why, Prompts::Ok | Prompts::Cancel);
         resizeView();
-        return;
+        return false;
     }
     setProjectControls(true);
     resetProject();
     scene_ = std::move(read.scene);
     namesEncoding_ = read.namesEncoding;
-    projectPath_ = QFileInfo(path).absoluteFilePath();
+    projectPath_ = shownAs.isEmpty() ? QString() : QFileInfo(shownAs).absoluteFilePath();
 
     QImage picture;
-    backgroundShown_ = picture.load(QDir(folder).filePath(kGroundFile));
+    backgroundShown_ = !folder.isEmpty() && picture.load(QDir(folder).filePath(kGroundFile));
     backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
 
     // The reader has already said what it found wrong with a ball; the pictures
     // only need drawing.
     DeriveEveryBall(*scene_);
-    rememberProject(projectPath_);
+    if (!projectPath_.isEmpty()) rememberProject(projectPath_);
     QStringList notes;
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
     showPanelAct_->setChecked(true);
@@ -885,6 +896,20 @@ void MainWindow::loadProject(const QString& path) {
     changes_.markSaved(*scene_);
     refreshTitle();
     if (!notes.isEmpty()) prompts_->warning(notes.join('\n'), Prompts::Ok | Prompts::Cancel);
+    return true;
+}
+
+void MainWindow::restoreLeftBehind() {
+    const std::optional<CrashRecovery::LeftBehind> copy = recovery_->offerLeftBehind(*prompts_);
+    if (!copy) return;
+    if (loadProject(copy->copyPath, copy->path)) {
+        // What was restored is not what its files hold: it shows as unsaved and
+        // becomes this program's copy at once.
+        changes_ = ChangeTracker{};
+        refreshTitle();
+        recovery_->writeNow();
+    }
+    recovery_->forget(*copy);
 }
 
 bool MainWindow::writeProjectTo(const QString& path) {
@@ -957,6 +982,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     editor_->resetTool();
     creatingPanel_->hide();
     runController_->shutDown();
+    recovery_->discard();  // crash recovery hook: a clean end keeps no copy
     event->accept();
 }
 
