@@ -282,7 +282,7 @@ void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
         // file whose ball cannot be held in pixels at all is not taken.
         const double col = v.columnOf(b.x0) + 0.5;
         const double row = v.rowOf(b.y0) + 0.5;
-        if (OutsideInt32(col) || OutsideInt32(row) || OutsideInt32(b.R / v.MetresPerPixel + 0.5))
+        if (!v.holdsBallAt(b.x0, b.y0) || OutsideInt32(b.R / v.MetresPerPixel + 0.5))
             Fail(BallLabel(s, i) + " lies " + Num(std::max(std::fabs(col), std::fabs(row))) +
                  " pixels from the view's origin with a radius of " + Num(b.R / v.MetresPerPixel) +
                  " pixels, too large to be shown.");
