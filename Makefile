@@ -83,9 +83,11 @@ sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # The random-input test for SOAK_SECONDS, on seeds from the clock; each seed is
-# printed, and MB_RANDOM_SEED=<seed> replays it.
+# printed, and MB_RANDOM_SEED=<seed> replays it. A box that blocks ends it two
+# minutes late, the last seed printed being the one that found it.
 soak: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen MB_SOAK_SECONDS=$(SOAK_SECONDS) ./tests/app/random_input_tests
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen MB_SOAK_SECONDS=$(SOAK_SECONDS) \
+	  timeout $$(($(SOAK_SECONDS) + 120)) ./tests/app/random_input_tests
 
 bench: build
 	$(BUILD)/bench/bench_engine
