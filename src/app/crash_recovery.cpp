@@ -74,11 +74,16 @@ void CrashRecovery::writeNow() {
         return;
     }
     if (!lock_.isLocked()) return;
-    EncodedProject files = EncodeProject(*unsaved->scene, unsaved->encoding);
     const QString copy = ownCopy();
-    const std::string error = ReplaceFiles({{Native(copy) + ".nam", std::move(files.names)},
-                                            {Native(OriginOf(copy)), unsaved->path.toStdString()},
-                                            {Native(copy), std::move(files.project)}});
+    std::string error;
+    try {
+        EncodedProject files = EncodeProject(*unsaved->scene, unsaved->encoding);
+        error = ReplaceFiles({{Native(copy) + ".nam", std::move(files.names)},
+                              {Native(OriginOf(copy)), unsaved->path.toStdString()},
+                              {Native(copy), std::move(files.project)}});
+    } catch (const std::exception& e) {  // out of memory: nothing else is thrown
+        error = e.what();
+    }
     if (!error.empty()) {
         // Nothing to tell the user now: the experiment itself is untouched, and
         // the next change tries again.
