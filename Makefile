@@ -12,15 +12,15 @@ JOBS       ?= $(shell nproc)
 # keeps warnings as warnings.
 WERROR     ?= OFF
 
-PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei clang libclang-rt-14-dev \
+PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev \
+           xvfb xauth fonts-dejavu-core fonts-liberation fonts-wqy-microhei qt6-translations-l10n clang libclang-rt-14-dev \
            desktop-file-utils
 # What `make package` needs besides: dpkg-shlibdeps (with file) to find the
 # package's dependencies, and the validators it runs on what it installs.
 PACKAGE_TOOLS = dpkg-dev file appstream man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps package-deps configure build run test install package sanitize soak bench fuzz examples screenshot format clean
+.PHONY: all deps package-deps configure build run test install package sanitize soak bench fuzz examples screenshot translations-update format clean
 
 all: build
 
@@ -105,6 +105,11 @@ examples: build
 
 screenshot: build
 	tools/screenshot.sh $(BUILD)
+
+# Collects every marked text of the sources into translations/*.ts again (new
+# texts come in unfinished, vanished ones go); then translate the new entries.
+translations-update: configure
+	cmake --build $(BUILD) --target update_translations
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

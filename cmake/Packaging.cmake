@@ -49,6 +49,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://motionbench.org)
 # The libraries the two programs link, found by dpkg-shlibdeps in the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own words (message box buttons, file choosers) for the Chinese translation,
+# and a font that has the Chinese characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 # Below the summary line, which CPack takes from CPACK_PACKAGE_DESCRIPTION_SUMMARY.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Motionbench is a desktop laboratory for the classroom. An experiment is built
@@ -57,5 +60,6 @@ damping regions, springs, cords, poles, tracks and remarks, then run on a fixed
 time step; one ball's data is shown live and curves are plotted afterwards.
 
 The package holds the program, the headless runner motionbench-sim, the user
-guide and fourteen example experiments.")
+guide, fourteen example experiments and translations into Simplified Chinese and
+edited English.")
 include(CPack)

@@ -32,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "editor/element_dialogs.h"
 #include "editor/parameter_adjust_dialog.h"
@@ -114,6 +115,8 @@ void Click(mb::MainWindow& w, QPoint at) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Motionbench");
+    // The desktop's language, as the program speaks it (LANG=zh_CN.UTF-8: Chinese).
+    mb::InstallLanguage(app, QCoreApplication::applicationDirPath(), mb::LanguageFor(std::nullopt, mb::DesktopLocale()));
     QStringList args = QApplication::arguments().mid(1);
     if (args.size() >= 3 && args[0] == "--shot") {
         gShotFile = args[1];

@@ -5,18 +5,19 @@
 #include <QVBoxLayout>
 
 #include "app_version.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutBox");
-    setWindowTitle("About Motionbench");
+    setWindowTitle(Tr("AboutBox", "About Motionbench"));
     setModal(true);
 
     auto* text = new QLabel(this);
     text->setObjectName("Label1");
     text->setTextFormat(Qt::RichText);
-    text->setText(QStringLiteral(
+    text->setText(Tr("AboutBox",
                       "<h3>Motionbench</h3>"
                       "<p>Version %1</p>"
                       "<p>A laboratory of two-dimensional mechanics and electromagnetism for the classroom.</p>"
@@ -28,7 +29,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                       "It comes with no warranty. A copy of the licence comes with the program;<br>"
                       "if it is missing, see https://www.gnu.org/licenses/.</p>")
                       .arg(QLatin1String(kVersion)));
-    auto* ok = new QPushButton("&OK", this);
+    auto* ok = new QPushButton(Tr("AboutBox", "&OK"), this);
     ok->setObjectName("BitBtn1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -11,16 +11,19 @@
 
 #include "io/file_replacement.h"
 #include "io/project_file.h"
+#include "scene/translatable.h"
 #include "ui/prompts.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 namespace {
 
 constexpr const char* kQuestionCaption = "Motionbench";
-constexpr const char* kQuestion =
+constexpr const char* kQuestion = MB_TRANSLATE_NOOP(
+    "TForm1",
     "Motionbench did not end properly, and an experiment with unsaved changes was kept:\n\n"
-    "%1\nlast changed %2\n\nRestore it?";
+    "%1\nlast changed %2\n\nRestore it?");
 
 QString DefaultFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("recovery");
@@ -116,9 +119,9 @@ std::optional<CrashRecovery::LeftBehind> CrashRecovery::offerLeftBehind(Prompts&
         if (!lock->tryLock(0)) continue;  // its program is still running
         QFile origin(OriginOf(copy.filePath()));
         const QString path = origin.open(QIODevice::ReadOnly) ? QString::fromUtf8(origin.readAll()) : QString();
-        const QString name = path.isEmpty() ? QString("Untitled") : QDir::toNativeSeparators(path);
+        const QString name = path.isEmpty() ? Tr("TForm1", "Untitled") : QDir::toNativeSeparators(path);
         const QString when = QLocale().toString(copy.lastModified(), QLocale::LongFormat);
-        switch (prompts.message(Prompts::Severity::Question, QString(kQuestion).arg(name, when), kQuestionCaption,
+        switch (prompts.message(Prompts::Severity::Question, Tr("TForm1", kQuestion).arg(name, when), kQuestionCaption,
                                 Prompts::Yes | Prompts::No)) {
             case Prompts::Yes:
                 taken_.push_back(std::move(lock));

@@ -9,30 +9,31 @@
 
 #include "ui/dialog_kit.h"
 #include "ui/number_text.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 namespace {
 // The dialog's own words.
 constexpr FormText kTexts[] = {
-    {"TForm6", "experiment set"},
-    {"Label1", "experimnet compute step time"},
-    {"Label4", "T:"},
-    {"Label2", "(S)"},
-    {"Label5", "How many steps to be dealed together :"},
-    {"Label3", "Function set:"},
-    {"CheckBox1", "show coordinate"},
-    {"CheckBox2", "consider the gravitation"},
-    {"CheckBox3", "consider the theory of relativity"},
-    {"CheckBox4", "consider each Universal gravitation"},
-    {"CheckBox5", "consider each electric charge attraction"},
-    {"CheckBox6", "consider each bump"},
-    {"CheckBox7", "Accurate step (keeps energy and momentum on long runs)"},
-    {"BitBtn1", "&Ok"},
-    {"BitBtn2", "&Cancel"},
+    {"TForm6", MB_TRANSLATE_NOOP("TForm6", "experiment set")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm6", "experimnet compute step time")},
+    {"Label4", MB_TRANSLATE_NOOP("TForm6", "T:")},
+    {"Label2", MB_TRANSLATE_NOOP("TForm6", "(S)")},
+    {"Label5", MB_TRANSLATE_NOOP("TForm6", "How many steps to be dealed together :")},
+    {"Label3", MB_TRANSLATE_NOOP("TForm6", "Function set:")},
+    {"CheckBox1", MB_TRANSLATE_NOOP("TForm6", "show coordinate")},
+    {"CheckBox2", MB_TRANSLATE_NOOP("TForm6", "consider the gravitation")},
+    {"CheckBox3", MB_TRANSLATE_NOOP("TForm6", "consider the theory of relativity")},
+    {"CheckBox4", MB_TRANSLATE_NOOP("TForm6", "consider each Universal gravitation")},
+    {"CheckBox5", MB_TRANSLATE_NOOP("TForm6", "consider each electric charge attraction")},
+    {"CheckBox6", MB_TRANSLATE_NOOP("TForm6", "consider each bump")},
+    {"CheckBox7", MB_TRANSLATE_NOOP("TForm6", "Accurate step (keeps energy and momentum on long runs)")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("TForm6", "&Ok")},
+    {"BitBtn2", MB_TRANSLATE_NOOP("TForm6", "&Cancel")},
 };
-const char* const kStepTimeTooSmall = "The step time must be biger than zero.";
-const char* const kStepsTooFew = "The steps together must be biger than 1.";
+const char* const kStepTimeTooSmall = MB_TRANSLATE_NOOP("TForm6", "The step time must be biger than zero.");
+const char* const kStepsTooFew = MB_TRANSLATE_NOOP("TForm6", "The steps together must be biger than 1.");
 }  // namespace
 
 ExperimentSetDialog::ExperimentSetDialog(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
@@ -97,8 +98,8 @@ void ExperimentSetDialog::okClicked() {
     if (!T) return;
     const auto N = ReadIntegerOrWarn(prompts_, stepsEdit_);
     if (!N) return;
-    if (*T <= 0.0) return WarnAt(prompts_, stepTimeEdit_, kStepTimeTooSmall);
-    if (*N <= 0) return WarnAt(prompts_, stepsEdit_, kStepsTooFew);
+    if (*T <= 0.0) return WarnAt(prompts_, stepTimeEdit_, Tr("TForm6", kStepTimeTooSmall));
+    if (*N <= 0) return WarnAt(prompts_, stepsEdit_, Tr("TForm6", kStepsTooFew));
 
     working_.ShowCoordinate = showCoordinateBox_->isChecked() ? 1 : 0;
     working_.GravityOn = gravityBox_->isChecked() ? 1 : 0;

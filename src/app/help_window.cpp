@@ -23,13 +23,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/translate.h"
+
 namespace mb {
 
 namespace {
-const char* const kHelpTitle = "How to use - Motionbench";
+const char* const kHelpTitle = MB_TRANSLATE_NOOP("HelpWindow", "How to use - Motionbench");
 const char* const kAddressTitle = "Motionbench";
-const char* const kAddressText =
-    "The desktop could not open this address.\nCopy it into your mail program or web browser:";
+const char* const kAddressText = MB_TRANSLATE_NOOP(
+    "AddressBox", "The desktop could not open this address.\nCopy it into your mail program or web browser:");
 
 QToolButton* NavigationButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon, const QString& text) {
     auto* b = new QToolButton(parent);
@@ -44,10 +46,10 @@ QToolButton* NavigationButton(QWidget* parent, const char* name, QStyle::Standar
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
-    setWindowTitle(kHelpTitle);
-    back_ = NavigationButton(this, "HelpBack", QStyle::SP_ArrowBack, "Back");
-    forward_ = NavigationButton(this, "HelpForward", QStyle::SP_ArrowForward, "Forward");
-    home_ = NavigationButton(this, "HelpHome", QStyle::SP_DirHomeIcon, "Contents");
+    setWindowTitle(Tr("HelpWindow", kHelpTitle));
+    back_ = NavigationButton(this, "HelpBack", QStyle::SP_ArrowBack, Tr("HelpWindow", "Back"));
+    forward_ = NavigationButton(this, "HelpForward", QStyle::SP_ArrowForward, Tr("HelpWindow", "Forward"));
+    home_ = NavigationButton(this, "HelpHome", QStyle::SP_DirHomeIcon, Tr("HelpWindow", "Contents"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpBrowser");
     // Links are followed here: those within the guide in this window, the others
@@ -91,7 +93,7 @@ void HelpWindow::showGuide(const QString& path) {
         browser_->setSource(homeUrl_);
     } else {
         homeUrl_ = QUrl();
-        browser_->setHtml(QStringLiteral("<h2>The user guide is missing</h2><p>It should be at <code>%1</code>. "
+        browser_->setHtml(Tr("HelpWindow", "<h2>The user guide is missing</h2><p>It should be at <code>%1</code>. "
                                          "Reinstalling Motionbench puts it back.</p>")
                               .arg(path.toHtmlEscaped()));
     }
@@ -121,15 +123,15 @@ void HelpWindow::updateButtons() {
 AddressDialog::AddressDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("AddressBox");
     setWindowTitle(kAddressTitle);
-    auto* label = new QLabel(kAddressText, this);
+    auto* label = new QLabel(Tr("AddressBox", kAddressText), this);
     edit_ = new QLineEdit(this);
     edit_->setObjectName("AddressEdit");
     edit_->setReadOnly(true);
     edit_->setMinimumWidth(320);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copy = buttons->addButton("&Copy", QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(Tr("AddressBox", "&Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName("CopyButton");
-    QPushButton* close = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(Tr("AddressBox", "Close"), QDialogButtonBox::RejectRole);
     close->setObjectName("CloseButton");
     connect(copy, &QPushButton::clicked, this, [this] {
         if (QClipboard* c = QGuiApplication::clipboard()) c->setText(edit_->text());

@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/measure_run.h"
 #include "app/pointer_script.h"
@@ -78,6 +80,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Motionbench");
     QApplication::setApplicationVersion(mb::kVersion);
     QGuiApplication::setDesktopFileName("motionbench");
+    {
+        const QSettings settings("Motionbench", "Motionbench");
+        mb::InstallLanguage(app, QCoreApplication::applicationDirPath(),
+                            mb::LanguageFor(mb::StoredLanguage(settings), mb::DesktopLocale()));
+    }
     if (QCoreApplication::arguments().contains("--print-paths")) return PrintPaths();
     // Diagnostic: motionbench --measure-run FILE [--seconds S]
     const QStringList args = QApplication::arguments();

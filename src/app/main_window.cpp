@@ -28,7 +28,9 @@
 #include "app/experiment_set_dialog.h"
 #include "ui/number_text.h"
 #include "ui/qt_prompts.h"
+#include "ui/translate.h"
 #include "app/help_window.h"
+#include "app/language.h"
 #include "app/resource_paths.h"
 #include "app/save_prompt_dialog.h"
 #include "app/scale_dialog.h"
@@ -104,6 +106,39 @@ QAction* NamedAction(QObject* parent, const char* name, const QString& text) {
     auto* a = new QAction(text, parent);
     a->setObjectName(name);
     return a;
+}
+
+// Help > Language: the program's own words, English or Chinese. Each language is
+// named in itself, so that its readers find it whatever the program speaks now.
+// The windows take their words when they are made, so the choice shows from the
+// next start.
+void AddLanguageMenu(QMenu* help, QSettings& settings, Prompts& prompts) {
+    QMenu* menu = help->addMenu(Tr("TForm1", "&Language"));
+    menu->setObjectName("LanguageMenu");
+    menu->menuAction()->setObjectName("LanguageMenu");
+    auto* group = new QActionGroup(menu);
+    const Language current = LanguageFor(StoredLanguage(settings), DesktopLocale());
+    const struct {
+        Language language;
+        const char* name;
+        QString text;
+    } choices[] = {{Language::Own, "LanguageOwn", Tr("TForm1", "The program's own words")},
+                   {Language::English, "LanguageEnglish", QStringLiteral("English")},
+                   {Language::Chinese, "LanguageChinese", QString::fromUtf8("\u4e2d\u6587")}};
+    for (const auto& c : choices) {
+        QAction* a = menu->addAction(c.text);
+        a->setObjectName(c.name);
+        a->setCheckable(true);
+        a->setChecked(c.language == current);
+        group->addAction(a);
+        const Language language = c.language;
+        QObject::connect(a, &QAction::triggered, menu, [&settings, &prompts, language] {
+            StoreLanguage(settings, language);
+            prompts.message(Prompts::Severity::Information,
+                            Tr("TForm1", "The program speaks the chosen language from its next start."),
+                            Tr("TForm1", "Language"), Prompts::Ok);
+        });
+    }
 }
 
 QMenu* NamedMenu(QMenuBar* bar, const char* name, const QString& title) {
@@ -238,130 +273,131 @@ void MainWindow::loadStartBackground() {
 }
 
 void MainWindow::createActions() {
-    newAct_ = NamedAction(this, "N2", "&New project");
+    newAct_ = NamedAction(this, "N2", Tr("TForm1", "&New project"));
     newAct_->setShortcut(QKeySequence::New);
-    newAct_->setToolTip("new");
+    newAct_->setToolTip(Tr("TForm1", "new"));
     newAct_->setIcon(MakeToolIcon(ToolIcon::New));
     connect(newAct_, &QAction::triggered, this, &MainWindow::newProject);
 
-    openAct_ = NamedAction(this, "N3", "&Open project");
+    openAct_ = NamedAction(this, "N3", Tr("TForm1", "&Open project"));
     openAct_->setShortcut(QKeySequence::Open);
-    openAct_->setToolTip("open");
+    openAct_->setToolTip(Tr("TForm1", "open"));
     openAct_->setIcon(MakeToolIcon(ToolIcon::Open));
     connect(openAct_, &QAction::triggered, this, &MainWindow::openProject);
 
-    saveAct_ = NamedAction(this, "N4", "&Save project");
+    saveAct_ = NamedAction(this, "N4", Tr("TForm1", "&Save project"));
     saveAct_->setShortcut(QKeySequence::Save);
-    saveAct_->setToolTip("save");
+    saveAct_->setToolTip(Tr("TForm1", "save"));
     saveAct_->setIcon(MakeToolIcon(ToolIcon::Save));
     connect(saveAct_, &QAction::triggered, this, [this] { saveProject(); });
 
-    saveAsAct_ = NamedAction(this, "N5", "Save project &As ...");
+    saveAsAct_ = NamedAction(this, "N5", Tr("TForm1", "Save project &As ..."));
     saveAsAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveAsAct_, &QAction::triggered, this, [this] { saveProjectAs(); });
 
-    closeAct_ = NamedAction(this, "N10", "&Close");
+    closeAct_ = NamedAction(this, "N10", Tr("TForm1", "&Close"));
     connect(closeAct_, &QAction::triggered, this, &MainWindow::closeProject);
 
-    quitAct_ = NamedAction(this, "N6", "&Quit");
+    quitAct_ = NamedAction(this, "N6", Tr("TForm1", "&Quit"));
     quitAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quitAct_, &QAction::triggered, this, &QWidget::close);
 
-    experimentSetAct_ = NamedAction(this, "N8", "&Experiment set...  ");
-    experimentSetAct_->setToolTip("Lab condition set");
+    experimentSetAct_ = NamedAction(this, "N8", Tr("TForm1", "&Experiment set...  "));
+    experimentSetAct_->setToolTip(Tr("TForm1", "Lab condition set"));
     experimentSetAct_->setIcon(MakeToolIcon(ToolIcon::LabCondition));
     connect(experimentSetAct_, &QAction::triggered, this, &MainWindow::experimentSet);
 
-    adjustAct_ = NamedAction(this, "N29", "&Adjust parameter...");
-    adjustAct_->setToolTip("Adjust experiment component");
+    adjustAct_ = NamedAction(this, "N29", Tr("TForm1", "&Adjust parameter..."));
+    adjustAct_->setToolTip(Tr("TForm1", "Adjust experiment component"));
     adjustAct_->setIcon(MakeToolIcon(ToolIcon::Adjust));
     connect(adjustAct_, &QAction::triggered, this, &MainWindow::adjustParameter);
 
-    layBackgroundAct_ = NamedAction(this, "N31", "&Lay background...");
+    layBackgroundAct_ = NamedAction(this, "N31", Tr("TForm1", "&Lay background..."));
     connect(layBackgroundAct_, &QAction::triggered, this, &MainWindow::layBackground);
-    clearBackgroundAct_ = NamedAction(this, "N32", "Clear &background");
+    clearBackgroundAct_ = NamedAction(this, "N32", Tr("TForm1", "Clear &background"));
     connect(clearBackgroundAct_, &QAction::triggered, this, &MainWindow::clearBackground);
 
-    deleteAct_ = NamedAction(this, "DeleteCommand", "&Delete");
+    deleteAct_ = NamedAction(this, "DeleteCommand", Tr("TForm1", "&Delete"));
     deleteAct_->setShortcut(QKeySequence::Delete);
     connect(deleteAct_, &QAction::triggered, editor_, &MouseEditor::deleteSelected);
 
-    zoomInAct_ = NamedAction(this, "ZoomInCommand", "Zoom &in");
+    zoomInAct_ = NamedAction(this, "ZoomInCommand", Tr("TForm1", "Zoom &in"));
     zoomInAct_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
     connect(zoomInAct_, &QAction::triggered, this, [this] { zoomAbout(kZoomStep, surfaceCentre()); });
-    zoomOutAct_ = NamedAction(this, "ZoomOutCommand", "Zoom &out");
+    zoomOutAct_ = NamedAction(this, "ZoomOutCommand", Tr("TForm1", "Zoom &out"));
     zoomOutAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(zoomOutAct_, &QAction::triggered, this, [this] { zoomAbout(1 / kZoomStep, surfaceCentre()); });
-    fitAct_ = NamedAction(this, "FitCommand", "&Fit experiment");
+    fitAct_ = NamedAction(this, "FitCommand", Tr("TForm1", "&Fit experiment"));
     fitAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(fitAct_, &QAction::triggered, this, &MainWindow::fitExperiment);
 
-    showPanelAct_ = NamedAction(this, "N44", "&Show creating panel");
+    showPanelAct_ = NamedAction(this, "N44", Tr("TForm1", "&Show creating panel"));
     showPanelAct_->setCheckable(true);
     connect(showPanelAct_, &QAction::triggered, this, [this](bool ticked) { showCreatingPanel(ticked); });
 
     // The run's keys work wherever the run is watched from (see runKeyActions);
     // the tool bar's hints name them.
-    runAct_ = NamedAction(this, "N35", "&Run experiment");
+    runAct_ = NamedAction(this, "N35", Tr("TForm1", "&Run experiment"));
     runAct_->setShortcut(Qt::Key_F5);
-    runAct_->setToolTip("Run (F5)");
+    runAct_->setToolTip(Tr("TForm1", "Run (F5)"));
     runAct_->setIcon(MakeToolIcon(ToolIcon::Run));
     connect(runAct_, &QAction::triggered, runController_, &RunController::start);
 
-    stopAct_ = NamedAction(this, "StopCommand", "St&op");
+    stopAct_ = NamedAction(this, "StopCommand", Tr("TForm1", "St&op"));
     stopAct_->setShortcut(Qt::Key_Escape);
-    stopAct_->setToolTip("Stop (Esc)");
+    stopAct_->setToolTip(Tr("TForm1", "Stop (Esc)"));
     stopAct_->setIcon(MakeToolIcon(ToolIcon::Stop));
     connect(stopAct_, &QAction::triggered, runController_, &RunController::stop);
 
-    pauseAct_ = NamedAction(this, "PauseCommand", "&pause");
+    pauseAct_ = NamedAction(this, "PauseCommand", Tr("TForm1", "&pause"));
     pauseAct_->setShortcut(Qt::Key_Space);
-    pauseAct_->setToolTip("pause (Space)");
+    pauseAct_->setToolTip(Tr("TForm1", "pause (Space)"));
     pauseAct_->setIcon(MakeToolIcon(ToolIcon::Pause));
     connect(pauseAct_, &QAction::triggered, runController_, &RunController::pause);
 
-    dataOutputAct_ = NamedAction(this, "N37", "&Synchronous data output set");
-    dataOutputAct_->setToolTip("data out");
+    dataOutputAct_ = NamedAction(this, "N37", Tr("TForm1", "&Synchronous data output set"));
+    dataOutputAct_->setToolTip(Tr("TForm1", "data out"));
     dataOutputAct_->setIcon(MakeToolIcon(ToolIcon::DataOut));
     connect(dataOutputAct_, &QAction::triggered, this, &MainWindow::dataOutputSet);
 
-    curveAct_ = NamedAction(this, "N39", "&Experiment data curve");
-    curveAct_->setToolTip("Experiment curve");
+    curveAct_ = NamedAction(this, "N39", Tr("TForm1", "&Experiment data curve"));
+    curveAct_->setToolTip(Tr("TForm1", "Experiment curve"));
     curveAct_->setIcon(MakeToolIcon(ToolIcon::Curve));
     connect(curveAct_, &QAction::triggered, this, &MainWindow::experimentCurve);
 
-    liveGraphAct_ = NamedAction(this, "LiveGraphCommand", "&Live graph");
-    liveGraphAct_->setToolTip("Live graph");
+    liveGraphAct_ = NamedAction(this, "LiveGraphCommand", Tr("TForm1", "&Live graph"));
+    liveGraphAct_->setToolTip(Tr("TForm1", "Live graph"));
     liveGraphAct_->setIcon(MakeToolIcon(ToolIcon::LiveGraph));
     connect(liveGraphAct_, &QAction::triggered, this, &MainWindow::showLiveGraph);
 
-    stepAct_ = NamedAction(this, "StepCommand", "S&tep");
-    stepAct_->setToolTip("Step: one tick of the paused run");
+    stepAct_ = NamedAction(this, "StepCommand", Tr("TForm1", "S&tep"));
+    stepAct_->setIconText(Tr("TForm1", "Step"));  // the tool bar shows it without the accelerator
+    stepAct_->setToolTip(Tr("TForm1", "Step: one tick of the paused run"));
     connect(stepAct_, &QAction::triggered, runController_, &RunController::step);
     // The window carries the run's commands itself, so their keys work whatever
     // state the menus and the tool bar are in.
     addActions(runKeyActions());
 
-    calculatorAct_ = NamedAction(this, "N46", "&Calculator");
-    calculatorAct_->setToolTip("calculator");
+    calculatorAct_ = NamedAction(this, "N46", Tr("TForm1", "&Calculator"));
+    calculatorAct_->setToolTip(Tr("TForm1", "calculator"));
     calculatorAct_->setIcon(MakeToolIcon(ToolIcon::Calculator));
     connect(calculatorAct_, &QAction::triggered, this, &MainWindow::startCalculator);
 
-    mailAct_ = NamedAction(this, "N48", "&Mail to us");
+    mailAct_ = NamedAction(this, "N48", Tr("TForm1", "&Mail to us"));
     connect(mailAct_, &QAction::triggered, this, &MainWindow::mailToUs);
-    websiteAct_ = NamedAction(this, "N49", "Visit our &website");
+    websiteAct_ = NamedAction(this, "N49", Tr("TForm1", "Visit our &website"));
     connect(websiteAct_, &QAction::triggered, this, &MainWindow::visitWebsite);
 
-    howToUseAct_ = NamedAction(this, "N51", "&How to use");
+    howToUseAct_ = NamedAction(this, "N51", Tr("TForm1", "&How to use"));
     connect(howToUseAct_, &QAction::triggered, this, &MainWindow::howToUse);
-    aboutAct_ = NamedAction(this, "N52", "A&bout the software");
+    aboutAct_ = NamedAction(this, "N52", Tr("TForm1", "A&bout the software"));
     connect(aboutAct_, &QAction::triggered, this, &MainWindow::aboutSoftware);
 }
 
 // View: what is painted over the surface, remembered between sessions (not in
 // the project, which stays as other copies of the program read it).
 void MainWindow::createViewMenu(QMenuBar* bar) {
-    QMenu* view = viewMenu_ = NamedMenu(bar, "ViewMenu", "&View");
+    QMenu* view = viewMenu_ = NamedMenu(bar, "ViewMenu", Tr("TForm1", "&View"));
     view->addAction(zoomInAct_);
     view->addAction(zoomOutAct_);
     view->addAction(fitAct_);
@@ -373,13 +409,13 @@ void MainWindow::createViewMenu(QMenuBar* bar) {
         bool OverlayChoice::*field;
     };
     const Toggle toggles[] = {
-        {"VelocityArrows", "&Velocity arrows", "view/velocityArrows", &OverlayChoice::velocity},
-        {"AccelerationArrows", "&Acceleration arrows", "view/accelerationArrows", &OverlayChoice::acceleration},
-        {"BallNames", "&Names", "view/names", &OverlayChoice::names},
+        {"VelocityArrows", MB_TRANSLATE_NOOP("TForm1", "&Velocity arrows"), "view/velocityArrows", &OverlayChoice::velocity},
+        {"AccelerationArrows", MB_TRANSLATE_NOOP("TForm1", "&Acceleration arrows"), "view/accelerationArrows", &OverlayChoice::acceleration},
+        {"BallNames", MB_TRANSLATE_NOOP("TForm1", "&Names"), "view/names", &OverlayChoice::names},
     };
     OverlayChoice choice;
     for (const Toggle& t : toggles) {
-        QAction* a = NamedAction(this, t.name, t.text);
+        QAction* a = NamedAction(this, t.name, Tr("TForm1", t.text));
         a->setCheckable(true);
         a->setChecked(settings_->value(t.key, false).toBool());
         choice.*t.field = a->isChecked();
@@ -397,13 +433,13 @@ void MainWindow::createViewMenu(QMenuBar* bar) {
 
 void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
-    fileMenu_ = NamedMenu(bar, "N1", "&File");
+    fileMenu_ = NamedMenu(bar, "N1", Tr("TForm1", "&File"));
     fileMenu_->addAction(newAct_);
     fileMenu_->addAction(openAct_);
     fileMenu_->addAction(saveAct_);
     fileMenu_->addAction(saveAsAct_);
     fileMenu_->addSeparator();
-    examplesMenu_ = fileMenu_->addMenu("&Examples");
+    examplesMenu_ = fileMenu_->addMenu(Tr("TForm1", "&Examples"));
     examplesMenu_->setObjectName("ExamplesMenu");
     for (const ExampleEntry& e : ListExamples(examplesFolder_)) {
         QAction* a = examplesMenu_->addAction(e.title);
@@ -412,7 +448,7 @@ void MainWindow::createMenus() {
         connect(a, &QAction::triggered, this, [this, path = e.path] { openProjectFile(path); });
     }
     examplesMenu_->menuAction()->setEnabled(!examplesMenu_->isEmpty());
-    recentMenu_ = fileMenu_->addMenu("&Recent projects");
+    recentMenu_ = fileMenu_->addMenu(Tr("TForm1", "&Recent projects"));
     recentMenu_->setObjectName("RecentMenu");
     recentMenu_->setToolTipsVisible(true);
     rebuildRecentMenu();
@@ -421,7 +457,7 @@ void MainWindow::createMenus() {
     fileMenu_->addSeparator();
     fileMenu_->addAction(quitAct_);
 
-    editMenu_ = NamedMenu(bar, "N7", "&Edit");
+    editMenu_ = NamedMenu(bar, "N7", Tr("TForm1", "&Edit"));
     editMenu_->addAction(experimentSetAct_);
     BuildCreatMenu(editMenu_, [this](const CreationTool& tool) {
         chooseTool(tool.mode, tool.menuPrompt);
@@ -437,7 +473,7 @@ void MainWindow::createMenus() {
 
     createViewMenu(bar);
 
-    runMenu_ = NamedMenu(bar, "N34", "&Run");
+    runMenu_ = NamedMenu(bar, "N34", Tr("TForm1", "&Run"));
     runMenu_->addAction(runAct_);
     runMenu_->addAction(pauseAct_);
     runMenu_->addAction(stopAct_);
@@ -449,15 +485,16 @@ void MainWindow::createMenus() {
     runMenu_->addAction(curveAct_);
     runMenu_->addAction(liveGraphAct_);
 
-    toolsMenu_ = NamedMenu(bar, "N45", "&Tools");
+    toolsMenu_ = NamedMenu(bar, "N45", Tr("TForm1", "&Tools"));
     toolsMenu_->addAction(calculatorAct_);
 
-    netMenu_ = NamedMenu(bar, "N47", "&Net");
+    netMenu_ = NamedMenu(bar, "N47", Tr("TForm1", "&Net"));
     netMenu_->addAction(mailAct_);
     netMenu_->addAction(websiteAct_);
 
-    helpMenu_ = NamedMenu(bar, "N50", "&Help");
+    helpMenu_ = NamedMenu(bar, "N50", Tr("TForm1", "&Help"));
     helpMenu_->addAction(howToUseAct_);
+    AddLanguageMenu(helpMenu_, *settings_, *prompts_);
     helpMenu_->addSeparator();
     helpMenu_->addAction(aboutAct_);
 }
@@ -500,7 +537,7 @@ void MainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
-    statusCoordinate_ = new QLabel("Coordinate:", bar);
+    statusCoordinate_ = new QLabel(Tr("TForm1", "Coordinate:"), bar);
     statusCoordinate_->setObjectName("StatusPanel0");
     statusCoordinate_->setMinimumWidth(240);
     statusPrompt_ = new QLabel(bar);
@@ -552,14 +589,14 @@ void MainWindow::updateRunCommands() {
 QList<QAction*> MainWindow::runKeyActions() const { return {runAct_, pauseAct_, stopAct_, stepAct_}; }
 
 void MainWindow::createSpeedControl() {
-    speedMenu_ = new QMenu("Spee&d", this);
+    speedMenu_ = new QMenu(Tr("TForm1", "Spee&d"), this);
     speedMenu_->setObjectName("SpeedMenu");
     speedGroup_ = new QActionGroup(this);
     speedGroup_->setExclusive(true);
     int count = 0;
     const RunSpeedInfo* speeds = RunSpeeds(&count);
     for (int i = 0; i < count; ++i) {
-        QAction* a = speedMenu_->addAction(speeds[i].label);
+        QAction* a = speedMenu_->addAction(Tr("TForm1", speeds[i].label));
         a->setObjectName(QString("RunSpeed_") + speeds[i].key);
         a->setCheckable(true);
         a->setData(int(speeds[i].speed));
@@ -571,12 +608,12 @@ void MainWindow::createSpeedControl() {
     speedButton_->setMenu(speedMenu_);
     speedButton_->setPopupMode(QToolButton::InstantPopup);
     speedButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    speedButton_->setToolTip("Speed of the run against the wall clock");
+    speedButton_->setToolTip(Tr("TForm1", "Speed of the run against the wall clock"));
     // As wide as its widest choice: a change of speed must not shift the data and
     // curve buttons that follow it on the tool bar.
     int widest = 0;
     for (int i = 0; i < count; ++i) {
-        speedButton_->setText(speeds[i].label);
+        speedButton_->setText(Tr("TForm1", speeds[i].label));
         widest = std::max(widest, speedButton_->sizeHint().width());
     }
     speedButton_->setMinimumWidth(widest);
@@ -586,7 +623,7 @@ void MainWindow::createSpeedControl() {
 void MainWindow::setRunSpeed(RunSpeed speed) {
     runController_->setSpeed(speed);
     for (QAction* a : speedGroup_->actions()) a->setChecked(a->data().toInt() == int(speed));
-    speedButton_->setText(InfoOf(speed).label);
+    speedButton_->setText(Tr("TForm1", InfoOf(speed).label));
     settings_->setValue(kSpeedKey, InfoOf(speed).key);
 }
 
@@ -802,7 +839,7 @@ void MainWindow::originClicked() {
 }
 
 void MainWindow::chooseTool(ElementKind mode, const char* prompt) {
-    const QString text = prompt ? QString::fromUtf8(prompt) : QString();
+    const QString text = prompt ? Tr("TForm1", prompt) : QString();
     editor_->chooseTool(mode, prompt ? &text : nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include "engine/engine.h"
 #include "ui/number_text.h"
 #include "ui/prompts.h"
+#include "ui/translate.h"
 
 namespace mb {
 
@@ -12,9 +13,9 @@ namespace {
 // A tick that lasts longer than this on the wall clock shows its progress.
 constexpr double kProgressAfterSeconds = 1.0;
 
-const char* const kOverflow =
-    "Found one of the moving object has overflow the area can be controled,and it will result in error.Please "
-    "reduce the step time,and try the experiment again.";
+const char* const kOverflow = MB_TRANSLATE_NOOP(
+    "TForm1", "Found one of the moving object has overflow the area can be controled,and it will result in error.Please "
+    "reduce the step time,and try the experiment again.");
 }  // namespace
 
 RunController::RunController(Host& host, Prompts& prompts, QObject* parent)
@@ -134,7 +135,7 @@ void RunController::takeTick(Scene& s, long long budget) {
     if (result == kStepOverflow) {
         s.Running = 0;
         emit runStateChanged();
-        prompts_.warning(kOverflow, Prompts::Ok);
+        prompts_.warning(Tr("TForm1", kOverflow), Prompts::Ok);
     }
 }
 
@@ -144,7 +145,7 @@ void RunController::showProgress(const Scene& s) {
         return;
     }
     const TickProgress& p = slicer_.progress();
-    const QString text = QString("Tick: %1% of %2 s")
+    const QString text = Tr("TForm1", "Tick: %1% of %2 s")
                              .arg(static_cast<int>(100.0 * p.subStep / p.stepsPerTick))
                              .arg(FormatReal(p.stepsPerTick * s.settings.StepTime));
     if (text == progressText_) return;

@@ -5,14 +5,16 @@
 #include <iterator>
 #include <memory>
 
+#include "scene/translatable.h"
+
 namespace mb {
 
 namespace {
 const RunSpeedInfo kSpeeds[] = {
     {RunSpeed::Tenth, "x0.1", "0.1", 0.1},  {RunSpeed::Quarter, "x0.25", "0.25", 0.25},
-    {RunSpeed::Half, "x0.5", "0.5", 0.5},   {RunSpeed::RealTime, "Real time", "1", 1.0},
+    {RunSpeed::Half, "x0.5", "0.5", 0.5},   {RunSpeed::RealTime, MB_TRANSLATE_NOOP("TForm1", "Real time"), "1", 1.0},
     {RunSpeed::Double, "x2", "2", 2.0},     {RunSpeed::Five, "x5", "5", 5.0},
-    {RunSpeed::Ten, "x10", "10", 10.0},     {RunSpeed::Fastest, "Fastest", "fastest", 0.0},
+    {RunSpeed::Ten, "x10", "10", 10.0},     {RunSpeed::Fastest, MB_TRANSLATE_NOOP("TForm1", "Fastest"), "fastest", 0.0},
 };
 
 // How far behind the wall clock a run may fall before the lost time is given up:

@@ -5,21 +5,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/translate.h"
+
 namespace mb {
 
 SavePromptDialog::SavePromptDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TForm2");
-    setWindowTitle("New experiment");
+    setWindowTitle(Tr("TForm2", "New experiment"));
     setModal(true);
 
-    auto* text = new QLabel("Save the current experiment?", this);
+    auto* text = new QLabel(Tr("TForm2", "Save the current experiment?"), this);
     text->setObjectName("Label1");
-    auto* yes = new QPushButton("&Yes", this);
+    auto* yes = new QPushButton(Tr("TForm2", "&Yes"), this);
     yes->setObjectName("BitBtn1");
     yes->setDefault(true);
-    auto* no = new QPushButton("&No", this);
+    auto* no = new QPushButton(Tr("TForm2", "&No"), this);
     no->setObjectName("BitBtn2");
-    auto* cancel = new QPushButton("&Cancel", this);
+    auto* cancel = new QPushButton(Tr("TForm2", "&Cancel"), this);
     cancel->setObjectName("BitBtn3");
     connect(yes, &QPushButton::clicked, this, [this] { answerWith(Yes); });
     connect(no, &QPushButton::clicked, this, [this] { answerWith(No); });

@@ -10,11 +10,12 @@
 #include <cmath>
 
 #include "ui/dialog_kit.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 namespace {
-const char* const kNotPositive = "The real length must be bigger than zero.";
+const char* const kNotPositive = MB_TRANSLATE_NOOP("TForm3", "The real length must be bigger than zero.");
 constexpr int kRulerPixels = 100;
 
 // A ruler exactly kRulerPixels long with a tick every 10 pixels, so the user
@@ -34,12 +35,12 @@ QPixmap RulerPicture() {
 }
 
 constexpr FormText kTexts[] = {
-    {"TForm3", "Coordinate scale set"},
-    {"Label1", "Please make a felicitous scale ."},
-    {"Label3", "Length in the screen:"},
-    {"Label4", "Real length:"},
-    {"Label2", "(meter)"},
-    {"BitBtn1", "&Ok"},
+    {"TForm3", MB_TRANSLATE_NOOP("TForm3", "Coordinate scale set")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm3", "Please make a felicitous scale .")},
+    {"Label3", MB_TRANSLATE_NOOP("TForm3", "Length in the screen:")},
+    {"Label4", MB_TRANSLATE_NOOP("TForm3", "Real length:")},
+    {"Label2", MB_TRANSLATE_NOOP("TForm3", "(meter)")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("TForm3", "&Ok")},
 };
 }  // namespace
 
@@ -84,7 +85,7 @@ void ScaleDialog::okClicked() {
     // normal number, or positions would become infinite.
     const double scale = *length * 0.01;  // the ruler is 100 pixels long
     if (!(*length > 0.0) || !std::isnormal(scale)) {
-        return WarnAt(prompts_, lengthEdit_, kNotPositive);
+        return WarnAt(prompts_, lengthEdit_, Tr("TForm3", kNotPositive));
     }
     metresPerPixel_ = scale;
     accept();

@@ -11,48 +11,49 @@
 
 #include "scene/table_ops.h"
 #include "ui/number_text.h"
+#include "ui/translate.h"
 #include "view/ball_sprite.h"
 
 namespace mb {
 
 namespace {
 constexpr FormText kTexts[] = {
-    {"TForm4", "Moving object set"},
-    {"Label10", "Name:"},
-    {"Label1", "Mass M："},
-    {"Label11", "kg"},
-    {"Label2", "Radius R："},
-    {"Label12", "m"},
-    {"Label3", "Coulomb Q："},
-    {"Label13", "coulomb"},
-    {"GroupBox1", "Initial place:"},
-    {"Label4", "X："},
-    {"Label14", "m"},
-    {"Label5", "Y："},
-    {"Label15", "m"},
-    {"GroupBox2", "Initial velocity:"},
-    {"Label6", "Vx："},
-    {"Label16", "m/s"},
-    {"Label7", "Vy："},
-    {"Label17", "m/s"},
-    {"GroupBox3", "Another force:"},
-    {"Label8", "Fx："},
-    {"Label18", "newton"},
-    {"Label9", "Fy："},
-    {"Label19", "newton"},
-    {"Label20", "Red"},
-    {"Label21", "Green"},
-    {"Label22", "Blue"},
-    {"CheckBox1", "Show moving track"},
-    {"Label23", "Show:"},
-    {"BitBtn1", "&Delete"},
-    {"BitBtn2", "&Ok"},
-    {"BitBtn3", "&Cancel"},
+    {"TForm4", MB_TRANSLATE_NOOP("TForm4", "Moving object set")},
+    {"Label10", MB_TRANSLATE_NOOP("TForm4", "Name:")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm4", "Mass M：")},
+    {"Label11", MB_TRANSLATE_NOOP("TForm4", "kg")},
+    {"Label2", MB_TRANSLATE_NOOP("TForm4", "Radius R：")},
+    {"Label12", MB_TRANSLATE_NOOP("TForm4", "m")},
+    {"Label3", MB_TRANSLATE_NOOP("TForm4", "Coulomb Q：")},
+    {"Label13", MB_TRANSLATE_NOOP("TForm4", "coulomb")},
+    {"GroupBox1", MB_TRANSLATE_NOOP("TForm4", "Initial place:")},
+    {"Label4", MB_TRANSLATE_NOOP("TForm4", "X：")},
+    {"Label14", MB_TRANSLATE_NOOP("TForm4", "m")},
+    {"Label5", MB_TRANSLATE_NOOP("TForm4", "Y：")},
+    {"Label15", MB_TRANSLATE_NOOP("TForm4", "m")},
+    {"GroupBox2", MB_TRANSLATE_NOOP("TForm4", "Initial velocity:")},
+    {"Label6", MB_TRANSLATE_NOOP("TForm4", "Vx：")},
+    {"Label16", MB_TRANSLATE_NOOP("TForm4", "m/s")},
+    {"Label7", MB_TRANSLATE_NOOP("TForm4", "Vy：")},
+    {"Label17", MB_TRANSLATE_NOOP("TForm4", "m/s")},
+    {"GroupBox3", MB_TRANSLATE_NOOP("TForm4", "Another force:")},
+    {"Label8", MB_TRANSLATE_NOOP("TForm4", "Fx：")},
+    {"Label18", MB_TRANSLATE_NOOP("TForm4", "newton")},
+    {"Label9", MB_TRANSLATE_NOOP("TForm4", "Fy：")},
+    {"Label19", MB_TRANSLATE_NOOP("TForm4", "newton")},
+    {"Label20", MB_TRANSLATE_NOOP("TForm4", "Red")},
+    {"Label21", MB_TRANSLATE_NOOP("TForm4", "Green")},
+    {"Label22", MB_TRANSLATE_NOOP("TForm4", "Blue")},
+    {"CheckBox1", MB_TRANSLATE_NOOP("TForm4", "Show moving track")},
+    {"Label23", MB_TRANSLATE_NOOP("TForm4", "Show:")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("TForm4", "&Delete")},
+    {"BitBtn2", MB_TRANSLATE_NOOP("TForm4", "&Ok")},
+    {"BitBtn3", MB_TRANSLATE_NOOP("TForm4", "&Cancel")},
 };
 
-const char* const kRadiusNotNumber = "This is a wrong data! The ball's radius can not smaller than zero.";
-const char* const kMassNotPositive = "The mass of a moving object must be greater than zero.";
-const char* const kHeld = "First,you must delete spring,cord and pole which linked with the ball.";
+const char* const kRadiusNotNumber = MB_TRANSLATE_NOOP("TForm4", "This is a wrong data! The ball's radius can not smaller than zero.");
+const char* const kMassNotPositive = MB_TRANSLATE_NOOP("TForm4", "The mass of a moving object must be greater than zero.");
+const char* const kHeld = MB_TRANSLATE_NOOP("TForm4", "First,you must delete spring,cord and pole which linked with the ball.");
 
 QScrollBar* ColourBar(QWidget* parent, const char* name) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
@@ -164,19 +165,19 @@ bool BallDialog::checkRadius() {
     resetPreview();
     const auto r = ParseReal(radiusEdit_->text());
     if (!r) {
-        WarnAt(prompts(), radiusEdit_, kRadiusNotNumber);
+        WarnAt(prompts(), radiusEdit_, Tr("TForm4", kRadiusNotNumber));
         return false;
     }
     radius_ = *r;
     const ViewScale& view = scene().view;
     if (view.ballTooLarge(radius_)) {
-        WarnAt(prompts(), radiusEdit_, kBallRadiusTooLargeText + FormatReal(view.largestBallRadius()) + "meter");
+        WarnAt(prompts(), radiusEdit_, Tr("TForm4", kBallRadiusTooLargeText) + FormatReal(view.largestBallRadius()) + Tr("TForm4", "meter"));
         radius_ = 0;
         radiusEdit_->setText("0");  // the text's change runs this check once more
         return false;
     }
     if (radius_ < 0) {
-        WarnAt(prompts(), radiusEdit_, kBallRadiusNegativeText);
+        WarnAt(prompts(), radiusEdit_, Tr("TForm4", kBallRadiusNegativeText));
         return false;
     }
     return true;
@@ -227,12 +228,12 @@ bool BallDialog::store(Scene& scene, int index) {
         v[i] = *r;
     }
     if (!(v[0] > 0)) {
-        WarnAt(prompts(), massEdit_, kMassNotPositive);
+        WarnAt(prompts(), massEdit_, Tr("TForm4", kMassNotPositive));
         return false;
     }
     // A file holding a ball beyond every pixel could not be opened again.
     if (!scene.view.holdsBallAt(v[2], v[3])) {
-        WarnAt(prompts(), scene.view.holdsBallAt(v[2], 0) ? y0Edit_ : x0Edit_, kBallTooFarText);
+        WarnAt(prompts(), scene.view.holdsBallAt(v[2], 0) ? y0Edit_ : x0Edit_, Tr("TForm4", kBallTooFarText));
         return false;
     }
     Ball& b = scene.balls[index];
@@ -255,15 +256,15 @@ bool BallDialog::store(Scene& scene, int index) {
 }
 
 QString BallDialog::deleteQuestion() const {
-    return "Do you want to delete this moving object?";
+    return Tr("TForm4", "Do you want to delete this moving object?");
 }
 QString BallDialog::deleteCaption() const {
-    return "Hint";
+    return Tr("TForm4", "Hint");
 }
 
 bool BallDialog::mayDelete(const Scene& scene, int index) {
     if (!BallHeldByConnector(scene, index)) return true;
-    prompts().warning(kHeld, Prompts::Ok);
+    prompts().warning(Tr("TForm4", kHeld), Prompts::Ok);
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "editor/creation_tools.h"
+#include "ui/translate.h"
 #include "scene/scene.h"
 #include "view/kind_pictures.h"
 
@@ -30,7 +31,7 @@ CreatingPanel::CreatingPanel(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       group_(new QButtonGroup(this)) {
     setObjectName("TForm31");
-    setWindowTitle("Panel");
+    setWindowTitle(Tr("TForm31", "Panel"));
     resize(146, 423);
     move(645, 118);
     QPalette grey = palette();

@@ -8,6 +8,7 @@
 #include "editor/record_dialog.h"
 #include "ui/number_text.h"
 #include "ui/prompts.h"
+#include "ui/translate.h"
 
 namespace mb {
 
@@ -17,8 +18,8 @@ namespace {
 
 // Both are a place and one quantity. Record: x, y, the quantity.
 constexpr auto kPointTexts = std::to_array<FormText>({
-    {"Label2", "X:"}, {"Label5", "m"}, {"Label3", "Y:"}, {"Label6", "m"},
-    {"BitBtn1", "&Delete"}, {"BitBtn2", "&Ok"}, {"BitBtn3", "&Cancel"},
+    {"Label2", MB_TRANSLATE_NOOP("Forms", "X:")}, {"Label5", MB_TRANSLATE_NOOP("Forms", "m")}, {"Label3", MB_TRANSLATE_NOOP("Forms", "Y:")}, {"Label6", MB_TRANSLATE_NOOP("Forms", "m")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("Forms", "&Delete")}, {"BitBtn2", MB_TRANSLATE_NOOP("Forms", "&Ok")}, {"BitBtn3", MB_TRANSLATE_NOOP("Forms", "&Cancel")},
 });
 template <const char* XSuffix>
 constexpr auto kPointRows = Join(PlaceRows({"Edit2", "Label2", "Label5", "Edit3", "Label3", "Label6"}, "GroupBox1", 0,
@@ -26,22 +27,22 @@ constexpr auto kPointRows = Join(PlaceRows({"Edit2", "Label2", "Label5", "Edit3"
                                  std::to_array<NumberRow>({{"Edit4", "Label4", "Label7", nullptr, 2, kNotRealBang}}));
 
 constexpr auto kPointChargeTexts = Join(kPointTexts, std::to_array<FormText>({
-    {"TForm7", "Dot electric field set"}, {"Label1", "name："}, {"GroupBox1", "Place："},
-    {"Label4", "Coulomb :"}, {"Label7", "C"},
+    {"TForm7", MB_TRANSLATE_NOOP("TForm7", "Dot electric field set")}, {"Label1", MB_TRANSLATE_NOOP("TForm7", "name：")}, {"GroupBox1", MB_TRANSLATE_NOOP("TForm7", "Place：")},
+    {"Label4", MB_TRANSLATE_NOOP("TForm7", "Coulomb :")}, {"Label7", MB_TRANSLATE_NOOP("TForm7", "C")},
 }));
-constexpr Check kPointChargeChecks[] = {{2, Rule::NonZero, -1, "The dot's Coulomb can not be zero.", "Edit4"}};
+constexpr Check kPointChargeChecks[] = {{2, Rule::NonZero, -1, MB_TRANSLATE_NOOP("TForm7", "The dot's Coulomb can not be zero."), "Edit4"}};
 constexpr RecordForm kPointChargeForm{
     "TForm7", ElementKind::PointCharge, kPointChargeTexts, "Label1", kPointRows<kNotRealBang>, {}, {}, nullptr, {},
-    kPointChargeChecks, "BitBtn2", "BitBtn3", "BitBtn1", "Do you want to delete this electric dot?", kWarningCaption};
+    kPointChargeChecks, "BitBtn2", "BitBtn3", "BitBtn1", MB_TRANSLATE_NOOP("TForm7", "Do you want to delete this electric dot?"), kWarningCaption};
 
 constexpr auto kGravityMassTexts = Join(kPointTexts, std::to_array<FormText>({
-    {"TForm9", "Universal gravitation mass set"}, {"Label1", "name:"}, {"GroupBox1", "Place:"},
-    {"Label4", "mass M:"}, {"Label7", "kg"},
+    {"TForm9", MB_TRANSLATE_NOOP("TForm9", "Universal gravitation mass set")}, {"Label1", MB_TRANSLATE_NOOP("TForm9", "name:")}, {"GroupBox1", MB_TRANSLATE_NOOP("TForm9", "Place:")},
+    {"Label4", MB_TRANSLATE_NOOP("TForm9", "mass M:")}, {"Label7", MB_TRANSLATE_NOOP("TForm9", "kg")},
 }));
-constexpr Check kGravityMassChecks[] = {{2, Rule::Positive, -1, "The mass of it must be biger than zero.", "Edit4"}};
+constexpr Check kGravityMassChecks[] = {{2, Rule::Positive, -1, MB_TRANSLATE_NOOP("TForm9", "The mass of it must be biger than zero."), "Edit4"}};
 constexpr RecordForm kGravityMassForm{
     "TForm9", ElementKind::GravityMass, kGravityMassTexts, "Label1", kPointRows<kNotRealShortBang>, {}, {}, nullptr,
-    {}, kGravityMassChecks, "BitBtn2", "BitBtn3", "BitBtn1", "Do you want to delete this mass dot?", kWarningCaption};
+    {}, kGravityMassChecks, "BitBtn2", "BitBtn3", "BitBtn1", MB_TRANSLATE_NOOP("TForm9", "Do you want to delete this mass dot?"), kWarningCaption};
 
 // The place of a gravitation mass is read as it is typed: a text that is not a
 // number is reported at once, the way the program reports any failed conversion;
@@ -53,7 +54,7 @@ public:
             QLineEdit* edit = numberEdit(name);
             connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
                 if (!ParseReal(text) && !IsRealBeingTyped(text))
-                    this->prompts().message(Prompts::Severity::Warning, "'" + text + "' is not a valid floating point value", "Motionbench",
+                    this->prompts().message(Prompts::Severity::Warning, Tr("TForm9", "'%1' is not a valid floating point value").arg(text), Tr("TForm9", "Motionbench"),
                                             Prompts::Ok);
             });
         }
@@ -72,9 +73,9 @@ constexpr std::array<NumberRow, 4> kRectangleRows = {{
     {"Edit5", "Label5", "Label11", "GroupBox1", 2, Suffix},
 }};
 constexpr auto kRectangleTexts = std::to_array<FormText>({
-    {"Label1", "name:"}, {"Label2", "Top:"}, {"Label3", "Bottom:"}, {"Label4", "Left:"}, {"Label5", "Right:"},
-    {"Label8", "m"}, {"Label9", "m"}, {"Label10", "m"}, {"Label11", "m"},
-    {"BitBtn1", "&Ok"}, {"BitBtn2", "&Cancel"}, {"BitBtn3", "&Delete"},
+    {"Label1", MB_TRANSLATE_NOOP("Forms", "name:")}, {"Label2", MB_TRANSLATE_NOOP("Forms", "Top:")}, {"Label3", MB_TRANSLATE_NOOP("Forms", "Bottom:")}, {"Label4", MB_TRANSLATE_NOOP("Forms", "Left:")}, {"Label5", MB_TRANSLATE_NOOP("Forms", "Right:")},
+    {"Label8", MB_TRANSLATE_NOOP("Forms", "m")}, {"Label9", MB_TRANSLATE_NOOP("Forms", "m")}, {"Label10", MB_TRANSLATE_NOOP("Forms", "m")}, {"Label11", MB_TRANSLATE_NOOP("Forms", "m")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("Forms", "&Ok")}, {"BitBtn2", MB_TRANSLATE_NOOP("Forms", "&Cancel")}, {"BitBtn3", MB_TRANSLATE_NOOP("Forms", "&Delete")},
 });
 
 // A rectangle typed with its sides the wrong way round is kept in order.
@@ -91,28 +92,28 @@ protected:
 
 // Uniform electric field. Record: left, bottom, right, top, direction (radians), E.
 constexpr auto kElectricTexts = Join(kRectangleTexts, std::to_array<FormText>({
-    {"TForm11", "Uniformity electric field set"}, {"GroupBox1", "Field set:"},
-    {"GroupBox2", "The intensity of the electric field:"}, {"Label6", "E:"}, {"Label12", "N/C"},
-    {"Label7", "Direction:"}, {"Label13", "degree"},
+    {"TForm11", MB_TRANSLATE_NOOP("TForm11", "Uniformity electric field set")}, {"GroupBox1", MB_TRANSLATE_NOOP("TForm11", "Field set:")},
+    {"GroupBox2", MB_TRANSLATE_NOOP("TForm11", "The intensity of the electric field:")}, {"Label6", MB_TRANSLATE_NOOP("TForm11", "E:")}, {"Label12", MB_TRANSLATE_NOOP("TForm11", "N/C")},
+    {"Label7", MB_TRANSLATE_NOOP("TForm11", "Direction:")}, {"Label13", MB_TRANSLATE_NOOP("TForm11", "degree")},
 }));
 constexpr auto kElectricNumbers = Join(kRectangleRows<kNotRealBang>, std::to_array<NumberRow>({
     {"Edit6", "Label6", "Label12", "GroupBox2", 5, kNotRealBang},
     {"Edit7", "Label7", "Label13", "GroupBox2", 4, kNotRealBang, true},
 }));
 constexpr Check kElectricChecks[] = {
-    {5, Rule::NonZero, -1, "The intensity of the electric field can not be zero.", "Edit6"},
-    {4, Rule::InsideOpenTurn, -1, "The direction must be in (-360,+360).", "Edit7"},
+    {5, Rule::NonZero, -1, MB_TRANSLATE_NOOP("TForm11", "The intensity of the electric field can not be zero."), "Edit6"},
+    {4, Rule::InsideOpenTurn, -1, MB_TRANSLATE_NOOP("TForm11", "The direction must be in (-360,+360)."), "Edit7"},
 };
 constexpr RecordForm kElectricForm{
     "TForm11", ElementKind::ElectricField, kElectricTexts, "Label1", kElectricNumbers, {}, {}, nullptr, {},
     kElectricChecks, "BitBtn1", "BitBtn2", "BitBtn3",
-    "Do you want to delete this electric field?", kWarningCaption};
+    MB_TRANSLATE_NOOP("TForm11", "Do you want to delete this electric field?"), kWarningCaption};
 
 // Uniform magnetic field. Record: left, bottom, right, top, direction sign, B.
 constexpr auto kMagneticTexts = Join(kRectangleTexts, std::to_array<FormText>({
-    {"TForm13", "Uniformity magnetic field set"}, {"GroupBox1", "Field set"},
-    {"GroupBox2", "The intensity of the magnetic field:"}, {"Label6", "B:"}, {"Label12", "t"},
-    {"GroupBox3", "Direction:"}, {"RadioButton1", "Out of the screen"}, {"RadioButton2", "In to the screen"},
+    {"TForm13", MB_TRANSLATE_NOOP("TForm13", "Uniformity magnetic field set")}, {"GroupBox1", MB_TRANSLATE_NOOP("TForm13", "Field set")},
+    {"GroupBox2", MB_TRANSLATE_NOOP("TForm13", "The intensity of the magnetic field:")}, {"Label6", MB_TRANSLATE_NOOP("TForm13", "B:")}, {"Label12", MB_TRANSLATE_NOOP("TForm13", "t")},
+    {"GroupBox3", MB_TRANSLATE_NOOP("TForm13", "Direction:")}, {"RadioButton1", MB_TRANSLATE_NOOP("TForm13", "Out of the screen")}, {"RadioButton2", MB_TRANSLATE_NOOP("TForm13", "In to the screen")},
 }));
 constexpr auto kMagneticNumbers = Join(kRectangleRows<kNotRealBang>, std::to_array<NumberRow>({
     {"Edit6", "Label6", "Label12", "GroupBox2", 5, kNotRealBang},
@@ -121,19 +122,19 @@ constexpr ChoiceButton kMagneticSigns[] = {{"RadioButton1", 1.0}, {"RadioButton2
 // Any stored sign but exactly +1 reads as "into the screen".
 constexpr Choice kMagneticChoices[] = {{"GroupBox3", 4, kMagneticSigns, 0, true, 1}};
 constexpr Check kMagneticChecks[] = {
-    {5, Rule::NonZero, -1, "The intensity of the magnetic field can not be zero.", "Edit6"}};
+    {5, Rule::NonZero, -1, MB_TRANSLATE_NOOP("TForm13", "The intensity of the magnetic field can not be zero."), "Edit6"}};
 constexpr RecordForm kMagneticForm{
     "TForm13", ElementKind::MagneticField, kMagneticTexts, "Label1", kMagneticNumbers, kMagneticChoices, {},
     nullptr, {}, kMagneticChecks, "BitBtn1", "BitBtn2", "BitBtn3",
-    "Do you want to delete this magnetic field?", kWarningCaption};
+    MB_TRANSLATE_NOOP("TForm13", "Do you want to delete this magnetic field?"), kWarningCaption};
 
 // Damping field. Record: left, bottom, right, top, N, K, law.
 constexpr auto kDampingTexts = Join(kRectangleTexts, std::to_array<FormText>({
-    {"TForm23", "Damp field set"}, {"GroupBox1", "Field set:"},
-    {"GroupBox2", "Parameter:"}, {"Label6", "N:"}, {"Label7", "K:"},
-    {"GroupBox3", "Compute choices"}, {"RadioButton1", "Force= N * Velocity"},
-    {"RadioButton2", "Force= N * Mass * Velocity "}, {"RadioButton3", "Force= N * Cubage * Velocity"},
-    {"Label14", "K"}, {"Label15", "K"}, {"Label16", "K"},
+    {"TForm23", MB_TRANSLATE_NOOP("TForm23", "Damp field set")}, {"GroupBox1", MB_TRANSLATE_NOOP("TForm23", "Field set:")},
+    {"GroupBox2", MB_TRANSLATE_NOOP("TForm23", "Parameter:")}, {"Label6", MB_TRANSLATE_NOOP("TForm23", "N:")}, {"Label7", MB_TRANSLATE_NOOP("TForm23", "K:")},
+    {"GroupBox3", MB_TRANSLATE_NOOP("TForm23", "Compute choices")}, {"RadioButton1", MB_TRANSLATE_NOOP("TForm23", "Force= N * Velocity")},
+    {"RadioButton2", MB_TRANSLATE_NOOP("TForm23", "Force= N * Mass * Velocity ")}, {"RadioButton3", MB_TRANSLATE_NOOP("TForm23", "Force= N * Cubage * Velocity")},
+    {"Label14", MB_TRANSLATE_NOOP("TForm23", "K")}, {"Label15", MB_TRANSLATE_NOOP("TForm23", "K")}, {"Label16", MB_TRANSLATE_NOOP("TForm23", "K")},
 }));
 constexpr auto kDampingNumbers = Join(kRectangleRows<kNotRealShortBang>, std::to_array<NumberRow>({
     {"Edit6", "Label6", nullptr, "GroupBox2", 4, kNotRealShortBang},
@@ -145,12 +146,12 @@ constexpr Choice kDampingChoices[] = {{"GroupBox3", 6, kDampingLaws, 0, false, -
 // Any exponent K is taken, negative ones too: files hold such regions. The step
 // skips a ball at rest and keeps a ball whose braking would not be finite as it was.
 constexpr Check kDampingChecks[] = {
-    {4, Rule::Positive, -1, "The parameter 'N' must be biger than zero.", "Edit6"},
+    {4, Rule::Positive, -1, MB_TRANSLATE_NOOP("TForm23", "The parameter 'N' must be biger than zero."), "Edit6"},
 };
 constexpr RecordForm kDampingForm{
     "TForm23", ElementKind::Damping, kDampingTexts, "Label1", kDampingNumbers, kDampingChoices, {}, nullptr, {},
     kDampingChecks, "BitBtn1", "BitBtn2", "BitBtn3",
-    "Do you want to delete this damp field ?", kWarningCaption};
+    MB_TRANSLATE_NOOP("TForm23", "Do you want to delete this damp field ?"), kWarningCaption};
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "editor/element_dialogs.h"
 #include "scene/element_kinds.h"
 #include "ui/number_text.h"
+#include "ui/translate.h"
 #include "view/editor_feedback.h"
 #include "view/glyphs.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 // A kind's label in the singular: "gravity masses" -> "gravity mass".
 QString Singular(const char* label) {
-    QString s = QString::fromLatin1(label);
+    QString s = Tr("TForm1", label);
     if (s.endsWith("sses"))
         s.chop(2);
     else if (s.endsWith('s'))
@@ -28,7 +29,7 @@ QString Singular(const char* label) {
 
 QString NoRoomText(ElementKind kind) {
     const KindInfo& info = KindInfoOf(kind);
-    return QString("No room for another %1: %2 is the most.").arg(Singular(info.label)).arg(info.capacity);
+    return Tr("TForm1", "No room for another %1: %2 is the most.").arg(Singular(info.label)).arg(info.capacity);
 }
 
 MouseEditor::MouseEditor(EditorHost& host, const ElementDialogs& dialogs, QObject* parent)
@@ -231,7 +232,7 @@ void MouseEditor::takeFirstClick(const CreationTool& tool, QPoint at) {
     state_.SecondClickPending = true;
     state_.FeedbackShown = false;
     drawRubberBand(at);
-    if (tool.secondPrompt) host_.setPromptText(tool.secondPrompt);
+    if (tool.secondPrompt) host_.setPromptText(Tr("TForm1", tool.secondPrompt));
 }
 
 void MouseEditor::complete(ElementKind kind, int index) {
@@ -377,7 +378,7 @@ void MouseEditor::placeCircularTrack(QPoint at) {
 
 void MouseEditor::move(QPoint at) {
     const ViewScale& v = scene().view;
-    host_.setCoordinateText("Coordinate:(" + FormatReal(v.worldX(at.x())) + "," + FormatReal(v.worldY(at.y())) + ")");
+    host_.setCoordinateText(Tr("TForm1", "Coordinate:(") + FormatReal(v.worldX(at.x())) + "," + FormatReal(v.worldY(at.y())) + ")");
     if (state_.OriginPending) {
         surface().ToggleAxes(v.OriginX, v.OriginY);
         scene().view.OriginX = at.x();

@@ -9,17 +9,18 @@
 #include "editor/element_dialogs.h"
 #include "scene/element_kinds.h"
 #include "ui/dialog_kit.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 namespace {
 constexpr FormText kTexts[] = {
-    {"TForm32", "Parameter adjust"},
-    {"Label1", "Please choose the object to adjust:"},
-    {"Label2", "Object type:"},
-    {"Label3", "Correlative object:"},
-    {"BitBtn1", "&Adjust"},
-    {"BitBtn2", "&Cancel"},
+    {"TForm32", MB_TRANSLATE_NOOP("TForm32", "Parameter adjust")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm32", "Please choose the object to adjust:")},
+    {"Label2", MB_TRANSLATE_NOOP("TForm32", "Object type:")},
+    {"Label3", MB_TRANSLATE_NOOP("TForm32", "Correlative object:")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("TForm32", "&Adjust")},
+    {"BitBtn2", MB_TRANSLATE_NOOP("TForm32", "&Cancel")},
 };
 
 // The kind list: its text and the kind it lists. The list shows the ampersand
@@ -29,20 +30,20 @@ struct KindEntry {
     ElementKind kind;
 };
 constexpr KindEntry kKindList[] = {
-    {"Moving object", ElementKind::Ball},
-    {"Dot electric field", ElementKind::PointCharge},
-    {"Uniformity electric field", ElementKind::ElectricField},
-    {"Uniformity magnetic field", ElementKind::MagneticField},
-    {"Universal &gravitation mass", ElementKind::GravityMass},
-    {"Damp field", ElementKind::Damping},
-    {"Pensile cord", ElementKind::HangingCord},
-    {"Link cord", ElementKind::LinkCord},
-    {"Pensile pole", ElementKind::HangingPole},
-    {"Link pole", ElementKind::LinkPole},
-    {"Pensile spring", ElementKind::HangingSpring},
-    {"Link spring", ElementKind::LinkSpring},
-    {"Rectilineal track", ElementKind::StraightTrack},
-    {"Circular track", ElementKind::CircularTrack},
+    {MB_TRANSLATE_NOOP("TForm32", "Moving object"), ElementKind::Ball},
+    {MB_TRANSLATE_NOOP("TForm32", "Dot electric field"), ElementKind::PointCharge},
+    {MB_TRANSLATE_NOOP("TForm32", "Uniformity electric field"), ElementKind::ElectricField},
+    {MB_TRANSLATE_NOOP("TForm32", "Uniformity magnetic field"), ElementKind::MagneticField},
+    {MB_TRANSLATE_NOOP("TForm32", "Universal &gravitation mass"), ElementKind::GravityMass},
+    {MB_TRANSLATE_NOOP("TForm32", "Damp field"), ElementKind::Damping},
+    {MB_TRANSLATE_NOOP("TForm32", "Pensile cord"), ElementKind::HangingCord},
+    {MB_TRANSLATE_NOOP("TForm32", "Link cord"), ElementKind::LinkCord},
+    {MB_TRANSLATE_NOOP("TForm32", "Pensile pole"), ElementKind::HangingPole},
+    {MB_TRANSLATE_NOOP("TForm32", "Link pole"), ElementKind::LinkPole},
+    {MB_TRANSLATE_NOOP("TForm32", "Pensile spring"), ElementKind::HangingSpring},
+    {MB_TRANSLATE_NOOP("TForm32", "Link spring"), ElementKind::LinkSpring},
+    {MB_TRANSLATE_NOOP("TForm32", "Rectilineal track"), ElementKind::StraightTrack},
+    {MB_TRANSLATE_NOOP("TForm32", "Circular track"), ElementKind::CircularTrack},
 };
 constexpr int kKindCount = static_cast<int>(std::size(kKindList));
 }  // namespace
@@ -60,7 +61,7 @@ ParameterAdjustDialog::ParameterAdjustDialog(const ElementDialogs& dialogs, Prom
 
     kinds_ = new QListWidget(this);
     kinds_->setObjectName("ListBox1");
-    for (const KindEntry& k : kKindList) kinds_->addItem(QString::fromLatin1(k.text));
+    for (const KindEntry& k : kKindList) kinds_->addItem(Tr("TForm32", k.text));
     elements_ = new QListWidget(this);
     elements_->setObjectName("ListBox2");
     choice_ = new QLabel(this);
@@ -121,7 +122,7 @@ void ParameterAdjustDialog::elementChosen() {
         adjust_->setEnabled(false);
         return;
     }
-    choice_->setText("Choose:" + item->text() + " from " + kind->text());
+    choice_->setText(Tr("TForm32", "Choose:") + item->text() + Tr("TForm32", " from ") + kind->text());
     adjust_->setEnabled(true);
 }
 

@@ -12,6 +12,7 @@
 
 #include "scene/scene.h"
 #include "ui/dialog_kit.h"
+#include "ui/translate.h"
 
 class QLineEdit;
 class QPushButton;
@@ -46,7 +47,7 @@ protected:
     virtual bool store(Scene& scene, int index) = 0;
     // The question Delete asks, with its caption.
     virtual QString deleteQuestion() const = 0;
-    virtual QString deleteCaption() const { return kWarningCaption; }
+    virtual QString deleteCaption() const { return Tr(kSharedContext, kWarningCaption); }
     // A check before the question (the ball's connector check); true lets Delete go on.
     virtual bool mayDelete(const Scene&, int) { return true; }
     // Ok would leave the element out of use (a remark whose text was emptied): it is

@@ -17,6 +17,7 @@
 
 #include "scene/element_kinds.h"
 #include "ui/number_text.h"
+#include "ui/translate.h"
 #include "ui/unit_label.h"
 
 namespace mb {
@@ -27,7 +28,7 @@ constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // A typed number may be finite and still give a value that is not (a track whose
 // ends are 1e300 apart); such a record never reaches the scene.
-const char* const kNotFinite = "The numbers are too large to be used.";
+const char* const kNotFinite = MB_TRANSLATE_NOOP("Forms", "The numbers are too large to be used.");
 
 // The records this dialog edits: runs of doubles (not the ball, not the remark).
 template <class R>
@@ -222,7 +223,7 @@ void RecordDialog::load(const Scene& scene, int index, bool isNew) {
 bool RecordDialog::readNumbers(RecordValues& values) {
     for (std::size_t i = 0; i < edits_.size(); ++i) {
         const NumberRow& n = form_.numbers[i];
-        const auto v = ReadRealOrWarn(prompts(), edits_[i], QString::fromUtf8(n.suffix));
+        const auto v = ReadRealOrWarn(prompts(), edits_[i], Tr(form_.name, n.suffix));
         if (!v) return false;
         values[static_cast<std::size_t>(n.value)] = n.degrees ? *v * kRadiansPerDegree : *v;
     }
@@ -265,7 +266,7 @@ bool RecordDialog::passes(const Check& check, const RecordValues& values, const 
 bool RecordDialog::finite(const RecordValues& values) {
     for (double v : values)
         if (!std::isfinite(v)) {
-            WarnAt(prompts(), edits_.empty() ? nullptr : edits_.front(), kNotFinite);
+            WarnAt(prompts(), edits_.empty() ? nullptr : edits_.front(), Tr(form_.name, kNotFinite));
             return false;
         }
     return true;
@@ -277,7 +278,7 @@ bool RecordDialog::store(Scene& scene, int index) {
     for (const Check& c : form_.checks) {
         if (passes(c, values_, scene)) continue;
         QWidget* focus = c.focus ? findChild<QWidget*>(QString::fromLatin1(c.focus)) : nullptr;
-        WarnAt(prompts(), focus, QString::fromUtf8(c.message));
+        WarnAt(prompts(), focus, Tr(form_.name, c.message));
         return false;
     }
     readChoices(values_);
@@ -288,7 +289,7 @@ bool RecordDialog::store(Scene& scene, int index) {
     return true;
 }
 
-QString RecordDialog::deleteQuestion() const { return QString::fromUtf8(form_.deleteQuestion); }
-QString RecordDialog::deleteCaption() const { return QString::fromUtf8(form_.deleteCaption); }
+QString RecordDialog::deleteQuestion() const { return Tr(form_.name, form_.deleteQuestion); }
+QString RecordDialog::deleteCaption() const { return Tr(form_.name, form_.deleteCaption); }
 
 }  // namespace mb

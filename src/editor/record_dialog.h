@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/property_dialog.h"
+#include "scene/translatable.h"
 
 class QComboBox;
 class QGridLayout;
@@ -23,10 +24,10 @@ class QVBoxLayout;
 namespace mb {
 
 // The words after a text that is not a number: each form has its own variants.
-inline constexpr char kNotRealBang[] = "  is not a real number!";
-inline constexpr char kNotRealDot[] = "  is not a real number.";
-inline constexpr char kNotRealShortBang[] = "  is not real number!";
-inline constexpr char kNotRealShortDot[] = "  is not real number.";
+inline constexpr char kNotRealBang[] = MB_TRANSLATE_NOOP("Forms", "  is not a real number!");
+inline constexpr char kNotRealDot[] = MB_TRANSLATE_NOOP("Forms", "  is not a real number.");
+inline constexpr char kNotRealShortBang[] = MB_TRANSLATE_NOOP("Forms", "  is not real number!");
+inline constexpr char kNotRealShortDot[] = MB_TRANSLATE_NOOP("Forms", "  is not real number.");
 
 // The values of one record in file order; the longest record (the straight
 // track) has eleven.

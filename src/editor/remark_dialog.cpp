@@ -6,18 +6,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/translate.h"
 #include "view/glyphs.h"
 
 namespace mb {
 
 namespace {
 constexpr FormText kTexts[] = {
-    {"TForm27", "Remark set"},
-    {"Label1", "Remark text:"},
-    {"BitBtn4", "&Font"},
-    {"BitBtn6", "&Colour"},
-    {"BitBtn2", "&Delete"},
-    {"BitBtn5", "&Ok"},
+    {"TForm27", MB_TRANSLATE_NOOP("TForm27", "Remark set")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm27", "Remark text:")},
+    {"BitBtn4", MB_TRANSLATE_NOOP("TForm27", "&Font")},
+    {"BitBtn6", MB_TRANSLATE_NOOP("TForm27", "&Colour")},
+    {"BitBtn2", MB_TRANSLATE_NOOP("TForm27", "&Delete")},
+    {"BitBtn5", MB_TRANSLATE_NOOP("TForm27", "&Ok")},
 };
 
 // The remark's font fields from a chosen font. The colour is not a font property
@@ -79,20 +80,20 @@ bool RemarkDialog::store(Scene& scene, int index) {
 bool RemarkDialog::okEmpties() const { return textEdit_->text().isEmpty(); }
 
 QString RemarkDialog::deleteQuestion() const {
-    return "Do you want to delete this remark ?";
+    return Tr("TForm27", "Do you want to delete this remark ?");
 }
 
 void RemarkDialog::fontClicked() {
     Remark& r = scene().remarks[index()];
     QFont font = RemarkFont(r);
-    if (prompts().chooseFont(font, "Font")) StoreFont(r, font);
+    if (prompts().chooseFont(font, Tr("TForm27", "Font"))) StoreFont(r, font);
 }
 
 // Like a font, a chosen colour stays even when the close box leaves the text.
 void RemarkDialog::colourClicked() {
     Remark& r = scene().remarks[index()];
     QColor colour = RemarkColour(r);
-    if (prompts().chooseColour(colour, "Colour")) r.fontColour = PackColour(colour.red(), colour.green(), colour.blue());
+    if (prompts().chooseColour(colour, Tr("TForm27", "Colour"))) r.fontColour = PackColour(colour.red(), colour.green(), colour.blue());
 }
 
 }  // namespace mb

@@ -6,13 +6,14 @@
 #include "editor/element_dialogs.h"
 #include "editor/element_property_dialogs.h"
 #include "editor/record_dialog.h"
+#include "scene/translatable.h"
 
 namespace mb {
 
 namespace {
 
 constexpr auto kTrackTexts = std::to_array<FormText>({
-    {"Label1", "name:"}, {"BitBtn1", "&Ok"}, {"BitBtn2", "&Cancel"}, {"BitBtn3", "&Delete"},
+    {"Label1", MB_TRANSLATE_NOOP("Forms", "name:")}, {"BitBtn1", MB_TRANSLATE_NOOP("Forms", "&Ok")}, {"BitBtn2", MB_TRANSLATE_NOOP("Forms", "&Cancel")}, {"BitBtn3", MB_TRANSLATE_NOOP("Forms", "&Delete")},
 });
 
 // ---- straight track -----------------------------------------------------------------
@@ -20,9 +21,9 @@ constexpr auto kTrackTexts = std::to_array<FormText>({
 // Record: A, B, C, norm, angle, xs, ys, xe, ye and two spare values.
 enum StraightValue { kLineA, kLineB, kLineC, kNorm, kTheta, kStartX, kStartY, kEndX, kEndY };
 constexpr auto kStraightTexts = Join(kTrackTexts, std::to_array<FormText>({
-    {"TForm19", "Rectilineal track set"}, {"GroupBox1", "The start dot place:"}, {"Label2", "X:"},
-    {"Label6", "m"}, {"Label3", "Y:"}, {"Label7", "m"}, {"GroupBox2", "The end dot place:"}, {"Label4", "X:"},
-    {"Label8", "m"}, {"Label5", "Y:"}, {"Label9", "m"},
+    {"TForm19", MB_TRANSLATE_NOOP("TForm19", "Rectilineal track set")}, {"GroupBox1", MB_TRANSLATE_NOOP("TForm19", "The start dot place:")}, {"Label2", MB_TRANSLATE_NOOP("TForm19", "X:")},
+    {"Label6", MB_TRANSLATE_NOOP("TForm19", "m")}, {"Label3", MB_TRANSLATE_NOOP("TForm19", "Y:")}, {"Label7", MB_TRANSLATE_NOOP("TForm19", "m")}, {"GroupBox2", MB_TRANSLATE_NOOP("TForm19", "The end dot place:")}, {"Label4", MB_TRANSLATE_NOOP("TForm19", "X:")},
+    {"Label8", MB_TRANSLATE_NOOP("TForm19", "m")}, {"Label5", MB_TRANSLATE_NOOP("TForm19", "Y:")}, {"Label9", MB_TRANSLATE_NOOP("TForm19", "m")},
 }));
 constexpr auto kStraightNumbers =
     Join(PlaceRows({"Edit2", "Label2", "Label6", "Edit3", "Label3", "Label7"}, "GroupBox1", kStartX, kNotRealDot,
@@ -31,7 +32,7 @@ constexpr auto kStraightNumbers =
                    kNotRealBang));
 constexpr RecordForm kStraightForm{
     "TForm19", ElementKind::StraightTrack, kStraightTexts, "Label1", kStraightNumbers, {}, {}, nullptr, {}, {},
-    "BitBtn1", "BitBtn2", "BitBtn3", "Do you want to delete this track ?", kWarningCaption};
+    "BitBtn1", "BitBtn2", "BitBtn3", MB_TRANSLATE_NOOP("TForm19", "Do you want to delete this track ?"), kWarningCaption};
 
 // The end points become the line A*x + B*y + C = 0 the bounce test uses, with the
 // start on the left; the spare values ride along.
@@ -52,9 +53,9 @@ protected:
 // Record: centre x, centre y, start angle, end angle (radians), radius, two spare values.
 enum CircularValue { kCentreX, kCentreY, kStartAngle, kEndAngle, kRadius };
 constexpr auto kCircularTexts = Join(kTrackTexts, std::to_array<FormText>({
-    {"TForm21", "Circular track set"}, {"GroupBox1", "Center place:"}, {"Label2", "X:"}, {"Label7", "m"},
-    {"Label3", "Y:"}, {"Label8", "m"}, {"Label4", "Radius:"}, {"Label9", "m"}, {"Label5", "Start angle:"},
-    {"Label10", "deg"}, {"Label6", "End angle:"}, {"Label11", "deg"},
+    {"TForm21", MB_TRANSLATE_NOOP("TForm21", "Circular track set")}, {"GroupBox1", MB_TRANSLATE_NOOP("TForm21", "Center place:")}, {"Label2", MB_TRANSLATE_NOOP("TForm21", "X:")}, {"Label7", MB_TRANSLATE_NOOP("TForm21", "m")},
+    {"Label3", MB_TRANSLATE_NOOP("TForm21", "Y:")}, {"Label8", MB_TRANSLATE_NOOP("TForm21", "m")}, {"Label4", MB_TRANSLATE_NOOP("TForm21", "Radius:")}, {"Label9", MB_TRANSLATE_NOOP("TForm21", "m")}, {"Label5", MB_TRANSLATE_NOOP("TForm21", "Start angle:")},
+    {"Label10", MB_TRANSLATE_NOOP("TForm21", "deg")}, {"Label6", MB_TRANSLATE_NOOP("TForm21", "End angle:")}, {"Label11", MB_TRANSLATE_NOOP("TForm21", "deg")},
 }));
 constexpr auto kCircularNumbers = Join(
     PlaceRows({"Edit2", "Label2", "Label7", "Edit3", "Label3", "Label8"}, "GroupBox1", kCentreX, kNotRealDot, kNotRealDot),
@@ -64,14 +65,14 @@ constexpr auto kCircularNumbers = Join(
     {"Edit6", "Label6", "Label11", nullptr, kEndAngle, kNotRealDot, true},
 }));
 constexpr Check kCircularChecks[] = {
-    {kEndAngle, Rule::AboveOther, kStartAngle, "The end angle must be bigger than the start angle.", "Edit5"},
-    {kRadius, Rule::Positive, -1, "The radius of it must be biger than zero.", "Edit4"},
-    {kStartAngle, Rule::InsideClosedTurn, -1, "The start angle must be in [-360,+360].", "Edit5"},
-    {kEndAngle, Rule::InsideClosedTurn, -1, "The end angle must be in[-360,+360]。", "Edit6"},
+    {kEndAngle, Rule::AboveOther, kStartAngle, MB_TRANSLATE_NOOP("TForm21", "The end angle must be bigger than the start angle."), "Edit5"},
+    {kRadius, Rule::Positive, -1, MB_TRANSLATE_NOOP("TForm21", "The radius of it must be biger than zero."), "Edit4"},
+    {kStartAngle, Rule::InsideClosedTurn, -1, MB_TRANSLATE_NOOP("TForm21", "The start angle must be in [-360,+360]."), "Edit5"},
+    {kEndAngle, Rule::InsideClosedTurn, -1, MB_TRANSLATE_NOOP("TForm21", "The end angle must be in[-360,+360]。"), "Edit6"},
 };
 constexpr RecordForm kCircularForm{
     "TForm21", ElementKind::CircularTrack, kCircularTexts, "Label1", kCircularNumbers, {}, {}, nullptr, {},
-    kCircularChecks, "BitBtn1", "BitBtn2", "BitBtn3", "Do you want to delete this track ?", kWarningCaption};
+    kCircularChecks, "BitBtn1", "BitBtn2", "BitBtn3", MB_TRANSLATE_NOOP("TForm21", "Do you want to delete this track ?"), kWarningCaption};
 
 // A circle placed with the mouse starts as a whole turn.
 class CircularTrackDialog : public RecordDialog {

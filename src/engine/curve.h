@@ -10,6 +10,7 @@
 
 #include "engine/engine.h"
 #include "scene/scene.h"
+#include "scene/translatable.h"
 
 namespace mb {
 
@@ -23,16 +24,16 @@ struct CurveQuantityInfo {
 };
 
 inline constexpr CurveQuantityInfo kCurveQuantities[kQuantityCount] = {
-    {"Time T", "T", "(s)", "(s/grid)", false},
-    {"position X", "X", "(m)", "(m/grid)", false},
-    {"position Y", "Y", "(m)", "(m/grid)", false},
-    {"distance |r|", "|r|", "(m)", "(m/grid)", false},
-    {"velocity Vx", "Vx", "(m/s)", "(m/s/grid)", false},
-    {"velocity Vy", "Vy", "(m/s)", "(m/s/grid)", false},
-    {"velocity |V|", "|V|", "(m/s)", "(m/s/grid)", false},
-    {"acceleration ax", "ax", "(m/s)", "(m/s /grid)", true},
-    {"acceleration ay", "ay", "(m/s)", "(m/s /grid)", true},
-    {"acceleration |a|", "|a|", "(m/s)", "(m/s /grid)", true},
+    {MB_TRANSLATE_NOOP("TForm29", "Time T"), "T", "(s)", "(s/grid)", false},
+    {MB_TRANSLATE_NOOP("TForm29", "position X"), "X", "(m)", "(m/grid)", false},
+    {MB_TRANSLATE_NOOP("TForm29", "position Y"), "Y", "(m)", "(m/grid)", false},
+    {MB_TRANSLATE_NOOP("TForm29", "distance |r|"), "|r|", "(m)", "(m/grid)", false},
+    {MB_TRANSLATE_NOOP("TForm29", "velocity Vx"), "Vx", "(m/s)", "(m/s/grid)", false},
+    {MB_TRANSLATE_NOOP("TForm29", "velocity Vy"), "Vy", "(m/s)", "(m/s/grid)", false},
+    {MB_TRANSLATE_NOOP("TForm29", "velocity |V|"), "|V|", "(m/s)", "(m/s/grid)", false},
+    {MB_TRANSLATE_NOOP("TForm29", "acceleration ax"), "ax", "(m/s)", "(m/s /grid)", true},
+    {MB_TRANSLATE_NOOP("TForm29", "acceleration ay"), "ay", "(m/s)", "(m/s /grid)", true},
+    {MB_TRANSLATE_NOOP("TForm29", "acceleration |a|"), "|a|", "(m/s)", "(m/s /grid)", true},
 };
 
 // Graph geometry: the origin sits at column 30, row 226 for plotted values (the

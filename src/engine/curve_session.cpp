@@ -5,13 +5,14 @@
 
 #include "engine/engine.h"
 #include "scene/number_parse.h"
+#include "scene/translatable.h"
 
 namespace mb {
 
 namespace {
-const char* const kStartBelowZero = "The Start time must be bigger than zero.";
-const char* const kEndNotAfterStart = "The End time must be bigger than the start time.";
-const char* const kZeroScale = "The scale of coordinate can not be zero.";
+const char* const kStartBelowZero = MB_TRANSLATE_NOOP("TForm29", "The Start time must be bigger than zero.");
+const char* const kEndNotAfterStart = MB_TRANSLATE_NOOP("TForm29", "The End time must be bigger than the start time.");
+const char* const kZeroScale = MB_TRANSLATE_NOOP("TForm29", "The scale of coordinate can not be zero.");
 
 // The unit of a quantity for a CSV header: the window's unit label without its
 // brackets, the raised "2" of the accelerations written out.

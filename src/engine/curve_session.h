@@ -8,6 +8,7 @@
 
 #include "engine/curve.h"
 #include "scene/scene.h"
+#include "scene/translatable.h"
 
 namespace mb {
 
@@ -20,7 +21,7 @@ struct CurveCheck {
     bool ok() const { return message == nullptr; }
 };
 
-inline constexpr const char* kCurveNoObject = "Please set the curve object first.";
+inline constexpr const char* kCurveNoObject = MB_TRANSLATE_NOOP("TForm29", "Please set the curve object first.");
 
 // The first complaint about the time range and the scales, in the window's order:
 // start time below 0, end time below 0, start not before end, a zero horizontal

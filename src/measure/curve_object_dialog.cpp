@@ -5,16 +5,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "scene/translatable.h"
 #include "ui/dialog_kit.h"
 
 namespace mb {
 
 namespace {
 constexpr FormText kTexts[] = {
-    {"TForm30", "Curve object set"},
-    {"Label1", "Curve object set:"},
-    {"BitBtn1", "Ok"},
-    {"BitBtn2", "Cancel"},
+    {"TForm30", MB_TRANSLATE_NOOP("TForm30", "Curve object set")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm30", "Curve object set:")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("TForm30", "Ok")},
+    {"BitBtn2", MB_TRANSLATE_NOOP("TForm30", "Cancel")},
 };
 }  // namespace
 

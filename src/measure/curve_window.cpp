@@ -22,6 +22,7 @@
 #include "ui/dialog_kit.h"
 #include "ui/number_text.h"
 #include "ui/save_where_chosen.h"
+#include "ui/translate.h"
 #include "ui/unit_label.h"
 #include "view/measure_pictures.h"
 
@@ -29,18 +30,18 @@ namespace mb {
 
 namespace {
 constexpr FormText kTexts[] = {
-    {"TForm29", "Experiment curve"},
-    {"Label1", "Curve name:"},
-    {"Label2", "Start time:"},
-    {"Label3", "End time:"},
-    {"Label4", "(s)"},
-    {"Label5", "(s)"},
-    {"Label6", "Horizontal variable:"},
-    {"Label7", "Start:"},
-    {"Label8", "End:"},
-    {"Label9", "Vertical variable:"},
-    {"Label10", "Start:"},
-    {"Label11", "End:"},
+    {"TForm29", MB_TRANSLATE_NOOP("TForm29", "Experiment curve")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm29", "Curve name:")},
+    {"Label2", MB_TRANSLATE_NOOP("TForm29", "Start time:")},
+    {"Label3", MB_TRANSLATE_NOOP("TForm29", "End time:")},
+    {"Label4", MB_TRANSLATE_NOOP("TForm29", "(s)")},
+    {"Label5", MB_TRANSLATE_NOOP("TForm29", "(s)")},
+    {"Label6", MB_TRANSLATE_NOOP("TForm29", "Horizontal variable:")},
+    {"Label7", MB_TRANSLATE_NOOP("TForm29", "Start:")},
+    {"Label8", MB_TRANSLATE_NOOP("TForm29", "End:")},
+    {"Label9", MB_TRANSLATE_NOOP("TForm29", "Vertical variable:")},
+    {"Label10", MB_TRANSLATE_NOOP("TForm29", "Start:")},
+    {"Label11", MB_TRANSLATE_NOOP("TForm29", "End:")},
     {"Label14", ""},
     {"Label15", ""},
     {"Label16", ""},
@@ -49,23 +50,23 @@ constexpr FormText kTexts[] = {
     {"Label19", "2"},
     {"Label20", "2"},
     {"Label21", "2"},
-    {"BitBtn1", "Object set"},
-    {"BitBtn3", "Draw curve"},
-    {"BitBtn4", "Save to bmp"},
-    {"BitBtn5", "Close"},
-    {"SaveData", "Save data..."},
-    {"CopyData", "Copy data"},
-    {"Fit", "Fit"},
+    {"BitBtn1", MB_TRANSLATE_NOOP("TForm29", "Object set")},
+    {"BitBtn3", MB_TRANSLATE_NOOP("TForm29", "Draw curve")},
+    {"BitBtn4", MB_TRANSLATE_NOOP("TForm29", "Save to bmp")},
+    {"BitBtn5", MB_TRANSLATE_NOOP("TForm29", "Close")},
+    {"SaveData", MB_TRANSLATE_NOOP("TForm29", "Save data...")},
+    {"CopyData", MB_TRANSLATE_NOOP("TForm29", "Copy data")},
+    {"Fit", MB_TRANSLATE_NOOP("TForm29", "Fit")},
 };
-const char* const kJoinPoints = "Join points";
-const char* const kDrawOpening = "Draw Curve";
-const char* const kDraw = "Draw curve";
-const char* const kStop = "Stop";
-const char* const kNotRealNember = " is not a real nember.";
-const char* const kGraphTitle = "生成实验曲线图象";
-const char* const kGraphFilter = "(图象 *.Bmp) (*.bmp);;PNG picture (*.png)";
-const char* const kDataTitle = "Save the curve data";
-const char* const kCsvFilter = "CSV file (*.csv)";
+const char* const kJoinPoints = MB_TRANSLATE_NOOP("TForm29", "Join points");
+const char* const kDrawOpening = MB_TRANSLATE_NOOP("TForm29", "Draw Curve");
+const char* const kDraw = MB_TRANSLATE_NOOP("TForm29", "Draw curve");
+const char* const kStop = MB_TRANSLATE_NOOP("TForm29", "Stop");
+const char* const kNotRealNember = MB_TRANSLATE_NOOP("TForm29", " is not a real nember.");
+const char* const kGraphTitle = MB_TRANSLATE_NOOP("TForm29", "生成实验曲线图象");
+const char* const kGraphFilter = MB_TRANSLATE_NOOP("TForm29", "(图象 *.Bmp) (*.bmp);;PNG picture (*.png)");
+const char* const kDataTitle = MB_TRANSLATE_NOOP("TForm29", "Save the curve data");
+const char* const kCsvFilter = MB_TRANSLATE_NOOP("TForm29", "CSV file (*.csv)");
 
 }  // namespace
 
@@ -87,7 +88,7 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     auto quantityList = [&](const char* name) {
         auto* c = new QComboBox(this);
         c->setObjectName(name);
-        for (const CurveQuantityInfo& q : kCurveQuantities) c->addItem(q.item);
+        for (const CurveQuantityInfo& q : kCurveQuantities) c->addItem(Tr("TForm29", q.item));
         return c;
     };
     hList_ = quantityList("ComboBox1");
@@ -107,7 +108,7 @@ CurveWindow::CurveWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), p
     saveDataButton_ = f.button("SaveData");
     copyDataButton_ = f.button("CopyData");
     fitButton_ = f.button("Fit");
-    joinPoints_ = new QCheckBox(kJoinPoints, this);
+    joinPoints_ = new QCheckBox(Tr("TForm29", kJoinPoints), this);
     joinPoints_->setObjectName("JoinPoints");
     for (QPushButton* b : {objectButton_, drawButton_, saveGraphButton_, closeButton_, saveDataButton_,
                            copyDataButton_, fitButton_})
@@ -190,7 +191,7 @@ void CurveWindow::load(Scene& scene) {
     loading_ = true;
     drawing_ = false;
     computationTimer_->start();
-    drawButton_->setText(kDrawOpening);
+    drawButton_->setText(Tr("TForm29", kDrawOpening));
     const CurveSettings& c = scene.curve;
     nameEdit_->setText(QString::fromStdString(c.name));
     startTimeEdit_->setText(FormatReal(c.startTime));
@@ -243,7 +244,7 @@ void CurveWindow::axisEdited(QLineEdit* edit, double& field) {
     } else if (const auto v = ParseReal(text)) {
         field = *v;
     } else if (!IsRealBeingTyped(text)) {
-        WarnAt(prompts_, edit, text + kNotRealNember);
+        WarnAt(prompts_, edit, text + Tr("TForm29", kNotRealNember));
     }
     redrawFrame();
 }
@@ -269,14 +270,14 @@ void CurveWindow::objectSet() {
 
 bool CurveWindow::readAndCheck() {
     CurveSettings& c = scene_->curve;
-    const auto start = ReadRealOrWarn(prompts_, startTimeEdit_, kNotRealNember);
+    const auto start = ReadRealOrWarn(prompts_, startTimeEdit_, Tr("TForm29", kNotRealNember));
     if (!start) return false;
-    const auto end = ReadRealOrWarn(prompts_, endTimeEdit_, kNotRealNember);
+    const auto end = ReadRealOrWarn(prompts_, endTimeEdit_, Tr("TForm29", kNotRealNember));
     if (!end) return false;
     // The axis boxes are read as they are typed, but a number left half-typed
     // ("1e", "-") is refused here, after the time boxes.
     for (QLineEdit* e : {hStartEdit_, hStepEdit_, vStartEdit_, vStepEdit_})
-        if (!ReadRealOrWarn(prompts_, e, kNotRealNember)) return false;
+        if (!ReadRealOrWarn(prompts_, e, Tr("TForm29", kNotRealNember))) return false;
     c.startTime = *start;
     c.endTime = *end;
     const CurveCheck check = CheckCurveSettings(c);
@@ -289,11 +290,11 @@ bool CurveWindow::readAndCheck() {
             case CurveField::VerticalStep: focus = vStepEdit_; break;
             case CurveField::None: break;
         }
-        WarnAt(prompts_, focus, check.message, kWarningCaption, Prompts::Ok);
+        WarnAt(prompts_, focus, Tr("TForm29", check.message), Tr(kSharedContext, kWarningCaption), Prompts::Ok);
         return false;
     }
     if (!AnyCurveObject(*scene_)) {
-        prompts_.warning(kCurveNoObject, Prompts::Ok | Prompts::Cancel);
+        prompts_.warning(Tr("TForm29", kCurveNoObject), Prompts::Ok | Prompts::Cancel);
         setEditable(true);
         return false;
     }
@@ -309,7 +310,7 @@ void CurveWindow::drawOrStop() {
     if (!drawing_) {
         setEditable(false);
         redrawFrame();
-        drawButton_->setText(kStop);
+        drawButton_->setText(Tr("TForm29", kStop));
         samples_.clear();
         lastOfBall_.clear();
         ticks_ = 0;
@@ -327,7 +328,7 @@ void CurveWindow::drawOrStop() {
 void CurveWindow::endDrawing(const char* caption) {
     drawing_ = false;
     slicer_.reset();
-    drawButton_->setText(caption);
+    drawButton_->setText(Tr("TForm29", caption));
     setEditable(true);
 }
 
@@ -393,7 +394,7 @@ QString CurveWindow::samplesCsv() const {
 
 void CurveWindow::saveGraph() {
     SaveWhereChosen(prompts_, lastFolder_,
-                    {kGraphTitle, kGraphFilter, "bmp",
+                    {Tr("TForm29", kGraphTitle), Tr("TForm29", kGraphFilter), "bmp",
                      [this](const QString& path) -> std::optional<QByteArray> {
                          // The chosen name's suffix picks the format.
                          const bool png = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0;
@@ -404,17 +405,17 @@ void CurveWindow::saveGraph() {
                          return bytes;
                      },
                      [](const QString& path, const QString&) {
-                         return "The picture could not be written to " + path + ".";
+                         return Tr("TForm29", "The picture could not be written to %1.").arg(path);
                      }});
 }
 
 void CurveWindow::saveData() {
     const bool saved = SaveWhereChosen(prompts_, lastFolder_,
-                                       {kDataTitle, kCsvFilter, "csv",
+                                       {Tr("TForm29", kDataTitle), Tr("TForm29", kCsvFilter), "csv",
                                         [this](const QString&) { return std::optional(samplesCsv().toUtf8()); },
                                         DataNotWritten});
     if (saved && samples_.size() >= kSampleLimit)
-        prompts_.warning(QString("The file holds the first %1 samples of the curve.").arg(kSampleLimit), Prompts::Ok);
+        prompts_.warning(Tr("TForm29", "The file holds the first %1 samples of the curve.").arg(kSampleLimit), Prompts::Ok);
 }
 
 void CurveWindow::copyData() {
@@ -424,7 +425,7 @@ void CurveWindow::copyData() {
 void CurveWindow::finish() {
     // The balls stay where the computation left them until the next full redraw.
     drawing_ = false;
-    drawButton_->setText(kDraw);
+    drawButton_->setText(Tr("TForm29", kDraw));
     setEditable(true);
     computationTimer_->stop();
     done(QDialog::Accepted);

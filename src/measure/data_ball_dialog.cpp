@@ -8,18 +8,19 @@
 #include <QVBoxLayout>
 
 #include "ui/dialog_kit.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 namespace {
 constexpr FormText kTexts[] = {
-    {"TForm26", "SynchronizationData out set"},
-    {"Label1", "Show moving object"},
-    {"Label2", "'s moving data."},
-    {"BitBtn1", "&Ok"},
-    {"BitBtn2", "&Cancel"},
+    {"TForm26", MB_TRANSLATE_NOOP("TForm26", "SynchronizationData out set")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm26", "Show moving object")},
+    {"Label2", MB_TRANSLATE_NOOP("TForm26", "'s moving data.")},
+    {"BitBtn1", MB_TRANSLATE_NOOP("TForm26", "&Ok")},
+    {"BitBtn2", MB_TRANSLATE_NOOP("TForm26", "&Cancel")},
 };
-const char* const kDontShow = "don't show";
+const char* const kDontShow = MB_TRANSLATE_NOOP("TForm26", "don't show");
 }  // namespace
 
 DataBallDialog::DataBallDialog(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
@@ -51,7 +52,7 @@ DataBallDialog::DataBallDialog(Prompts& prompts, QWidget* parent) : QDialog(pare
 
 int DataBallDialog::edit(Scene& scene, int pickedIndex) {
     ballList_->clear();
-    ballList_->addItem(kDontShow);
+    ballList_->addItem(Tr("TForm26", kDontShow));
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) ballList_->addItem(QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
     // A pick that hit no ball (or names a ball that is gone) preselects "don't show".

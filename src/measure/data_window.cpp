@@ -10,12 +10,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QKeySequence>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "engine/curve_session.h"
 #include "measure/run_commands.h"
 #include "ui/dialog_kit.h"
 #include "ui/number_text.h"
@@ -62,9 +62,12 @@ constexpr FormText kTexts[] = {
     {"Label29", "2"},
     {"Label30", "2"},
     {"Record", "Record"},
+    {"EveryBall", "Every ball"},
 };
 const char* const kRecordTitle = "Record the experiment data";
 const char* const kCsvFilter = "CSV file (*.csv)";
+const char* const kUnsavedRecord = "The recorded data of this run has not been saved. Save it now?";
+const char* const kRecordFull = "The file holds the first %1 ticks of the run.";
 
 // The pictures of the three run buttons.
 enum class RunPicture { Restart, Stop, Pause };
@@ -140,6 +143,8 @@ DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     recordButton_->setAutoDefault(false);
     recordButton_->setToolTip("Write the values of every tick of this run to a CSV file");
     connect(recordButton_, &QPushButton::clicked, this, &DataWindow::saveRecord);
+    everyBall_ = f.checkBox("EveryBall");
+    everyBall_->setToolTip("Record the values of every ball, not only the one shown, from the next tick on");
 
     auto valueEdit = [&](const char* name) {
         QLineEdit* e = f.edit(name);
@@ -216,6 +221,7 @@ DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     top->addLayout(tools);
     top->addLayout(g);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(everyBall_);
     bottom->addStretch(1);
     bottom->addWidget(recordButton_);
     top->addLayout(bottom);
@@ -224,8 +230,8 @@ DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
 
 void DataWindow::load(Scene& scene) {
     scene_ = &scene;
-    ticks_ = 0;
-    record_.clear();
+    record_.begin(scene);
+    enableRunControls(true);
     ballList_->clear();
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) ballList_->addItem(QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
@@ -237,6 +243,10 @@ void DataWindow::load(Scene& scene) {
     DrawDirectionPicture(accelerationImage_, 0, 0);
     velocityPicture_->setPixmap(QPixmap::fromImage(velocityImage_));
     accelerationPicture_->setPixmap(QPixmap::fromImage(accelerationImage_));
+}
+
+void DataWindow::enableRunControls(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{restartButton_, pauseButton_, ballList_}) w->setEnabled(enabled);
 }
 
 void DataWindow::ballChosen(int index) {
@@ -255,15 +265,19 @@ void DataWindow::updateDataWindow(const Scene& scene, int ball) {
 
 void DataWindow::showValues(const Scene& scene, int j) {
     const Ball& b = scene.balls[j];
-    DataRow r{.tick = ++ticks_, .ball = j, .t = scene.RunTime, .x = b.x, .y = b.y, .vx = b.meanVx, .vy = b.meanVy,
-              .ax = b.meanAx, .ay = b.meanAy};
-    r.speed = r.vx != 0 ? std::sqrt(r.vx * r.vx + r.vy * r.vy) : std::fabs(r.vy);
-    r.accel = r.ax != 0 ? std::sqrt(r.ax * r.ax + r.ay * r.ay) : std::fabs(r.ay);
-    r.vAngle = DirectionDegrees(r.vx, r.vy);
-    r.aAngle = DirectionDegrees(r.ax, r.ay);
-    // A direction is shown only for a vector whose parts are all numbers.
-    if (!std::isfinite(r.vx) || !std::isfinite(r.vy)) r.speed = std::nan("");
-    if (!std::isfinite(r.ax) || !std::isfinite(r.ay)) r.accel = std::nan("");
+    struct {
+        double t, x, y, vx, vy, ax, ay, speed, accel, vAngle, aAngle;
+    } r{scene.RunTime,
+        b.x,
+        b.y,
+        b.meanVx,
+        b.meanVy,
+        b.meanAx,
+        b.meanAy,
+        ShownMagnitude(b.meanVx, b.meanVy),
+        ShownMagnitude(b.meanAx, b.meanAy),
+        DirectionDegrees(b.meanVx, b.meanVy),
+        DirectionDegrees(b.meanAx, b.meanAy)};
 
     // A tick comes every millisecond: boxes and pictures that show the same as
     // before are left alone rather than repainted.
@@ -289,37 +303,42 @@ void DataWindow::showValues(const Scene& scene, int j) {
     };
     picture(velocityPicture_, velocityImage_, r.vx, r.vy);
     picture(accelerationPicture_, accelerationImage_, r.ax, r.ay);
-    if (record_.size() < kRecordLimit) record_.push_back(r);
 }
 
-QByteArray DataWindow::recordCsv() const {
-    std::string text =
-        "tick,t (s),ball,name,x (m),y (m),vx (m/s),vy (m/s),|v| (m/s),theta v (deg),ax (m/s^2),ay (m/s^2),"
-        "|a| (m/s^2),theta a (deg)\n";
-    for (const DataRow& r : record_) {
-        const std::string name =
-            scene_ && r.ball < kBallCapacity ? scene_->balls.names[static_cast<std::size_t>(r.ball)] : std::string();
-        text += std::to_string(r.tick) + ',' + CsvNumber(r.t) + ',' + std::to_string(r.ball) + ',' + CsvText(name);
-        for (double v : {r.x, r.y, r.vx, r.vy, r.speed, r.vAngle, r.ax, r.ay, r.accel, r.aAngle})
-            text += ',' + CsvNumber(v);
-        text += '\n';
+void DataWindow::tickEnded(const Scene& scene) {
+    // Taken when the tick is complete rather than at the display work, which
+    // comes one sub-step before the tick's end: the row's time is then the time
+    // of its positions and velocities.
+    if (scene_ != &scene) return;
+    record_.take(scene, scene.SelectedBall, everyBall_->isChecked());
+}
+
+bool DataWindow::saveRecord() {
+    const bool saved = SaveWhereChosen(
+        prompts_, lastFolder_,
+        {kRecordTitle, kCsvFilter, "csv", [this](const QString&) { return std::optional(record_.csv()); },
+         DataNotWritten});
+    if (!saved) return false;
+    record_.markSaved();
+    if (record_.full()) prompts_.warning(QString(kRecordFull).arg(record_.rows().size()), Prompts::Ok);
+    return true;
+}
+
+bool DataWindow::recordMayGo() {
+    if (!record_.unsaved()) return true;
+    switch (prompts_.message(Prompts::Severity::Question, kUnsavedRecord, windowTitle(),
+                             Prompts::Yes | Prompts::No | Prompts::Cancel)) {
+        case Prompts::Yes: return saveRecord();
+        case Prompts::No: return true;
+        default: return false;
     }
-    return QByteArray::fromStdString(text);
-}
-
-void DataWindow::saveRecord() {
-    const bool saved =
-        SaveWhereChosen(prompts_, lastFolder_,
-                        {kRecordTitle, kCsvFilter, "csv", [this](const QString&) { return std::optional(recordCsv()); },
-                         DataNotWritten});
-    if (saved && record_.size() >= kRecordLimit)
-        prompts_.warning(QString("The file holds the first %1 ticks of the run.").arg(kRecordLimit), Prompts::Ok);
 }
 
 void DataWindow::restartRun() {
-    if (!commands_) return;
-    ticks_ = 0;
-    record_.clear();
+    // A new run begins its own record; the one so far goes with the run it
+    // belonged to (a restart is pressed far more often than a record is kept).
+    if (!commands_ || !scene_) return;
+    record_.begin(*scene_);
     commands_->restart();
 }
 
@@ -328,9 +347,14 @@ void DataWindow::pauseRun() {
 }
 
 void DataWindow::stopRun() {
-    if (commands_) commands_->stop();
-    scene_ = nullptr;
-    done(1);
+    // The run ends whatever becomes of the record, so that it is final when the
+    // user is asked about it. Kept, it waits here with the last values shown.
+    if (scene_) {
+        if (commands_) commands_->stop();
+        scene_ = nullptr;
+        enableRunControls(false);
+    }
+    if (recordMayGo()) done(1);
 }
 
 void DataWindow::closeEvent(QCloseEvent* event) {

@@ -1,16 +1,18 @@
 // "Experiment data": the live position, velocity and acceleration of the chosen
 // ball during a run, with direction pictures, and the buttons that restart,
-// pause and stop the run. Its values arrive through the tick's display work;
-// "Record" writes every tick's values of the run so far to a CSV file.
+// pause and stop the run. Its values arrive through the tick's display work.
+// "Record" writes every complete tick of the run so far to a CSV file; after
+// Stop the record stays until the next run starts, and the window asks before
+// it lets an unsaved record go.
 #pragma once
 
 #include <QDialog>
 #include <QImage>
-#include <cstdint>
-#include <vector>
 
 #include "engine/engine.h"
+#include "measure/data_record.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -22,19 +24,9 @@ namespace mb {
 class Prompts;
 class RunCommands;
 
-// What the window showed at the end of one tick, at full precision.
-struct DataRow {
-    std::int64_t tick = 0;
-    int ball = 0;
-    double t = 0, x = 0, y = 0, vx = 0, vy = 0, speed = 0, vAngle = 0, ax = 0, ay = 0, accel = 0, aAngle = 0;
-};
-
 class DataWindow : public QDialog, public TickDisplay {
     Q_OBJECT
 public:
-    // Ticks kept for "Record"; a longer run keeps its first ones.
-    static constexpr std::size_t kRecordLimit = 500000;
-
     explicit DataWindow(Prompts& prompts, QWidget* parent = nullptr);
 
     void setRunCommands(RunCommands* commands) { commands_ = commands; }
@@ -51,16 +43,18 @@ public:
     // The display work of every ball at the last sub-step of a tick: what stays
     // shown is the chosen ball's state after the last ball's work.
     void updateDataWindow(const Scene& scene, int ball) override;
+    // The tick is complete: its row of the record.
+    void tickEnded(const Scene& scene) override;
 
-    const std::vector<DataRow>& record() const { return record_; }
-    // The record as CSV text, one row per tick, with a header naming each value and unit.
-    QByteArray recordCsv() const;
+    const DataRecord& record() const { return record_; }
 
-    // The buttons' commands.
+    // The buttons' commands. Stop ends the run at once; the window then closes
+    // unless an unsaved record is kept for saving.
     void restartRun();
     void pauseRun();
     void stopRun();
-    void saveRecord();
+    // True when the record was written.
+    bool saveRecord();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,18 +63,22 @@ protected:
 private:
     void showValues(const Scene& scene, int ball);
     void ballChosen(int index);
+    // Restart, pause and the ball list: for the run the window follows.
+    void enableRunControls(bool enabled);
+    // An unsaved record may go: the user saved it, or said it may.
+    bool recordMayGo();
 
     Prompts& prompts_;
     RunCommands* commands_ = nullptr;
     Scene* scene_ = nullptr;
-    std::int64_t ticks_ = 0;
-    std::vector<DataRow> record_;
+    DataRecord record_;
     QString lastFolder_;
 
     QToolButton* restartButton_;
     QToolButton* stopButton_;
     QToolButton* pauseButton_;
     QPushButton* recordButton_;
+    QCheckBox* everyBall_;
     QComboBox* ballList_;
     QLineEdit* timeEdit_;
     QLineEdit* xEdit_;

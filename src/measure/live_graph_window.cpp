@@ -30,17 +30,18 @@
 
 #include "ui/number_text.h"
 #include "ui/save_where_chosen.h"
+#include "ui/translate.h"
 
 namespace mb {
 
 namespace {
 
-const char* const kTitle = "Live graph";
+const char* const kTitle = MB_TRANSLATE_NOOP("LiveGraph", "Live graph");
 const char* const kTimeAxis = "t (s)";
-const char* const kPictureTitle = "Save the live graph";
-const char* const kPictureFilter = "PNG picture (*.png);;SVG picture (*.svg)";
-const char* const kDataTitle = "Save the live graph's data";
-const char* const kCsvFilter = "CSV file (*.csv)";
+const char* const kPictureTitle = MB_TRANSLATE_NOOP("LiveGraph", "Save the live graph");
+const char* const kPictureFilter = MB_TRANSLATE_NOOP("LiveGraph", "PNG picture (*.png);;SVG picture (*.svg)");
+const char* const kDataTitle = MB_TRANSLATE_NOOP("LiveGraph", "Save the live graph's data");
+const char* const kCsvFilter = MB_TRANSLATE_NOOP("LiveGraph", "CSV file (*.csv)");
 
 // Distinct colours for up to twelve curves, then again.
 const QColor kColours[] = {QColor(31, 119, 180), QColor(214, 39, 40),  QColor(44, 160, 44),  QColor(255, 127, 14),
@@ -67,15 +68,28 @@ private:
 
 QString Shown(double v) { return QString::asprintf("%.5g", v); }
 
+// The range an axis shows for data from `data.first` to `data.second`: the one
+// shown while it holds the data and they fill at least half of it; else the
+// data with `below` and `above` of their span to spare. The axes change now and
+// then as a run goes on rather than at every frame.
+std::pair<double, double> FollowRange(std::pair<double, double> shown, std::pair<double, double> data, double below,
+                                      double above) {
+    const auto [lo, hi] = data;
+    const double span = hi - lo;
+    if (shown.first <= lo && hi <= shown.second && span >= 0.5 * (shown.second - shown.first)) return shown;
+    return {lo - below * span, hi + above * span};
+}
+
 }  // namespace
 
 EnergyBars::EnergyBars(QWidget* parent) : QWidget(parent) {
     setObjectName("EnergyBars");
-    setMinimumSize(200, 100);
+    setMinimumSize(200, 120);
 }
 
-void EnergyBars::show(const EnergyBook& book) {
+void EnergyBars::show(const EnergyBook& book, double t) {
     book_ = book;
+    t_ = t;
     update();
 }
 
@@ -86,20 +100,22 @@ void EnergyBars::paintEvent(QPaintEvent*) {
         const char* name;
         double value;
         QColor colour;
-    } bars[] = {{"kinetic", book_.kinetic, QColor(214, 39, 40)},
-                {"potential", book_.potential, QColor(31, 119, 180)},
-                {"work", book_.work, QColor(44, 160, 44)},
-                {"total", book_.total, QColor(60, 60, 60)}};
+    } bars[] = {{MB_TRANSLATE_NOOP("LiveGraph", "kinetic"), book_.kinetic, QColor(214, 39, 40)},
+                {MB_TRANSLATE_NOOP("LiveGraph", "potential"), book_.potential, QColor(31, 119, 180)},
+                {MB_TRANSLATE_NOOP("LiveGraph", "work"), book_.work, QColor(44, 160, 44)},
+                {MB_TRANSLATE_NOOP("LiveGraph", "total"), book_.total, QColor(60, 60, 60)}};
     double scale = 0;
     for (const auto& b : bars)
         if (std::isfinite(b.value)) scale = std::max(scale, std::fabs(b.value));
-    const int labelWidth = 64, rowHeight = height() / 4;
+    const int labelWidth = 64, rowHeight = height() / 5;
     // Bars grow right from the middle for positive energy, left for negative.
     const int zero = labelWidth + (width() - labelWidth) / 2, half = (width() - labelWidth) / 2 - 4;
     p.setPen(palette().text().color());
+    p.drawText(QRect(2, 0, width() - 4, rowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               Tr("LiveGraph", "energy at t = %1 s").arg(Shown(t_)));
     for (int i = 0; i < 4; ++i) {
-        const int top = i * rowHeight;
-        p.drawText(QRect(2, top, labelWidth - 4, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, bars[i].name);
+        const int top = (i + 1) * rowHeight;
+        p.drawText(QRect(2, top, labelWidth - 4, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, Tr("LiveGraph", bars[i].name));
         const double v = bars[i].value;
         if (std::isfinite(v) && scale > 0) {
             const int length = static_cast<int>(std::lround(v / scale * half));
@@ -109,12 +125,12 @@ void EnergyBars::paintEvent(QPaintEvent*) {
         }
         p.drawText(QRect(zero + 4, top, half, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, Shown(v) + " J");
     }
-    p.drawLine(zero, 0, zero, height());
+    p.drawLine(zero, rowHeight, zero, height());
 }
 
 LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
     setObjectName("LiveGraph");
-    setWindowTitle(kTitle);
+    setWindowTitle(Tr("LiveGraph", kTitle));
     setModal(false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
 
@@ -124,7 +140,7 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
     horizontal_ = new QComboBox(this);
     horizontal_->setObjectName("HorizontalAxis");
     connect(horizontal_, &QComboBox::activated, this, [this] { rebuildCurves(); });
-    fixedRange_ = new QCheckBox("Fixed range", this);
+    fixedRange_ = new QCheckBox(Tr("LiveGraph", "Fixed range"), this);
     fixedRange_->setObjectName("FixedRange");
     auto rangeEdit = [this](const char* name) {
         auto* e = new QLineEdit(this);
@@ -147,11 +163,11 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
         }
         dirty_ = true;
     });
-    savePictureButton_ = new QPushButton("Save picture...", this);
+    savePictureButton_ = new QPushButton(Tr("LiveGraph", "Save picture..."), this);
     savePictureButton_->setObjectName("SavePicture");
-    saveDataButton_ = new QPushButton("Save data...", this);
+    saveDataButton_ = new QPushButton(Tr("LiveGraph", "Save data..."), this);
     saveDataButton_->setObjectName("SaveData");
-    copyButton_ = new QPushButton("Copy", this);
+    copyButton_ = new QPushButton(Tr("LiveGraph", "Copy"), this);
     copyButton_->setObjectName("CopyData");
     for (QPushButton* b : {savePictureButton_, saveDataButton_, copyButton_}) b->setAutoDefault(false);
     connect(savePictureButton_, &QPushButton::clicked, this, &LiveGraphWindow::savePicture);
@@ -162,28 +178,31 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
     bars_ = new EnergyBars(this);
 
     chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    // At the right, one entry a line: below the chart six labels that begin with
+    // the same ball's name were cut down to that name's first letters.
+    chart_->legend()->setAlignment(Qt::AlignRight);
+    chart_->legend()->setShowToolTips(true);
     xAxis_ = new QValueAxis(chart_);
     yAxis_ = new QValueAxis(chart_);
     chart_->addAxis(xAxis_, Qt::AlignBottom);
     chart_->addAxis(yAxis_, Qt::AlignLeft);
     view_ = new PointerChartView(chart_, [this](QPointF p) { pointerAt(p); }, this);
     view_->setObjectName("Chart");
-    view_->setMinimumSize(480, 360);
+    view_->setMinimumSize(640, 360);
 
     auto* side = new QVBoxLayout;
     side->addWidget(list_, 1);
-    side->addWidget(new QLabel("Horizontal axis:", this));
+    side->addWidget(new QLabel(Tr("LiveGraph", "Horizontal axis:"), this));
     side->addWidget(horizontal_);
     side->addWidget(fixedRange_);
     auto* range = new QGridLayout;
-    range->addWidget(new QLabel("x from", this), 0, 0);
+    range->addWidget(new QLabel(Tr("LiveGraph", "x from"), this), 0, 0);
     range->addWidget(xMin_, 0, 1);
-    range->addWidget(new QLabel("to", this), 0, 2);
+    range->addWidget(new QLabel(Tr("LiveGraph", "to"), this), 0, 2);
     range->addWidget(xMax_, 0, 3);
-    range->addWidget(new QLabel("y from", this), 1, 0);
+    range->addWidget(new QLabel(Tr("LiveGraph", "y from"), this), 1, 0);
     range->addWidget(yMin_, 1, 1);
-    range->addWidget(new QLabel("to", this), 1, 2);
+    range->addWidget(new QLabel(Tr("LiveGraph", "to"), this), 1, 2);
     range->addWidget(yMax_, 1, 3);
     side->addLayout(range);
     side->addWidget(bars_);
@@ -201,7 +220,9 @@ LiveGraphWindow::LiveGraphWindow(Prompts& prompts, QWidget* parent) : QDialog(pa
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
     frameTimer_->setInterval(std::max(1, static_cast<int>(1000.0 / rate)));
-    connect(frameTimer_, &QTimer::timeout, this, &LiveGraphWindow::refresh);
+    connect(frameTimer_, &QTimer::timeout, this, [this] {
+        if (isVisible()) refresh();
+    });
     frameTimer_->start();
 }
 
@@ -244,7 +265,7 @@ void LiveGraphWindow::seriesTicked() {
 void LiveGraphWindow::beginRun(const Scene& scene) {
     load(scene);
     record_.begin(scene);
-    bars_->show(MeasureEnergy(scene));
+    bars_->show(MeasureEnergy(scene), scene.RunTime);
     dirty_ = true;
     refresh();
 }
@@ -253,7 +274,7 @@ void LiveGraphWindow::tickEnded(const Scene& scene) {
     // Nothing is kept before the window was first loaded.
     if (record_.series().empty() && !isVisible()) return;
     const EnergyBook book = record_.take(scene, isVisible());
-    if (isVisible()) bars_->show(book);
+    if (isVisible()) bars_->show(book, scene.RunTime);
     dirty_ = true;
 }
 
@@ -273,7 +294,7 @@ QString LiveGraphWindow::axisTitle(bool horizontalAxis) const {
         if (static_cast<int>(i) == h) continue;
         const QString u = InfoOf(series[i].quantity).unit;
         if (unit.isEmpty()) unit = u;
-        else if (unit != u) return "value";
+        else if (unit != u) return Tr("LiveGraph", "value");
     }
     return unit.isEmpty() ? QString() : "(" + unit + ")";
 }
@@ -306,7 +327,7 @@ void LiveGraphWindow::refresh() {
     for (std::size_t i = 0; i < series.size(); ++i) {
         auto& pieces = curves_[i];
         if (static_cast<int>(i) == h) continue;  // a quantity against itself says nothing
-        const auto drawn = DrawnPieces(xs, record_.values(i), kDrawnPoints);
+        const auto drawn = DrawnPieces(xs, record_.values(i), drawnPoints());
         const QColor colour = kColours[i % std::size(kColours)];
         while (pieces.size() < std::max<std::size_t>(drawn.size(), 1)) {
             auto* s = new QLineSeries;
@@ -326,14 +347,30 @@ void LiveGraphWindow::refresh() {
     fitAxes();
 }
 
+std::size_t LiveGraphWindow::drawnPoints() const {
+    const auto columns = static_cast<std::size_t>(std::max(0.0, chart_->plotArea().width()));
+    return std::clamp<std::size_t>(2 * columns, 200, kDrawnPoints);
+}
+
+void LiveGraphWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    dirty_ = true;
+    refresh();
+}
+
 void LiveGraphWindow::fitAxes() {
-    xAxis_->setTitleText(axisTitle(true));
-    yAxis_->setTitleText(axisTitle(false));
+    // A title or a range set lays the axis out again and recomputes every curve:
+    // only what changed is set.
+    for (auto [axis, horizontal] : {std::pair{xAxis_, true}, std::pair{yAxis_, false}})
+        if (const QString title = axisTitle(horizontal); axis->titleText() != title) axis->setTitleText(title);
+    auto setRange = [](QValueAxis* axis, double lo, double hi) {
+        if (axis->min() != lo || axis->max() != hi) axis->setRange(lo, hi);
+    };
     if (fixedRange_->isChecked()) {
         const auto x0 = ParseReal(xMin_->text()), x1 = ParseReal(xMax_->text());
         const auto y0 = ParseReal(yMin_->text()), y1 = ParseReal(yMax_->text());
-        if (x0 && x1 && *x0 < *x1) xAxis_->setRange(*x0, *x1);
-        if (y0 && y1 && *y0 < *y1) yAxis_->setRange(*y0, *y1);
+        if (x0 && x1 && *x0 < *x1) setRange(xAxis_, *x0, *x1);
+        if (y0 && y1 && *y0 < *y1) setRange(yAxis_, *y0, *y1);
         return;
     }
     constexpr double inf = std::numeric_limits<double>::infinity();
@@ -353,9 +390,11 @@ void LiveGraphWindow::fitAxes() {
     };
     widen(xLo, xHi);
     widen(yLo, yHi);
-    const double margin = (yHi - yLo) * 0.05;
-    xAxis_->setRange(xLo, xHi);
-    yAxis_->setRange(yLo - margin, yHi + margin);
+    // Time runs on to the right: its axis leaves room ahead; values may go either way.
+    const auto [x0, x1] = FollowRange({xAxis_->min(), xAxis_->max()}, {xLo, xHi}, 0.0, 0.25);
+    const auto [y0, y1] = FollowRange({yAxis_->min(), yAxis_->max()}, {yLo, yHi}, 0.1, 0.1);
+    setRange(xAxis_, x0, x1);
+    setRange(yAxis_, y0, y1);
 }
 
 void LiveGraphWindow::pointerAt(QPointF viewPoint) {
@@ -370,7 +409,7 @@ void LiveGraphWindow::pointerAt(QPointF viewPoint) {
 
 void LiveGraphWindow::savePicture() {
     SaveWhereChosen(prompts_, lastFolder_,
-                    {kPictureTitle, kPictureFilter, "png",
+                    {Tr("LiveGraph", kPictureTitle), Tr("LiveGraph", kPictureFilter), "png",
                      [this](const QString& path) -> std::optional<QByteArray> {
                          refresh();
                          QByteArray bytes;
@@ -381,7 +420,7 @@ void LiveGraphWindow::savePicture() {
                              svg.setOutputDevice(&buffer);
                              svg.setSize(view_->size());
                              svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
-                             svg.setTitle(kTitle);
+                             svg.setTitle(Tr("LiveGraph", kTitle));
                              QPainter p(&svg);
                              view_->render(&p);
                              p.end();
@@ -391,13 +430,13 @@ void LiveGraphWindow::savePicture() {
                          return bytes;
                      },
                      [](const QString& path, const QString&) {
-                         return "The picture could not be written to " + path + ".";
+                         return Tr("LiveGraph", "The picture could not be written to %1.").arg(path);
                      }});
 }
 
 void LiveGraphWindow::saveData() {
     SaveWhereChosen(prompts_, lastFolder_,
-                    {kDataTitle, kCsvFilter, "csv",
+                    {Tr("LiveGraph", kDataTitle), Tr("LiveGraph", kCsvFilter), "csv",
                      [this](const QString&) { return std::optional(record_.text(',').toUtf8()); }, DataNotWritten});
 }
 

@@ -29,26 +29,33 @@ namespace mb {
 
 class Prompts;
 
-// Four bars, kinetic, potential, work and total energy, on one scale.
+// Four bars, kinetic, potential, work and total energy, on one scale, under the
+// time they belong to: after Stop they stay with the graph's last point, while
+// the surface already shows the scene put back at its start.
 class EnergyBars : public QWidget {
 public:
     explicit EnergyBars(QWidget* parent = nullptr);
-    void show(const EnergyBook& book);
+    void show(const EnergyBook& book, double t);
     const EnergyBook& book() const { return book_; }
-    QSize sizeHint() const override { return {220, 110}; }
+    double time() const { return t_; }
+    QSize sizeHint() const override { return {220, 130}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     EnergyBook book_;
+    double t_ = 0;
 };
 
 class LiveGraphWindow : public QDialog, public TickDisplay {
     Q_OBJECT
 public:
-    // Points drawn per curve at most; the record keeps every tick.
-    static constexpr std::size_t kDrawnPoints = 4000;
+    // Points drawn per curve at most: two a pixel column of the plot (the lowest
+    // and the highest of the ticks there), as each frame strokes every drawn point
+    // of every curve; the record keeps every tick.
+    static constexpr std::size_t kDrawnPoints = 1500;
+    std::size_t drawnPoints() const;
 
     explicit LiveGraphWindow(Prompts& prompts, QWidget* parent = nullptr);
 
@@ -79,6 +86,11 @@ public:
     void copyData();
     // Draws what was taken since the last frame.
     void refresh();
+
+protected:
+    // Hidden, the window keeps taking every tick but draws nothing; shown, it
+    // draws the run so far.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void seriesTicked();

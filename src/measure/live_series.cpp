@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/curve_session.h"
+#include "ui/translate.h"
 
 namespace mb {
 
@@ -15,19 +16,19 @@ constexpr LiveQuantityInfo kInfo[kLiveQuantityCount] = {
     {"y", "m"},
     {"vx", "m/s"},
     {"vy", "m/s"},
-    {"speed", "m/s"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "speed"), "m/s"},
     {"ax", "m/s²"},
     {"ay", "m/s²"},
     {"|a|", "m/s²"},
-    {"kinetic energy", "J"},
-    {"kinetic energy", "J"},
-    {"potential energy", "J"},
-    {"work", "J"},
-    {"total energy", "J"},
-    {"drift of the total", "J"},
-    {"momentum px", "kg·m/s"},
-    {"momentum py", "kg·m/s"},
-    {"angular momentum", "kg·m²/s"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "kinetic energy"), "J"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "kinetic energy"), "J"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "potential energy"), "J"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "work"), "J"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "total energy"), "J"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "drift of the total"), "J"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "momentum px"), "kg·m/s"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "momentum py"), "kg·m/s"},
+    {MB_TRANSLATE_NOOP("LiveGraph", "angular momentum"), "kg·m²/s"},
 };
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -44,7 +45,7 @@ const LiveQuantityInfo& InfoOf(LiveQuantity q) { return kInfo[static_cast<int>(q
 
 QString LabelOf(const LiveSeriesKey& key) {
     const LiveQuantityInfo& info = InfoOf(key.quantity);
-    const QString quantity = QString("%1 (%2)").arg(info.name, info.unit);
+    const QString quantity = QString("%1 (%2)").arg(Tr("LiveGraph", info.name), info.unit);
     return key.ball >= 0 ? QString::fromStdString(key.ballName) + " " + quantity : quantity;
 }
 

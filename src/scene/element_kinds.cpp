@@ -2,28 +2,30 @@
 
 #include <type_traits>
 
+#include "scene/translatable.h"
+
 namespace mb {
 
 namespace {
 using enum FileSection;
 constexpr KindInfo kKinds[] = {
-    {ElementKind::Ball, "Ball_", "moving objects", "balls", kBallCapacity, Balls, -1},
-    {ElementKind::PointCharge, "E_dot_", "point charges", "pointCharges", kTableCapacity, ElementTables, 2},
-    {ElementKind::ElectricField, "E_field_", "uniform electric fields", "electricFields", kTableCapacity, ElementTables,
+    {ElementKind::Ball, "Ball_", MB_TRANSLATE_NOOP("TForm1", "moving objects"), "balls", kBallCapacity, Balls, -1},
+    {ElementKind::PointCharge, "E_dot_", MB_TRANSLATE_NOOP("TForm1", "point charges"), "pointCharges", kTableCapacity, ElementTables, 2},
+    {ElementKind::ElectricField, "E_field_", MB_TRANSLATE_NOOP("TForm1", "uniform electric fields"), "electricFields", kTableCapacity, ElementTables,
      3},
-    {ElementKind::MagneticField, "Magnetic_", "uniform magnetic fields", "magneticFields", kTableCapacity,
+    {ElementKind::MagneticField, "Magnetic_", MB_TRANSLATE_NOOP("TForm1", "uniform magnetic fields"), "magneticFields", kTableCapacity,
      ElementTables, 4},
-    {ElementKind::GravityMass, "Mass_", "gravity masses", "gravityMasses", kTableCapacity, ElementTables, 1},
-    {ElementKind::Damping, "Damp_field", "damping fields", "dampingFields", kTableCapacity, ElementTables, 0},
-    {ElementKind::HangingSpring, "P_spring_", "hanging springs", "hangingSprings", kTableCapacity, ElementTables, 5},
-    {ElementKind::LinkSpring, "L_spring_", "link springs", "linkSprings", kTableCapacity, ElementTables, 6},
-    {ElementKind::StraightTrack, "R_track_", "straight tracks", "straightTracks", kTableCapacity, ElementTables, 7},
-    {ElementKind::CircularTrack, "C_track_", "circular tracks", "circularTracks", kTableCapacity, ElementTables, 8},
-    {ElementKind::HangingCord, "P_cord_", "hanging cords", "hangingCords", kTableCapacity, ElementTables, 9},
-    {ElementKind::LinkCord, "Link_cord_", "link cords", "linkCords", kTableCapacity, ElementTables, 10},
-    {ElementKind::HangingPole, "P_pole_", "hanging poles", "hangingPoles", kTableCapacity, ElementTables, 11},
-    {ElementKind::LinkPole, "Link_pole_", "link poles", "linkPoles", kTableCapacity, ElementTables, 12},
-    {ElementKind::Remark, "", "remarks", "remarks", kRemarkCapacity, Remarks, -1},
+    {ElementKind::GravityMass, "Mass_", MB_TRANSLATE_NOOP("TForm1", "gravity masses"), "gravityMasses", kTableCapacity, ElementTables, 1},
+    {ElementKind::Damping, "Damp_field", MB_TRANSLATE_NOOP("TForm1", "damping fields"), "dampingFields", kTableCapacity, ElementTables, 0},
+    {ElementKind::HangingSpring, "P_spring_", MB_TRANSLATE_NOOP("TForm1", "hanging springs"), "hangingSprings", kTableCapacity, ElementTables, 5},
+    {ElementKind::LinkSpring, "L_spring_", MB_TRANSLATE_NOOP("TForm1", "link springs"), "linkSprings", kTableCapacity, ElementTables, 6},
+    {ElementKind::StraightTrack, "R_track_", MB_TRANSLATE_NOOP("TForm1", "straight tracks"), "straightTracks", kTableCapacity, ElementTables, 7},
+    {ElementKind::CircularTrack, "C_track_", MB_TRANSLATE_NOOP("TForm1", "circular tracks"), "circularTracks", kTableCapacity, ElementTables, 8},
+    {ElementKind::HangingCord, "P_cord_", MB_TRANSLATE_NOOP("TForm1", "hanging cords"), "hangingCords", kTableCapacity, ElementTables, 9},
+    {ElementKind::LinkCord, "Link_cord_", MB_TRANSLATE_NOOP("TForm1", "link cords"), "linkCords", kTableCapacity, ElementTables, 10},
+    {ElementKind::HangingPole, "P_pole_", MB_TRANSLATE_NOOP("TForm1", "hanging poles"), "hangingPoles", kTableCapacity, ElementTables, 11},
+    {ElementKind::LinkPole, "Link_pole_", MB_TRANSLATE_NOOP("TForm1", "link poles"), "linkPoles", kTableCapacity, ElementTables, 12},
+    {ElementKind::Remark, "", MB_TRANSLATE_NOOP("TForm1", "remarks"), "remarks", kRemarkCapacity, Remarks, -1},
 };
 
 const std::string kNoName;

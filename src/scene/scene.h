@@ -8,6 +8,7 @@
 #include <string>
 
 #include "scene/records.h"
+#include "scene/translatable.h"
 
 namespace mb {
 
@@ -76,10 +77,11 @@ struct ExperimentSettings {
 
 // What the ball dialog and the project reader say of a radius out of bounds; the
 // first is followed by the largest radius and "meter".
-inline constexpr char kBallRadiusTooLargeText[] = "In this coordinate setting,the ball's radius must be smaller than ";
-inline constexpr char kBallRadiusNegativeText[] = "The ball's radius can not smaller than zero.";
+inline constexpr char kBallRadiusTooLargeText[] = MB_TRANSLATE_NOOP("TForm4", "In this coordinate setting,the ball's radius must be smaller than ");
+inline constexpr char kBallRadiusNegativeText[] = MB_TRANSLATE_NOOP("TForm4", "The ball's radius can not smaller than zero.");
 // What the ball dialog says of a start position no pixel of this scale can hold.
-inline constexpr char kBallTooFarText[] = "In this coordinate setting,the ball's position is too far away to be shown.";
+inline constexpr char kBallTooFarText[] =
+    MB_TRANSLATE_NOOP("TForm4", "In this coordinate setting,the ball's position is too far away to be shown.");
 
 // World metres to surface pixels: x to the right and y upward in the world,
 // columns to the right and rows downward on the surface.

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "ui/number_text.h"
+#include "ui/translate.h"
 
 namespace mb {
 
@@ -24,8 +25,11 @@ W* Named(QWidget* parent, const char* name, const QString& text) {
 }  // namespace
 
 QString FormBuilder::text(const char* name) const {
+    // The form's words are translated under its name (a form named only after
+    // its widgets are made finds just the words several forms share).
+    const QByteArray form = window_->objectName().toLatin1();
     for (const FormText& t : texts_)
-        if (std::strcmp(t.name, name) == 0) return QString::fromUtf8(t.text);
+        if (std::strcmp(t.name, name) == 0) return Tr(form.constData(), t.text);
     assert(false && "component missing from the form's words");
     return {};
 }

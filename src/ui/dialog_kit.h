@@ -10,6 +10,7 @@
 #include <span>
 
 #include "ui/prompts.h"
+#include "ui/translate.h"
 
 class QAbstractButton;
 class QBoxLayout;
@@ -26,8 +27,8 @@ class QWidget;
 namespace mb {
 
 // Suffixes shared by the dialogs' warnings.
-inline constexpr const char* kNotRealSuffix = "  is not a real number!";
-inline constexpr const char* kNotIntegerSuffix = "  is not a integer.";
+inline constexpr const char* kNotRealSuffix = MB_TRANSLATE_NOOP("Forms", "  is not a real number!");
+inline constexpr const char* kNotIntegerSuffix = MB_TRANSLATE_NOOP("Forms", "  is not a integer.");
 
 // One entry of a form's table of words: a component's object name and its text
 // (caption, label, button or check box text).
@@ -64,15 +65,15 @@ private:
 };
 
 // Shows a warning and then gives the focus to the control the user must correct.
-void WarnAt(Prompts& prompts, QWidget* focus, const QString& text, const QString& caption = kWarningCaption,
+void WarnAt(Prompts& prompts, QWidget* focus, const QString& text, const QString& caption = Tr(kSharedContext, kWarningCaption),
             int buttons = Prompts::Ok | Prompts::Cancel);
 
 // Reads the edit as a real; on failure warns "<text><suffix>" and moves the focus
 // there. The suffix and caption vary from form to form.
-std::optional<double> ReadRealOrWarn(Prompts& prompts, QLineEdit* edit, const QString& suffix = kNotRealSuffix,
-                                     const QString& caption = kWarningCaption);
-std::optional<int> ReadIntegerOrWarn(Prompts& prompts, QLineEdit* edit, const QString& suffix = kNotIntegerSuffix,
-                                     const QString& caption = kWarningCaption);
+std::optional<double> ReadRealOrWarn(Prompts& prompts, QLineEdit* edit, const QString& suffix = Tr(kSharedContext, kNotRealSuffix),
+                                     const QString& caption = Tr(kSharedContext, kWarningCaption));
+std::optional<int> ReadIntegerOrWarn(Prompts& prompts, QLineEdit* edit, const QString& suffix = Tr(kSharedContext, kNotIntegerSuffix),
+                                     const QString& caption = Tr(kSharedContext, kWarningCaption));
 
 // Shows a real in an edit as every edit shows it (shortest form, 15 digits).
 void ShowReal(QLineEdit* edit, double value);

@@ -7,12 +7,14 @@
 #include <QFont>
 #include <QString>
 
+#include "ui/translate.h"
+
 class QDialog;
 
 namespace mb {
 
 // The caption every warning of the program carries.
-inline constexpr const char* kWarningCaption = "warning";
+inline constexpr const char* kWarningCaption = MB_TRANSLATE_NOOP("Forms", "warning");
 
 class Prompts {
 public:
@@ -29,7 +31,7 @@ public:
 
     // A warning under the program's "warning" caption.
     Button warning(const QString& text, int buttons) {
-        return message(Severity::Warning, text, kWarningCaption, buttons);
+        return message(Severity::Warning, text, Tr(kSharedContext, kWarningCaption), buttons);
     }
 
     // File choosers; an empty result means the user cancelled. `filter` is in Qt's

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "ui/translate.h"
+
 namespace mb {
 
 bool SaveWhereChosen(Prompts& prompts, QString& folder, const SaveRequest& request) {
@@ -20,7 +22,7 @@ bool SaveWhereChosen(Prompts& prompts, QString& folder, const SaveRequest& reque
 }
 
 QString DataNotWritten(const QString& path, const QString& reason) {
-    return "The data could not be written to " + path + ":\n" + reason;
+    return Tr(kSharedContext, "The data could not be written to %1:\n%2").arg(path, reason);
 }
 
 }  // namespace mb

@@ -6,6 +6,9 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+
+#include "engine/engine.h"
 
 namespace mb {
 
@@ -81,9 +84,35 @@ QRect LegendRect(const QString& text, const QSize& area) {
     return box.translated(area.width() - box.width() - kLegendMargin, area.height() - box.height() - kLegendMargin);
 }
 
-QRect NameRect(const Ball& b, const QString& name) {
+// Whether the arrow from `from` to `to` passes through `box`.
+bool Crosses(const QRectF& box, const QLineF& arrow) {
+    if (box.contains(arrow.p1()) || box.contains(arrow.p2())) return true;
+    const QLineF edges[] = {{box.topLeft(), box.topRight()},
+                            {box.topRight(), box.bottomRight()},
+                            {box.bottomRight(), box.bottomLeft()},
+                            {box.bottomLeft(), box.topLeft()}};
+    for (const QLineF& edge : edges)
+        if (arrow.intersects(edge, nullptr) == QLineF::BoundedIntersection) return true;
+    return false;
+}
+
+// Where a ball's name goes: right of the ball, or else above, left or below it,
+// whichever first keeps clear of the ball's arrows, so that a name never hides
+// the arrow it labels; right of it when every side is taken.
+QRect NameRect(const Ball& b, const QString& name, const QLineF* arrows, int arrowCount) {
     const QSize size = NamePicture(name).size();
-    return QRect(QPoint(b.screenX + b.pixelRadius + kNameGap, b.screenY - size.height() / 2), size);
+    const int w = size.width(), h = size.height(), r = b.pixelRadius + kNameGap;
+    const QPoint places[] = {{b.screenX + r, b.screenY - h / 2},
+                             {b.screenX - w / 2, b.screenY - r - h},
+                             {b.screenX - r - w, b.screenY - h / 2},
+                             {b.screenX - w / 2, b.screenY + r}};
+    for (const QPoint& at : places) {
+        const QRect box(at, size);
+        bool clear = true;
+        for (int k = 0; k < arrowCount && clear; ++k) clear = !Crosses(QRectF(box).adjusted(-2, -2, 2, 2), arrows[k]);
+        if (clear) return box;
+    }
+    return QRect(places[0], size);
 }
 
 QRect ArrowBox(const QPointF& from, const QPointF& to) {
@@ -92,12 +121,43 @@ QRect ArrowBox(const QPointF& from, const QPointF& to) {
 
 }  // namespace
 
-OverlayScale ScaleFor(const Scene& scene) {
+OverlayAccelerations ShownAccelerations(const Scene& scene) {
+    OverlayAccelerations shown;
+    const int n = scene.balls.count();
+    // While the timer steps the scene, the records are a sub-step old at most.
+    bool atStart = !scene.Running;
+    for (int j = 0; j < n && atStart; ++j) {
+        const Ball& b = scene.balls[j];
+        atStart = b.x == b.x0 && b.y == b.y0 && b.vx == b.vx0 && b.vy == b.vy0;
+    }
+    if (!atStart) {
+        for (int j = 0; j < n; ++j) {
+            shown.ax[j] = scene.balls[j].ax;
+            shown.ay[j] = scene.balls[j].ay;
+        }
+        return shown;
+    }
+    // The run's own start, on a copy: the switches from the tables, the cords'
+    // and poles' lengths, then a single sub-step, whose accelerations are those
+    // of the initial state (the classic step's later balls see the earlier ones
+    // one sub-step on, a difference far below an arrow's pixel).
+    auto trial = std::make_unique<Scene>(scene);
+    StartRun(*trial);
+    trial->settings.StepsPerTick = 1;
+    if (StepScene(*trial, nullptr) != kStepNormal) return shown;
+    for (int j = 0; j < n; ++j) {
+        shown.ax[j] = trial->balls[j].ax;
+        shown.ay[j] = trial->balls[j].ay;
+    }
+    return shown;
+}
+
+OverlayScale ScaleFor(const Scene& scene, const OverlayAccelerations& accelerations) {
     double vMax = 0, aMax = 0;
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) {
         const Ball& b = scene.balls[j];
-        const double v = Length(b.vx, b.vy), a = Length(b.ax, b.ay);
+        const double v = Length(b.vx, b.vy), a = Length(accelerations.ax[j], accelerations.ay[j]);
         if (std::isfinite(v)) vMax = std::max(vMax, v);
         if (std::isfinite(a)) aMax = std::max(aMax, a);
     }
@@ -115,24 +175,32 @@ QString ScaleText(const OverlayScale& s, const OverlayChoice& c) {
 
 namespace {
 
+OverlayAccelerations AccelerationsFor(const Scene& scene, const OverlayChoice& c) {
+    return c.acceleration ? ShownAccelerations(scene) : OverlayAccelerations{};
+}
+
 // Each piece of the overlay in turn, the same for painting it and for finding
-// where it lies: `arrow(from, tip, colour)` for a drawable arrow, `name(ball, text)`.
+// where it lies: `arrow(from, tip, colour)` for a drawable arrow, `name(box, text)`.
 template <class ArrowPiece, class NamePiece>
-void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayScale& s, ArrowPiece&& arrow,
-                 NamePiece&& name) {
+void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayAccelerations& a, const OverlayScale& s,
+                 ArrowPiece&& arrow, NamePiece&& name) {
     const int n = scene.balls.count();
     for (int j = 0; j < n; ++j) {
         const Ball& b = scene.balls[j];
         const QPointF at(b.screenX, b.screenY);
-        if (c.velocity) {
-            const QPointF tip = Tip(b, b.vx, b.vy, s.pixelsPerVelocity);
-            if (Drawable(at, tip)) arrow(at, tip, kVelocityColour);
+        QLineF shown[2];
+        int arrowCount = 0;
+        auto put = [&](const QPointF& tip, const QColor& colour) {
+            if (!Drawable(at, tip)) return;
+            arrow(at, tip, colour);
+            shown[arrowCount++] = QLineF(at, tip);
+        };
+        if (c.velocity) put(Tip(b, b.vx, b.vy, s.pixelsPerVelocity), kVelocityColour);
+        if (c.acceleration) put(Tip(b, a.ax[j], a.ay[j], s.pixelsPerAcceleration), kAccelerationColour);
+        if (c.names) {
+            const QString text = QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]);
+            name(NameRect(b, text, shown, arrowCount), text);
         }
-        if (c.acceleration) {
-            const QPointF tip = Tip(b, b.ax, b.ay, s.pixelsPerAcceleration);
-            if (Drawable(at, tip)) arrow(at, tip, kAccelerationColour);
-        }
-        if (c.names) name(b, QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]));
     }
 }
 
@@ -141,10 +209,11 @@ void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayScale&
 QRegion OverlayRegion(const Scene& scene, const OverlayChoice& c, const QSize& area) {
     QRegion region;
     if (!c.any()) return region;
-    const OverlayScale s = ScaleFor(scene);
+    const OverlayAccelerations a = AccelerationsFor(scene, c);
+    const OverlayScale s = ScaleFor(scene, a);
     WalkOverlay(
-        scene, c, s, [&](QPointF from, QPointF tip, const QColor&) { region += ArrowBox(from, tip); },
-        [&](const Ball& b, const QString& text) { region += NameRect(b, text); });
+        scene, c, a, s, [&](QPointF from, QPointF tip, const QColor&) { region += ArrowBox(from, tip); },
+        [&](const QRect& box, const QString&) { region += box; });
     const QString legend = ScaleText(s, c);
     if (!legend.isEmpty()) region += LegendRect(legend, area);
     return region.intersected(QRect(QPoint(0, 0), area));
@@ -156,10 +225,11 @@ void PaintOverlay(QPainter& p, const Scene& scene, const OverlayChoice& c, const
     // Plain lines: antialiasing would triple the cost of a frame's arrows.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(OverlayFont());
-    const OverlayScale s = ScaleFor(scene);
+    const OverlayAccelerations a = AccelerationsFor(scene, c);
+    const OverlayScale s = ScaleFor(scene, a);
     WalkOverlay(
-        scene, c, s, [&](QPointF from, QPointF tip, const QColor& colour) { Arrow(p, from, tip, colour); },
-        [&](const Ball& b, const QString& text) { p.drawImage(NameRect(b, text).topLeft(), NamePicture(text)); });
+        scene, c, a, s, [&](QPointF from, QPointF tip, const QColor& colour) { Arrow(p, from, tip, colour); },
+        [&](const QRect& box, const QString& text) { p.drawImage(box.topLeft(), NamePicture(text)); });
     const QString legend = ScaleText(s, c);
     if (!legend.isEmpty()) {
         const QRect box = LegendRect(legend, area);

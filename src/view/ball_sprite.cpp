@@ -1,5 +1,6 @@
 #include "view/ball_sprite.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
@@ -35,7 +36,7 @@ QImage BallPreviewTemplate() {
     f.setStyleStrategy(QFont::NoAntialias);
     p.setFont(f);
     p.setPen(QColor(128, 128, 128));
-    p.drawText(QRect(0, 0, kPreviewWidth, kPreviewHeight), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Show"));
+    p.drawText(QRect(0, 0, kPreviewWidth, kPreviewHeight), Qt::AlignLeft | Qt::AlignTop, QCoreApplication::translate("TForm4", "Show"));
     return image;
 }
 

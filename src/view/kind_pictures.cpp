@@ -1,5 +1,6 @@
 #include "view/kind_pictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 #include <memory>
@@ -90,7 +91,7 @@ QImage KindPicture(ElementKind kind, QSize size) {
             table[0] = {0, -h, 0.4, 2.7, 2 * h - 2, 0, 0};
         } else if constexpr (std::is_same_v<R, Remark>) {
             Remark& r = table[0];
-            r.text = "Remark";
+            r.text = QCoreApplication::translate("TForm31", "Remark").toStdString();
             r.fontColour = PackColour(255, 255, 255);
             r.fontHeight = 15;
             r.fontName = "Liberation Sans";

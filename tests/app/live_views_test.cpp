@@ -5,15 +5,18 @@
 #include "app/scene_widget.h"
 #include "app_fixture.h"
 #include "measure/live_graph_window.h"
+#include "view/ball_overlay.h"
 
 namespace mb::test {
 namespace {
 
 class LiveViewsTest : public AppTest {
 protected:
-    void openOneBall() {
+    void openOneBall(bool gravity = false) {
         startWindow();
-        openThroughMenu(writeProject(*OneBallScene(5.0, 0.0)));
+        auto scene = OneBallScene(5.0, 0.0);
+        scene->settings.GravityOn = gravity ? 1 : 0;
+        openThroughMenu(writeProject(*scene));
         ASSERT_TRUE(window->projectOpen());
     }
 };
@@ -56,7 +59,8 @@ TEST_F(LiveViewsTest, ArrowsAndNamesArePaintedOverTheSurfaceNotIntoIt) {
     const QImage overlaid = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(window->surface().image(), surfaceBefore);
     // The ball sits at (300, 250) and moves right at 5 m/s: its arrow runs 60 pixels
-    // to (360, 250); the name sits right of the ball; far from it nothing changes.
+    // to (360, 250); the name keeps clear of it, above the ball; far from it
+    // nothing changes.
     auto differs = [&](QRect box) {
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
@@ -64,12 +68,47 @@ TEST_F(LiveViewsTest, ArrowsAndNamesArePaintedOverTheSurfaceNotIntoIt) {
         return false;
     };
     EXPECT_TRUE(differs(QRect(335, 248, 10, 5)));  // along the arrow
-    EXPECT_TRUE(differs(QRect(314, 243, 25, 4)));  // the name, above the arrow
+    EXPECT_TRUE(differs(QRect(290, 224, 20, 12)));  // the name, above the ball
+    EXPECT_FALSE(differs(QRect(320, 240, 30, 5)));  // not beside the arrow, where it would hide it
     EXPECT_FALSE(differs(QRect(20, 20, 100, 100)));
     EXPECT_EQ(plain.pixel(340, 250), window->surface().image().pixel(340, 250));
     QSettings settings(settingsDir.filePath("settings.ini"), QSettings::IniFormat);
     EXPECT_TRUE(settings.value("view/names").toBool());
     EXPECT_TRUE(settings.value("view/velocityArrows").toBool());
+}
+
+// The acceleration arrows show the state on the surface: a run's last sub-step
+// while it goes on; before a run and after Stop, when the balls stand at their
+// start and the record still holds an old run's value, the start's own.
+TEST_F(LiveViewsTest, AccelerationArrowsShowTheStateTheBallsStandIn) {
+    openOneBall(true);
+    Ball& b = window->scene().balls[0];
+    auto expectShown = [&](double ax, double ay, const char* when) {
+        const OverlayAccelerations shown = ShownAccelerations(window->scene());
+        EXPECT_DOUBLE_EQ(shown.ax[0], ax) << when;
+        EXPECT_DOUBLE_EQ(shown.ay[0], ay) << when;
+    };
+    b.ax = b.ay = 7;  // an old run's, as a project file may carry them
+    expectShown(0, -9.8, "before a run");
+    action("N35")->trigger();
+    for (int k = 0; k < 5; ++k) window->runController().tick();
+    b.ax = 3;  // the last sub-step's, whatever it was
+    expectShown(3, -9.8, "in a run");
+    action("StopCommand")->trigger();
+    b.ax = 123;
+    expectShown(0, -9.8, "after Stop");
+    // The arrow then points down from the ball at (300, 250), as gravity pulls.
+    auto* widget = window->findChild<SceneWidget*>();
+    const QImage plain = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    action("AccelerationArrows")->trigger();
+    const QImage overlaid = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int below = 0, right = 0;
+    for (int d = 15; d < 50; ++d) {
+        below += overlaid.pixel(300, 250 + d) != plain.pixel(300, 250 + d);
+        right += overlaid.pixel(300 + d, 250) != plain.pixel(300 + d, 250);
+    }
+    EXPECT_GT(below, 30);
+    EXPECT_EQ(right, 0);
 }
 
 }  // namespace

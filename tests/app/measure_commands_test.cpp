@@ -117,13 +117,17 @@ TEST_F(MeasureCommandsTest, TheDataWindowWatchesAndDrivesTheRun) {
     EXPECT_FALSE(button("SpeedButton3")->isEnabled());
     EXPECT_TRUE(action("N3")->isEnabled());
 
-    // The record holds the two ticks since the restart; at the first tick the mean
-    // velocity spans the nine sub-steps since the start over the whole tick.
+    // The record holds the two ticks since the restart, each stamped with the time
+    // at the tick's end, where the ball stands; at the first tick the mean
+    // velocity spans the nine sub-steps since the start over the whole tick, the
+    // instantaneous one is the ball's own.
     QFile f(dir.filePath("ball.csv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[1].startsWith("1,0.009000000000000001,") && lines[1].contains(",0,Ball_1,118,-100,1800,0,1800,0,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("1,0.010000000000000002,0,Ball_1,120,-100,1800,0,1800,0,") &&
+                lines[1].contains(",2000,0,0,0,"))
+        << lines[1].toStdString();
 }
 
 TEST_F(MeasureCommandsTest, AWindowClosedWithoutStopStillEndsTheRun) {

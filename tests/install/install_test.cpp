@@ -60,6 +60,8 @@ TEST_F(Installed, EveryFileLandsWhereTheDesktopAndTheProgramLook) {
                                "share/motionbench/help/index.htm",
                                "share/motionbench/help/images/start.png",
                                "share/motionbench/ground.bmp",
+                               "share/motionbench/translations/motionbench_zh_CN.qm",
+                               "share/motionbench/translations/motionbench_en.qm",
                                "share/applications/motionbench.desktop",
                                "share/icons/hicolor/scalable/apps/motionbench.svg",
                                "share/icons/hicolor/scalable/mimetypes/application-x-motionbench-project.svg",

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "engine/energy.h"
+#include "io/project_file.h"
 #include "measure/data_ball_dialog.h"
 #include "measure/data_window.h"
 #include "measure/run_commands.h"
@@ -195,6 +198,20 @@ public:
     void stop() override { calls << "stop"; }
 };
 
+// A window following the first of three balls, shown, its commands recorded.
+struct FollowingWindow {
+    ScriptedPrompts prompts;
+    RecordingCommands commands;
+    DataWindow w{prompts};
+    std::unique_ptr<Scene> s = ThreeBalls();
+    FollowingWindow() {
+        w.setRunCommands(&commands);
+        s->SelectedBall = 0;
+        w.load(*s);
+        w.show();
+    }
+};
+
 TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
     struct Case {
         const char* button;  // nullptr: the close box, or the key
@@ -213,14 +230,8 @@ TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
         {nullptr, {"stop"}, true, Qt::Key_Escape},
     };
     for (const Case& c : cases) {
-        ScriptedPrompts prompts;
-        RecordingCommands commands;
-        DataWindow w(prompts);
-        w.setRunCommands(&commands);
-        auto s = ThreeBalls();
-        s->SelectedBall = 0;
-        w.load(*s);
-        w.show();
+        FollowingWindow f;
+        auto& [prompts, commands, w, s] = f;
         if (c.button) {
             auto* b = w.findChild<QToolButton*>(c.button);
             EXPECT_FALSE(b->icon().isNull());
@@ -241,38 +252,138 @@ TEST(DataWindow, ButtonsAndTheCloseBoxHandTheRunCommandsOn) {
     }
 }
 
-TEST(DataWindow, RecordWritesEveryTickOfTheRunSinceItsStart) {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    RecordingCommands commands;
-    DataWindow w(prompts);
-    w.setRunCommands(&commands);
-    auto s = ThreeBalls();
-    s->balls.names[1] = "Ball, \"two\"";
-    s->SelectedBall = 1;
-    w.load(*s);
-    for (int k = 1; k <= 5; ++k) {
-        s->RunTime = 0.1 * k;
-        s->balls[1].x = k;
-        Show(w, *s, 0, -1, 0, 0);
+std::vector<QStringList> ReadCsv(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    std::vector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) rows.push_back(line.split(','));
+    return rows;
+}
+
+// Rows are taken when the tick is complete: the time is the end of the tick, the
+// time the positions and velocities belong to, with the window's means beside
+// the instantaneous motion and the energy book's kinetic energy.
+TEST(DataWindow, RecordRowsCarryTheTickEndTimeAndTheChosenBallsColumns) {
+    const QString oneBallHeader =
+        "tick,t (s),ball,name,x (m),y (m),mean vx (m/s),mean vy (m/s),mean |v| (m/s),mean theta v (deg),"
+        "mean ax (m/s^2),mean ay (m/s^2),mean |a| (m/s^2),mean theta a (deg),vx (m/s),vy (m/s),ax (m/s^2),"
+        "ay (m/s^2),kinetic energy (J)";
+    for (bool everyBall : {false, true}) {
+        ReadResult read = ReadProject(MB_EXAMPLES_DIR "/link_spring.kmx");
+        ASSERT_TRUE(read.ok) << read.error;
+        Scene& s = *read.scene;
+        const int n = s.balls.count();
+        ASSERT_GE(n, 2);
+        s.balls.names[1] = "Ball \"two\"";
+        s.SelectedBall = 1;
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        DataWindow w(prompts);
+        StartRun(s);
+        w.load(s);
+        w.findChild<QCheckBox*>("EveryBall")->setChecked(everyBall);
+        std::vector<std::unique_ptr<Scene>> after;  // the scene at each tick's end
+        for (int k = 0; k < 4; ++k) {
+            ASSERT_EQ(StepScene(s, &w), kStepNormal);
+            after.push_back(std::make_unique<Scene>(s));
+        }
+        prompts.files.push_back(dir.filePath("run"));
+        w.findChild<QPushButton*>("Record")->click();
+        const auto rows = ReadCsv(dir.filePath("run.csv"));
+        ASSERT_EQ(rows.size(), 5u) << everyBall;
+        const double tickLength = s.settings.StepsPerTick * s.settings.StepTime;
+        EXPECT_NEAR(rows[1][1].toDouble(), tickLength, 1e-12);  // not one sub-step early
+        // Where ball j's fifteen columns begin.
+        auto firstColumn = [&](int j) { return everyBall ? 2 + 15 * j : 4; };
+        if (everyBall) {
+            ASSERT_EQ(rows[0].size(), 2 + 15 * n);
+            EXPECT_EQ(rows[0][firstColumn(1)], "\"Ball \"\"two\"\" x (m)\"");
+            EXPECT_EQ(rows[0][firstColumn(1) + 14], "\"Ball \"\"two\"\" kinetic energy (J)\"");
+        } else {
+            EXPECT_EQ(rows[0].join(','), oneBallHeader);
+            EXPECT_EQ(rows[1][2], "1");
+            EXPECT_EQ(rows[1][3], "\"Ball \"\"two\"\"\"");
+        }
+        for (std::size_t k = 0; k < after.size(); ++k) {
+            const QStringList& row = rows[k + 1];
+            EXPECT_EQ(row[0].toInt(), static_cast<int>(k) + 1);
+            EXPECT_EQ(row[1].toDouble(), after[k]->RunTime);
+            for (int j = everyBall ? 0 : 1; j < (everyBall ? n : 2); ++j) {
+                const Ball& b = after[k]->balls[j];
+                const double want[] = {b.x,  b.y,  b.meanVx, b.meanVy, b.meanAx, b.vx,
+                                       b.vy, b.ax, b.ay,     KineticEnergy(b.M0, b.vx, b.vy, false)};
+                const int at[] = {0, 1, 2, 3, 6, 10, 11, 12, 13, 14};
+                for (std::size_t v = 0; v < std::size(at); ++v)
+                    EXPECT_EQ(row[firstColumn(j) + at[v]].toDouble(), want[v]) << k << " " << j << " " << at[v];
+            }
+        }
+        EXPECT_TRUE(prompts.messages.empty());
     }
-    // A restart begins the record again.
-    w.findChild<QToolButton*>("SpeedButton1")->click();
-    for (int k = 1; k <= 3; ++k) {
-        s->RunTime = 0.1 * k;
-        s->balls[1].x = 10 + k;
-        Show(w, *s, 0, -1, 0, 0);
+}
+
+// An unsaved record is asked about before the window closes (Stop, the close
+// box); kept after Stop, it can still be saved until the next run starts.
+TEST(DataWindow, AnUnsavedRecordIsAskedAboutBeforeItGoes) {
+    enum class Act { StopButton, CloseBox, Restart };
+    struct Case {
+        Act act;
+        int ticks;
+        Prompts::Button answer;
+        const char* file;  // where Yes saves: nullptr none, "" a folder that does not exist
+        QStringList calls;
+        std::size_t questions;
+        bool open;      // the window still shown
+        bool written;
+        std::size_t rowsAfter;
+    };
+    const Case cases[] = {
+        {Act::StopButton, 0, Prompts::Ok, nullptr, {"stop"}, 0, false, false, 0},  // nothing recorded
+        {Act::StopButton, 3, Prompts::No, nullptr, {"stop"}, 1, false, false, 3},
+        {Act::StopButton, 3, Prompts::Yes, "run", {"stop"}, 1, false, true, 3},
+        {Act::StopButton, 3, Prompts::Yes, "", {"stop"}, 1, true, false, 3},  // the save failed: kept, told
+        {Act::CloseBox, 3, Prompts::Cancel, nullptr, {"stop"}, 1, true, false, 3},
+        {Act::Restart, 3, Prompts::Cancel, nullptr, {"restart"}, 0, true, false, 0},  // a new run, a new record
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        FollowingWindow f;
+        auto& [prompts, commands, w, s] = f;
+        for (int k = 1; k <= c.ticks; ++k) {
+            s->RunTime = 0.1 * k;
+            w.tickEnded(*s);
+        }
+        prompts.answers.push_back(c.answer);
+        if (c.file) prompts.files.push_back(*c.file ? dir.filePath(c.file) : dir.filePath("gone/run"));
+        switch (c.act) {
+            case Act::StopButton: w.findChild<QToolButton*>("SpeedButton2")->click(); break;
+            case Act::CloseBox: w.close(); break;
+            case Act::Restart: w.findChild<QToolButton*>("SpeedButton1")->click(); break;
+        }
+        SCOPED_TRACE(&c - cases);
+        EXPECT_EQ(commands.calls, c.calls);
+        ASSERT_EQ(prompts.messages.size(), c.questions + (c.file && !*c.file ? 1u : 0u));  // and the failure
+        for (std::size_t q = 0; q < c.questions; ++q)
+            EXPECT_EQ(prompts.messages[q].text + QString::number(prompts.messages[q].buttons),
+                      "The recorded data of this run has not been saved. Save it now?" +
+                          QString::number(Prompts::Yes | Prompts::No | Prompts::Cancel));
+        EXPECT_EQ(w.isVisible(), c.open);
+        EXPECT_EQ(QFile::exists(dir.filePath("run.csv")), c.written);
+        EXPECT_EQ(w.record().rows().size(), c.rowsAfter);
+        // After Stop the run controls rest; what is kept can still be saved, and
+        // the window then closes without asking again. The next run starts empty.
+        EXPECT_EQ(w.findChild<QToolButton*>("SpeedButton1")->isEnabled(), !c.calls.contains("stop"));
+        if (w.isVisible()) {
+            prompts.files.push_back(dir.filePath("kept.csv"));
+            w.findChild<QPushButton*>("Record")->click();
+            EXPECT_EQ(ReadCsv(dir.filePath("kept.csv")).size(), c.rowsAfter + 1);
+            const std::size_t told = prompts.messages.size();
+            w.close();
+            EXPECT_FALSE(w.isVisible());
+            EXPECT_EQ(prompts.messages.size(), told);
+        }
+        w.load(*s);
+        EXPECT_TRUE(w.record().empty());
     }
-    prompts.files.push_back(dir.filePath("run"));
-    w.findChild<QPushButton*>("Record")->click();
-    QFile f(dir.filePath("run.csv"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[0].startsWith("tick,t (s),ball,name,x (m),y (m),vx (m/s),vy (m/s),|v| (m/s),theta v (deg)"));
-    EXPECT_EQ(lines[1], "1,0.1,1,\"Ball, \"\"two\"\"\",11,0,0,-1,1,-90,0,0,0,");
-    EXPECT_TRUE(lines[3].startsWith("3,"));
-    EXPECT_TRUE(prompts.messages.empty());
 }
 
 }  // namespace
