@@ -415,7 +415,7 @@ long long EnvNumber(const char* name, long long fallback) {
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kActionsPerSeed = 250;
 #else
-constexpr int kActionsPerSeed = 2400;
+constexpr int kActionsPerSeed = 10000;
 #endif
 
 // Seeds a failure was once found with stay in this table, with what they found.
