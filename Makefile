@@ -5,6 +5,7 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
+SOAK_SECONDS ?= 600
 PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 # CI builds with WERROR=ON: a warning fails the build there; a developer's build
@@ -19,7 +20,7 @@ PACKAGES = g++ make cmake ninja-build ccache qt6-base-dev qt6-charts-dev libqt6o
 PACKAGE_TOOLS = dpkg-dev file appstream man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps package-deps configure build run test install package sanitize bench fuzz examples screenshot translations-update format clean
+.PHONY: all deps package-deps configure build run test install package sanitize soak bench fuzz examples screenshot translations-update format clean
 
 all: build
 
@@ -80,6 +81,13 @@ sanitize: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The random-input test for SOAK_SECONDS, on seeds from the clock; each seed is
+# printed, and MB_RANDOM_SEED=<seed> replays it. A box that blocks ends it two
+# minutes late, the last seed printed being the one that found it.
+soak: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen MB_SOAK_SECONDS=$(SOAK_SECONDS) \
+	  timeout $$(($(SOAK_SECONDS) + 120)) ./tests/app/random_input_tests
 
 bench: build
 	$(BUILD)/bench/bench_engine

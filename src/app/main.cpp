@@ -9,6 +9,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/measure_run.h"
+#include "app/pointer_script.h"
 #include "app/project_state.h"
 #include "app/resource_paths.h"
 #include "app_version.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: motionbench [PROJECT.kmx]\n"
     "       motionbench --measure-run PROJECT.kmx [--seconds S] [--live-graph] [--overlay]\n"
+    "       motionbench [PROJECT.kmx] --drag X1,Y1,X2,Y2\n"
     "       motionbench --print-paths | --version | --help\n"
     "\n"
     "Opens the laboratory, with PROJECT.kmx when one is named.\n"
@@ -27,6 +29,8 @@ constexpr const char* kUsage =
     "                      of the same settings; print the ticks per second of both.\n"
     "  --live-graph        With --measure-run: the live graph open with six series.\n"
     "  --overlay           With --measure-run: arrows and names shown on the surface.\n"
+    "  --drag X1,Y1,X2,Y2  Once the window shows (and PROJECT is open), drag with\n"
+    "                      the left button from one surface pixel to the other.\n"
     "  --print-paths       Print where the guide, the examples and ground.bmp were\n"
     "                      found; exit status 1 when one is missing.\n"
     "  --version           Print the version and end.\n"
@@ -100,13 +104,22 @@ int main(int argc, char** argv) {
         }
         return mb::MeasureRun(args[at + 1], {seconds, args.contains("--live-graph"), args.contains("--overlay")});
     }
+    bool dragOk = true;
+    const std::optional<mb::PointerDrag> drag = mb::DragFromArguments(args, dragOk);
+    if (!dragOk) {
+        std::fprintf(stderr, "motionbench: --drag wants four whole numbers: X1,Y1,X2,Y2\n");
+        return 2;
+    }
     mb::MainWindow window;
     // Without a window manager (a bare X server) maximising does nothing: start
     // with the screen's whole working area, centred, and ask to be maximised too.
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
-    // "motionbench lab.kmx" opens the project once the window shows.
+    // An experiment a crash left behind is offered first; "motionbench lab.kmx"
+    // then opens the project, once the window shows.
+    QTimer::singleShot(0, &window, [&window] { window.restoreLeftBehind(); });
     const QString project = mb::ProjectFromArguments(QCoreApplication::arguments());
     if (!project.isEmpty()) QTimer::singleShot(0, &window, [&window, project] { window.openProjectFile(project); });
+    if (drag) QTimer::singleShot(0, &window, [&window, drag] { mb::PerformDrag(*window.centralWidget(), *drag); });
     return app.exec();
 }

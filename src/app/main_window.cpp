@@ -21,6 +21,7 @@
 #include <utility>
 #include <cmath>
 
+#include "app/crash_recovery.h"
 #include "app/experiment_set_dialog.h"
 #include "app/help_commands.h"
 #include "app/measure_commands.h"
@@ -118,6 +119,14 @@ MainWindow::MainWindow(const Options& options) {
     const QString programDirectory =
         options.programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDirectory;
     session_ = new ProjectSession(*prompts_, options.settingsFile, programDirectory, this);
+    // Crash recovery: what is unsaved is kept aside as it changes.
+    recovery_ = new CrashRecovery(
+        options.recoveryFolder,
+        [this]() -> std::optional<CrashRecovery::Unsaved> {
+            if (!session_->isModified()) return std::nullopt;
+            return CrashRecovery::Unsaved{&session_->scene(), session_->path(), session_->namesEncoding()};
+        },
+        this);
     connect(session_, &ProjectSession::changed, this, &MainWindow::refreshTitle);
     connect(session_, &ProjectSession::recentChanged, this, &MainWindow::rebuildRecentMenu);
     connect(session_, &ProjectSession::restored, this, [this] {
@@ -630,6 +639,7 @@ void MainWindow::sceneChanged() {
 }
 
 void MainWindow::refreshTitle() {
+    recovery_->experimentShown();  // crash recovery hook
     setWindowTitle(session_->windowTitle());
     setWindowModified(session_->isModified());
 }
@@ -779,11 +789,11 @@ void MainWindow::openProjectFile(const QString& path) {
     loadProject(path);
 }
 
-void MainWindow::loadProject(const QString& path) {
+bool MainWindow::loadProject(const QString& path, const QString& shownAs) {
     QStringList notes;
-    if (!session_->load(path, notes)) {
+    if (!session_->load(path, notes, shownAs)) {
         resizeView();
-        return;
+        return false;
     }
     setProjectControls(true);
     showPanelAct_->setChecked(true);
@@ -796,6 +806,19 @@ void MainWindow::loadProject(const QString& path) {
     resizeView();
     session_->markSaved();
     if (!notes.isEmpty()) prompts_->warning(notes.join('\n'), Prompts::Ok | Prompts::Cancel);
+    return true;
+}
+
+void MainWindow::restoreLeftBehind() {
+    const std::optional<CrashRecovery::LeftBehind> copy = recovery_->offerLeftBehind(*prompts_);
+    if (!copy) return;
+    if (loadProject(copy->copyPath, copy->path)) {
+        // What was restored is not what its files hold: it shows as unsaved and
+        // becomes this program's copy at once.
+        session_->markUnsaved();
+        recovery_->writeNow();
+    }
+    recovery_->forget(*copy);
 }
 
 bool MainWindow::saveProject() { return session_->save(); }
@@ -826,6 +849,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     editor_->resetTool();
     creatingPanel_->hide();
     runController_->shutDown();
+    recovery_->discard();  // crash recovery hook: a clean end keeps no copy
     event->accept();
 }
 

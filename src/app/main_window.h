@@ -27,6 +27,7 @@ class QToolButton;
 namespace mb {
 
 class BallDialog;
+class CrashRecovery;
 class CreatingPanel;
 class CurveWindow;
 class ParameterAdjustDialog;
@@ -62,6 +63,9 @@ public:
         // Where the run speed, the recent projects and the last folder are kept
         // between sessions (an INI file); the user's own settings when empty.
         QString settingsFile;
+        // Where unsaved experiments are kept aside against a crash; the
+        // program's data folder when empty.
+        QString recoveryFolder;
     };
 
     explicit MainWindow(const Options& options);
@@ -78,6 +82,10 @@ public:
     // when something would be lost (Examples, Recent projects, a dropped file,
     // the command line).
     void openProjectFile(const QString& path);
+    // Start-up: offers back an experiment a crash or a kill left behind, and
+    // opens it, unsaved, when the user says so.
+    void restoreLeftBehind();
+    CrashRecovery& crashRecovery() { return *recovery_; }
     // Run, Stop, pause, restart and the ticks of Timer1.
     RunController& runController() { return *runController_; }
     // Edit menu: undo and redo, the experiment settings, the scale, Parameter
@@ -186,7 +194,9 @@ private:
     // The save prompt of Open, when a project is open; false when Open must not go on.
     bool readyToReplace();
     // Reads `path` into the window; the open experiment stays when that fails.
-    void loadProject(const QString& path);
+    void loadProject(const QString& path) { loadProject(path, path); }
+    // The same, the experiment then belonging to `shownAs` (none when empty).
+    bool loadProject(const QString& path, const QString& shownAs);
     void refreshTitle();
     void rebuildRecentMenu();
     void createSpeedControl();
@@ -213,6 +223,7 @@ private:
     std::unique_ptr<DesktopShell> ownShell_;
     Prompts* prompts_;
     ProjectSession* session_ = nullptr;
+    CrashRecovery* recovery_ = nullptr;
     HelpCommands* help_ = nullptr;
 
     // Widgets.

@@ -58,6 +58,7 @@ Rate MeasureOne(const QString& file, double seconds, bool liveGraph, bool overla
     MainWindow::Options options;
     options.prompts = &prompts;
     options.settingsFile = settings.filePath("settings.ini");
+    options.recoveryFolder = settings.filePath("recovery");
     auto window = std::make_unique<MainWindow>(options);
     if (const QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
     window->showMaximized();

@@ -271,7 +271,7 @@ void ProjectSession::remember(const QString& path) {
     emit recentChanged();
 }
 
-bool ProjectSession::load(const QString& path, QStringList& notes) {
+bool ProjectSession::load(const QString& path, QStringList& notes, const QString& shownAs) {
     ReadResult read;
     try {
         read = ReadProject(QFile::encodeName(path).toStdString(), *scene_);
@@ -294,13 +294,14 @@ bool ProjectSession::load(const QString& path, QStringList& notes) {
     resetProject();
     scene_ = std::move(read.scene);
     namesEncoding_ = read.namesEncoding;
-    path_ = QFileInfo(path).absoluteFilePath();
-    const QImage ground = LoadPicture(QDir(QFileInfo(path).absolutePath()).filePath(kGroundFile));
+    path_ = shownAs.isEmpty() ? QString() : QFileInfo(shownAs).absoluteFilePath();
+    const QImage ground =
+        path_.isEmpty() ? QImage() : LoadPicture(QDir(QFileInfo(path_).absolutePath()).filePath(kGroundFile));
     background_ = {ground, !ground.isNull(), {}};
     // The reader has already said what it found wrong with a ball; the pictures
     // only need drawing.
     DeriveEveryBall(*scene_);
-    remember(path_);
+    if (!path_.isEmpty()) remember(path_);
     for (const std::string& w : read.warnings) notes << QString::fromStdString(w);
     setPhase(ProjectPhase::Open);
     clearHistory();
@@ -310,6 +311,11 @@ bool ProjectSession::load(const QString& path, QStringList& notes) {
 void ProjectSession::markSaved() {
     changes_.markSaved(*scene_, backgroundKey());
     history_.setClean();
+    emit changed();
+}
+
+void ProjectSession::markUnsaved() {
+    changes_ = ChangeTracker{};
     emit changed();
 }
 

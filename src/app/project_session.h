@@ -63,6 +63,7 @@ public:
     bool editable() const { return phase_ == ProjectPhase::Open; }
 
     const QString& path() const { return path_; }
+    NamesEncoding namesEncoding() const { return namesEncoding_; }
     // Where the file choosers open, remembered between sessions.
     const QString& lastFolder() const { return lastFolder_; }
     const QString& examplesFolder() const { return examplesFolder_; }
@@ -98,9 +99,14 @@ public:
     QString chooseProjectToOpen();
     // Reads `path` in place of the open experiment; the open one stays, and the
     // user is told why, when that fails. `notes` gets what the reader mended.
-    bool load(const QString& path, QStringList& notes);
+    // The experiment then belongs to `shownAs` (none when empty): a copy kept
+    // against a crash is read from elsewhere but saved to its own file.
+    bool load(const QString& path, QStringList& notes) { return load(path, notes, path); }
+    bool load(const QString& path, QStringList& notes, const QString& shownAs);
     // The file has been read and drawn: what the files hold is the scene as it stands.
     void markSaved();
+    // What the scene holds is in no file: a restored copy shows as unsaved.
+    void markUnsaved();
     bool save();
     bool saveAs();
     // Writes the project's two files to `path`; the user is told when that failed.

@@ -84,6 +84,7 @@ QString DroppedProject(const QMimeData* data) {
 QString ProjectFromArguments(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
+        if (a == "--drag") ++i;  // its value is not a file
         if (a.isEmpty() || a.startsWith('-')) continue;
         return QFileInfo(a).absoluteFilePath();
     }

@@ -231,6 +231,11 @@ bool BallDialog::store(Scene& scene, int index) {
         WarnAt(prompts(), massEdit_, Tr("TForm4", kMassNotPositive));
         return false;
     }
+    // A file holding a ball beyond every pixel could not be opened again.
+    if (!scene.view.holdsBallAt(v[2], v[3])) {
+        WarnAt(prompts(), scene.view.holdsBallAt(v[2], 0) ? y0Edit_ : x0Edit_, Tr("TForm4", kBallTooFarText));
+        return false;
+    }
     Ball& b = scene.balls[index];
     b.red = red_->value();
     b.green = green_->value();

@@ -1,9 +1,5 @@
 #include "io/project_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -15,6 +11,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "io/file_replacement.h"
 #include "io/names_text.h"
 #include "scene/element_kinds.h"
 
@@ -285,7 +282,7 @@ void RederiveBalls(Scene& s, std::vector<std::string>& warnings) {
         // file whose ball cannot be held in pixels at all is not taken.
         const double col = v.columnOf(b.x0) + 0.5;
         const double row = v.rowOf(b.y0) + 0.5;
-        if (OutsideInt32(col) || OutsideInt32(row) || OutsideInt32(b.R / v.MetresPerPixel + 0.5))
+        if (!v.holdsBallAt(b.x0, b.y0) || OutsideInt32(b.R / v.MetresPerPixel + 0.5))
             Fail(BallLabel(s, i) + " lies " + Num(std::max(std::fabs(col), std::fabs(row))) +
                  " pixels from the view's origin with a radius of " + Num(b.R / v.MetresPerPixel) +
                  " pixels, too large to be shown.");
@@ -473,47 +470,6 @@ bool ReadFileUpTo(const std::string& path, std::size_t limit, std::string& out, 
     return true;
 }
 
-// ---------------------------------------------------------------- replacing files
-
-std::string ErrnoText(const std::string& what, const std::string& path) {
-    return what + " " + path + ": " + std::strerror(errno);
-}
-
-// Writes `data` to a new temporary file beside `target`; returns its path, or
-// an empty string with `error` set.
-std::string WriteTemporary(const std::string& target, const std::string& data, std::string& error) {
-    std::string tmpl = target + ".XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) {
-        error = ErrnoText("Cannot create a file beside", target);
-        return {};
-    }
-    // mkstemp makes the file private; a saved project gets the usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    const char* p = data.data();
-    std::size_t left = data.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = ErrnoText("Cannot write", tmpl);
-            ::close(fd);
-            ::unlink(tmpl.c_str());
-            return {};
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        error = ErrnoText("Cannot finish writing", tmpl);
-        ::unlink(tmpl.c_str());
-        return {};
-    }
-    return tmpl;
-}
-
 }  // namespace
 
 std::string NamesPathFor(const std::string& projectPath) { return projectPath + ".nam"; }
@@ -621,41 +577,12 @@ ReadResult ReadProject(const std::string& path) {
     return ReadProject(path, kBlank);
 }
 
-WriteResult WriteProject(const Scene& scene, const std::string& path, NamesEncoding encoding) {
+WriteResult WriteProject(const Scene& scene, const std::string& path, NamesEncoding encoding, FileCalls& calls) {
+    EncodedProject files = EncodeProject(scene, encoding);
+    // The names file goes first so that a project file is never newer than its names.
     WriteResult result;
-    const EncodedProject files = EncodeProject(scene, encoding);
-    const std::string namesPath = NamesPathFor(path);
-
-    // A rename cannot put a file where a folder stands; find out before anything
-    // is replaced, so the two files are never left out of step.
-    for (const std::string* target : {&path, &namesPath}) {
-        struct stat st {};
-        if (::stat(target->c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            result.error = "Cannot replace " + *target + ": it is a folder";
-            return result;
-        }
-    }
-    const std::string projectTmp = WriteTemporary(path, files.project, result.error);
-    if (projectTmp.empty()) return result;
-    const std::string namesTmp = WriteTemporary(namesPath, files.names, result.error);
-    if (namesTmp.empty()) {
-        ::unlink(projectTmp.c_str());
-        return result;
-    }
-    // Both are complete; the names file goes first so that a project file is
-    // never newer than its names.
-    if (::rename(namesTmp.c_str(), namesPath.c_str()) != 0) {
-        result.error = ErrnoText("Cannot replace", namesPath);
-        ::unlink(namesTmp.c_str());
-        ::unlink(projectTmp.c_str());
-        return result;
-    }
-    if (::rename(projectTmp.c_str(), path.c_str()) != 0) {
-        result.error = ErrnoText("Cannot replace", path);
-        ::unlink(projectTmp.c_str());
-        return result;
-    }
-    result.ok = true;
+    result.error = ReplaceFiles({{NamesPathFor(path), std::move(files.names)}, {path, std::move(files.project)}}, calls);
+    result.ok = result.error.empty();
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "io/file_replacement.h"
 #include "io/names_text.h"
 #include "scene/scene.h"
 
@@ -66,6 +67,6 @@ EncodedProject EncodeProject(const Scene& scene, NamesEncoding encoding = NamesE
 // Writes both files to temporaries beside the targets, then renames them over
 // the old files. On any failure the old files stay and the reason is returned.
 WriteResult WriteProject(const Scene& scene, const std::string& path,
-                         NamesEncoding encoding = NamesEncoding::Utf8);
+                         NamesEncoding encoding = NamesEncoding::Utf8, FileCalls& calls = SystemFileCalls());
 
 }  // namespace mb

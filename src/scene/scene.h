@@ -80,6 +80,9 @@ struct ExperimentSettings {
 // first is followed by the largest radius and "meter".
 inline constexpr char kBallRadiusTooLargeText[] = MB_TRANSLATE_NOOP("TForm4", "In this coordinate setting,the ball's radius must be smaller than ");
 inline constexpr char kBallRadiusNegativeText[] = MB_TRANSLATE_NOOP("TForm4", "The ball's radius can not smaller than zero.");
+// What the ball dialog says of a start position no pixel of this scale can hold.
+inline constexpr char kBallTooFarText[] =
+    MB_TRANSLATE_NOOP("TForm4", "In this coordinate setting,the ball's position is too far away to be shown.");
 
 // World metres to surface pixels: x to the right and y upward in the world,
 // columns to the right and rows downward on the surface.
@@ -106,6 +109,13 @@ struct ViewScale {
     // whether a radius exceeds it.
     double largestBallRadius() const { return kMaxBallPixelRadius * MetresPerPixel; }
     bool ballTooLarge(double R) const { return R / MetresPerPixel > kMaxBallPixelRadius; }
+    // Whether a ball at (x, y) has a surface place a pixel coordinate can hold,
+    // its picture's reach included; one farther away could never be drawn.
+    bool holdsBallAt(double x, double y) const {
+        constexpr double kFarthest = 2147483647.0 - 2 * kMaxBallPixelRadius;
+        const double column = columnOf(x) + 0.5, row = rowOf(y) + 0.5;
+        return std::fabs(column) < kFarthest && std::fabs(row) < kFarthest;
+    }
     // Mouse positions to world coordinates.
     double worldX(int column) const { return (column - OriginX) * MetresPerPixel; }
     double worldY(int row) const { return (OriginY - row) * MetresPerPixel; }

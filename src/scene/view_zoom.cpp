@@ -33,9 +33,17 @@ ZoomResult Checked(const Scene& scene, double metresPerPixel, double originX, do
         out.refusal = ZoomRefusal::BallTooLarge;
         return out;
     }
-    out.view.MetresPerPixel = metresPerPixel;
-    out.view.OriginX = static_cast<std::int32_t>(std::lround(originX));
-    out.view.OriginY = static_cast<std::int32_t>(std::lround(originY));
+    ViewScale view = scene.view;
+    view.MetresPerPixel = metresPerPixel;
+    view.OriginX = static_cast<std::int32_t>(std::lround(originX));
+    view.OriginY = static_cast<std::int32_t>(std::lround(originY));
+    // Every ball must keep a place a pixel can hold, or the project could not be read back.
+    for (int i = 0; i < scene.balls.count(); ++i)
+        if (!view.holdsBallAt(scene.balls[i].x0, scene.balls[i].y0)) {
+            out.refusal = ZoomRefusal::OutOfRange;
+            return out;
+        }
+    out.view = view;
     return out;
 }
 

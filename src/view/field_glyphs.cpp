@@ -136,11 +136,20 @@ void DrawMagneticFields(QPainter& p, const Scene& scene, QSize surface) {
         const double kV0 = std::max(0.0, std::ceil((-20.0 - firstV) / 16.0));
         const double uEnd = std::min(R - 10, surface.width() + 20.0);
         const double vEnd = std::min(B - 10, surface.height() + 20.0);
-        for (double ku = kU0;; ku += 1) {
-            const double u = firstU + 16 * ku;
+        // The walk counts the lattice points the surface can show. An edge so far
+        // away that its lattice index no longer takes a step of one has its
+        // lattice placed by the edge's remainder modulo 16 instead.
+        const auto lattice = [](double first, double k0, int i) {
+            if (k0 < 0x1p40) return first + 16 * (k0 + i);
+            const double phase = std::fmod(first + 20, 16.0);
+            return -20 + (phase < 0 ? phase + 16 : phase) + 16 * i;
+        };
+        const int columns = (surface.width() + 40) / 16 + 2, rows = (surface.height() + 40) / 16 + 2;
+        for (int iu = 0; iu < columns; ++iu) {
+            const double u = lattice(firstU, kU0, iu);
             if (!(u < uEnd)) break;
-            for (double kv = kV0;; kv += 1) {
-                const double y = firstV + 16 * kv;
+            for (int iv = 0; iv < rows; ++iv) {
+                const double y = lattice(firstV, kV0, iv);
                 if (!(y < vEnd)) break;
                 if (outOfScreen) {
                     p.drawEllipse(BoxFromEdges(TruncPixel(u - 1), TruncPixel(y - 1), TruncPixel(u + 1), TruncPixel(y + 1)));

@@ -74,6 +74,7 @@ protected:
         o.prompts = &prompts;
         o.shell = &shell;
         o.settingsFile = settingsDir.filePath("settings.ini");
+        o.recoveryFolder = recoveryFolder.isEmpty() ? settingsDir.filePath("recovery") : recoveryFolder;
         window = std::make_unique<MainWindow>(o);
         // Tests drive the ticks themselves.
         window->runController().timer()->stop();
@@ -122,6 +123,7 @@ protected:
     QTemporaryDir programDir;
     QTemporaryDir projectDir;
     QTemporaryDir settingsDir;  // the run speed, recent projects and last folder of these windows
+    QString recoveryFolder;     // where unsaved experiments are kept aside; in settingsDir when empty
     ScriptedPrompts prompts;
     RecordingShell shell;
     std::unique_ptr<MainWindow> window;

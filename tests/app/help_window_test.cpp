@@ -182,6 +182,7 @@ TEST_F(HelpTest, InstalledTheProgramTakesItsGuideAndBackgroundFromShare) {
     MainWindow::Options o;
     o.startDirectory = startDir.path();  // no ground.bmp there
     o.programDirectory = prefix.filePath("bin");
+    o.recoveryFolder = settingsDir.filePath("recovery");
     o.prompts = &prompts;
     o.shell = &shell;
     window = std::make_unique<MainWindow>(o);

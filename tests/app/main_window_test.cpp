@@ -477,17 +477,25 @@ TEST_F(MainWindowTest, SaveOfANeverSavedProjectAsksForAFileAndSaveWritesThere) {
     EXPECT_EQ(back.scene->balls[0].x0, 7.0);
 }
 
-TEST_F(MainWindowTest, AFailedSaveSaysWhyAndKeepsThePath) {
+TEST_F(MainWindowTest, AFailedSaveSaysWhyAndKeepsThePathAndTheUnsavedMark) {
     startWindow();
     const QString path = writeProject(*OneBallScene());
     openThroughMenu(path);
+    window->scene().balls[0].x0 = 42.0;
+    window->sceneChanged();
     const QString before = window->projectPath();
-    prompts.files.push_back(projectDir.filePath("no/such/folder/lab.kmx"));
+    const QString nowhere = projectDir.filePath("no/such/folder/lab.kmx");
+    prompts.files.push_back(nowhere);
     action("N5")->trigger();
     ASSERT_EQ(prompts.messages.size(), 1u);
+    const QString& text = prompts.messages[0].text;
     EXPECT_EQ(prompts.messages[0].caption, "warning");
-    EXPECT_TRUE(prompts.messages[0].text.contains("could not be saved"));
+    // The file and the system's reason are named.
+    EXPECT_TRUE(text.contains("could not be saved to " + nowhere)) << text.toStdString();
+    EXPECT_TRUE(text.contains("No such file or directory")) << text.toStdString();
     EXPECT_EQ(window->projectPath(), before);
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(window->windowTitle().startsWith("lab.kmx[*]"));
 }
 
 TEST_F(MainWindowTest, CloseAsksSavesWhenToldAndReturnsToTheStartPicture) {

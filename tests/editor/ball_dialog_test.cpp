@@ -129,6 +129,15 @@ TEST(BallDialogTest, OkChecksInOrderAndCancelAndDeleteKeepTheTablesSound) {
          },
          DialogOutcome::Cancelled, "1,5  is not a real number!",
          [](const Scene& s, const BallDialog&) { EXPECT_EQ(s.balls[3].M0, 0.0); }},
+        {"a start beyond every pixel would make a file that cannot be opened", true,
+         [](QDialog& d) {
+             EditOf(d, "Edit1")->setText("3");
+             EditOf(d, "Edit4")->setText("12345678901234567890");
+             PressIn(d, "BitBtn2");
+             d.reject();
+         },
+         DialogOutcome::Cancelled, "In this coordinate setting,the ball's position is too far away to be shown.",
+         [](const Scene& s, const BallDialog&) { EXPECT_EQ(s.balls[3].M0, 0.0); }},
         {"a cancelled new ball gives its name number back", true, [](QDialog& d) { PressIn(d, "BitBtn3"); },
          DialogOutcome::Cancelled, "",
          [](const Scene& s, const BallDialog&) {

@@ -506,6 +506,98 @@ TEST_F(ProjectFiles, FailedSaveLeavesTheOldFiles) {
     EXPECT_NE(w.error.find("such.kmx"), std::string::npos);
 }
 
+// Fails one chosen call of a save, as a full disk, a read-only folder or a
+// vanished stick would; every other call goes to the system.
+class FaultyCalls : public FileCalls {
+public:
+    enum Call { Create, Write, Sync, Rename };
+    FaultyCalls(Call call, int nth, int error, bool halfway, bool noLinks)
+        : call_(call), nth_(nth), error_(error), halfway_(halfway), noLinks_(noLinks) {}
+
+    int createUnique(std::string& t) override { return fails(Create) ? -1 : FileCalls::createUnique(t); }
+    ssize_t write(int fd, const char* data, std::size_t size) override {
+        // A write that fails halfway first takes half of what it was given.
+        if (call_ == Write && halfway_ && seen_[Write] + 1 == nth_ && size > 1) {
+            halfway_ = false;
+            return FileCalls::write(fd, data, size / 2);
+        }
+        return fails(Write) ? (error_ ? -1 : 0) : FileCalls::write(fd, data, size);
+    }
+    int sync(int fd) override { return fails(Sync) ? -1 : FileCalls::sync(fd); }
+    int rename(const std::string& a, const std::string& b) override { return fails(Rename) ? -1 : FileCalls::rename(a, b); }
+    int link(const std::string& a, const std::string& b) override {
+        if (!noLinks_) return FileCalls::link(a, b);
+        errno = EPERM;
+        return -1;
+    }
+
+private:
+    bool fails(Call c) {
+        if (c != call_ || ++seen_[c] != nth_) return false;
+        errno = error_;
+        return true;
+    }
+    Call call_;
+    int nth_;
+    int error_;
+    bool halfway_;
+    bool noLinks_;  // a filesystem without hard links, as on many sticks
+    int seen_[4] = {};
+};
+
+TEST_F(ProjectFiles, SaveFailingAtAnyStepLeavesTheOldFilesAndSaysWhy) {
+    struct Fault {
+        const char* what;
+        FaultyCalls::Call call;
+        int nth;
+        int error;  // 0: the write takes nothing and gives no reason
+        bool halfway;
+        bool noLinks;
+        bool oldFiles;
+        const char* reason;
+    };
+    const Fault faults[] = {
+        {"names file cannot be created", FaultyCalls::Create, 1, EACCES, false, false, true, "beside LAB.nam: Permission denied"},
+        {"project file cannot be created", FaultyCalls::Create, 2, EROFS, false, false, true, "beside LAB: Read-only"},
+        {"disk full halfway", FaultyCalls::Write, 1, ENOSPC, true, false, true, "write LAB.nam: No space left"},
+        {"write takes nothing", FaultyCalls::Write, 2, 0, false, false, true, "write LAB: No space left"},
+        {"flush fails", FaultyCalls::Sync, 2, EIO, false, false, true, "finish writing LAB: Input/output"},
+        {"second rename fails", FaultyCalls::Rename, 2, EIO, false, false, true, "replace LAB: Input/output"},
+        {"second rename fails, no links", FaultyCalls::Rename, 2, EIO, false, true, true, "replace LAB: Input/output"},
+        {"second rename of a first save", FaultyCalls::Rename, 2, ENOSPC, false, false, false, "replace LAB: No space"},
+    };
+    const std::string path = (dir_ / "lab.kmx").string();
+    auto old = test::BlankScene();
+    test::PutBall(*old, 0, "old ball", 1, 2, 3, 0.5);
+    const auto rich = test::RichScene();
+    for (const Fault& f : faults) {
+        SCOPED_TRACE(f.what);
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        if (f.oldFiles) {
+            ASSERT_TRUE(WriteProject(*old, path).ok);
+        }
+        const std::string oldProject = Slurp(path), oldNames = Slurp(path + ".nam");
+
+        FaultyCalls calls(f.call, f.nth, f.error, f.halfway, f.noLinks);
+        const WriteResult w = WriteProject(*rich, path, NamesEncoding::Utf8, calls);
+
+        EXPECT_FALSE(w.ok);
+        std::string reason = f.reason;
+        reason.replace(reason.find("LAB"), 3, path);
+        EXPECT_NE(w.error.find(reason), std::string::npos) << w.error;
+        EXPECT_EQ(std::filesystem::exists(path), f.oldFiles);
+        EXPECT_EQ(std::filesystem::exists(path + ".nam"), f.oldFiles);
+        EXPECT_EQ(Slurp(path), oldProject);
+        EXPECT_EQ(Slurp(path + ".nam"), oldNames);
+        // No temporary or kept copy is left beside them.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), f.oldFiles ? 2 : 0);
+        // The next save, with nothing failing, goes through.
+        ASSERT_TRUE(WriteProject(*rich, path).ok);
+        EXPECT_EQ(Slurp(path + ".nam"), EncodeProject(*rich).names);
+    }
+}
+
 // Full tables have no terminating record: the largest possible file must read
 // back whole, and anything bigger is not a project.
 TEST_F(ProjectFiles, FullTablesReadBackAndOversizedFilesAreRefused) {

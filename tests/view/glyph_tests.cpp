@@ -167,6 +167,19 @@ TEST(MagneticField, DotsOutOfTheScreenAndCrossesInto) {
     }
 }
 
+// Edges 1e19 pixels away, where adding one to a lattice index changes nothing:
+// the drawing still ends, with the surface full of symbols.
+TEST(MagneticField, AFieldFarBeyondTheSurfaceIsDrawnAndEnds) {
+    auto s = EmptyScene();
+    s->magneticFields[0] = UniformMagneticField{-1e20, -1e20, 1e20, 1e20, 1, 1};
+    QImage im = BlackSurface();
+    {
+        QPainter p(&im);
+        DrawMagneticFields(p, *s, im.size());
+    }
+    EXPECT_GT(CountColour(im, QRect(0, 0, 200, 200), Colour(180, 180, 180)), 50);
+}
+
 TEST(DampingField, OneDotPer1000SquarePixelsNewOnEachDrawing) {
     EXPECT_EQ(DampingDotCount(100, 50), 5);
     EXPECT_EQ(DampingDotCount(0, 50), 0);
