@@ -48,10 +48,10 @@ namespace mb {
 
 namespace {
 // The main window's own words.
-const char* const kNoGround = "Can not find ground.bmp";
-const char* const kChooseDataBall = "Please choose the moving object which to be shown it's data when runing.";
-const char* const kZoomBallTooLarge = "Not zoomed: a ball would be drawn more than 30 pixels wide in radius.";
-const char* const kZoomOutOfRange = "Not zoomed: the view can not go further.";
+const char* const kNoGround = MB_TRANSLATE_NOOP("TForm1", "Can not find ground.bmp");
+const char* const kChooseDataBall = MB_TRANSLATE_NOOP("TForm1", "Please choose the moving object which to be shown it's data when runing.");
+const char* const kZoomBallTooLarge = MB_TRANSLATE_NOOP("TForm1", "Not zoomed: a ball would be drawn more than 30 pixels wide in radius.");
+const char* const kZoomOutOfRange = MB_TRANSLATE_NOOP("TForm1", "Not zoomed: the view can not go further.");
 constexpr int kFitMargin = 20;  // pixels left free around a fitted experiment
 const char* const kSpeedKey = "run/speed";
 
@@ -172,7 +172,7 @@ MainWindow::MainWindow(const Options& options) {
     // A middle-button drag is one step, however many moves it took.
     connect(sceneWidget_, &SceneWidget::panEnded, this, [this] {
         if (!std::exchange(panning_, false)) return;
-        session_->nameNextStep("Pan");
+        session_->nameNextStep(MB_TRANSLATE_NOOP("TForm1", "Pan"));
         sceneChanged();
     });
 
@@ -200,7 +200,7 @@ MainWindow::MainWindow(const Options& options) {
     createStatusBar();
 
     if (!session_->loadStartPicture(startDirectory, programDirectory))
-        prompts_->warning(kNoGround, Prompts::Ok | Prompts::Cancel);
+        prompts_->warning(Tr("TForm1", kNoGround), Prompts::Ok | Prompts::Cancel);
 
     // The state of a program with no project.
     setProjectControls(false);
@@ -523,8 +523,8 @@ void MainWindow::updateHistoryCommands() {
     const bool free = session_->editable() && !runController_->active();
     undoAct_->setEnabled(free && h.canUndo());
     redoAct_->setEnabled(free && h.canRedo());
-    undoAct_->setText(h.canUndo() ? "&Undo " + h.undoText() : QString("&Undo"));
-    redoAct_->setText(h.canRedo() ? "&Redo " + h.redoText() : QString("&Redo"));
+    undoAct_->setText(h.canUndo() ? Tr("TForm1", "&Undo %1").arg(ShownStepText(h.undoText())) : Tr("TForm1", "&Undo"));
+    redoAct_->setText(h.canRedo() ? Tr("TForm1", "&Redo %1").arg(ShownStepText(h.redoText())) : Tr("TForm1", "&Redo"));
 }
 
 void MainWindow::setRunControls(bool running) {
@@ -674,7 +674,7 @@ QPoint MainWindow::surfaceCentre() const { return sceneWidget_->rect().center();
 
 void MainWindow::takeView(const ZoomResult& result, const char* verb) {
     if (!result.ok()) {
-        statusPrompt_->setText(result.refusal == ZoomRefusal::BallTooLarge ? kZoomBallTooLarge : kZoomOutOfRange);
+        statusPrompt_->setText(Tr("TForm1", result.refusal == ZoomRefusal::BallTooLarge ? kZoomBallTooLarge : kZoomOutOfRange));
         return;
     }
     if (result.view == scene().view) return;
@@ -687,18 +687,18 @@ void MainWindow::takeView(const ZoomResult& result, const char* verb) {
 
 void MainWindow::zoomAbout(double factor, QPoint at) {
     if (!mayRun() || runController_->active()) return;
-    takeView(ZoomedView(scene(), factor, {at.x(), at.y()}), "Zoom");
+    takeView(ZoomedView(scene(), factor, {at.x(), at.y()}), MB_TRANSLATE_NOOP("TForm1", "Zoom"));
 }
 
 void MainWindow::fitExperiment() {
     if (!mayRun() || runController_->active()) return;
-    takeView(FittedView(scene(), sceneWidget_->width(), sceneWidget_->height(), kFitMargin), "Zoom");
+    takeView(FittedView(scene(), sceneWidget_->width(), sceneWidget_->height(), kFitMargin), MB_TRANSLATE_NOOP("TForm1", "Zoom"));
 }
 
 void MainWindow::panBy(QPoint by) {
     if (!mayRun() || runController_->active()) return;
     panning_ = true;
-    takeView(PannedView(scene(), by.x(), by.y()), "Pan");
+    takeView(PannedView(scene(), by.x(), by.y()), MB_TRANSLATE_NOOP("TForm1", "Pan"));
 }
 
 void MainWindow::changeScale() {
@@ -707,7 +707,7 @@ void MainWindow::changeScale() {
     if (prompts_->exec(*scaleDialog_) != QDialog::Accepted) return;
     // The origin stays where it is on the surface; what the ruler stands for changes.
     const ViewScale& v = scene().view;
-    takeView(ZoomedView(scene(), v.MetresPerPixel / scaleDialog_->metresPerPixel(), {v.OriginX, v.OriginY}), "Scale");
+    takeView(ZoomedView(scene(), v.MetresPerPixel / scaleDialog_->metresPerPixel(), {v.OriginX, v.OriginY}), MB_TRANSLATE_NOOP("TForm1", "Scale"));
 }
 
 void MainWindow::undo() { stepHistory(true); }
@@ -925,7 +925,7 @@ void MainWindow::dataOutputSet() {
     // A new project still waiting for its origin has no scene to work on yet.
     if (!mayRun() || runController_->active()) return;
     // The next press on the surface picks the ball; the editor reports it.
-    const QString prompt = QString::fromUtf8(kChooseDataBall);
+    const QString prompt = Tr("TForm1", kChooseDataBall);
     editor_->chooseTool(ElementKind::DataBallPick, &prompt);
 }
 

@@ -12,6 +12,7 @@
 #include "app/measure_commands.h"
 #include "app/run_controller.h"
 #include "scene/scene.h"
+#include "scene/translatable.h"
 #include "scene/view_zoom.h"
 #include "view/scene_surface.h"
 
@@ -189,7 +190,7 @@ private:
     void redrawScene() override { resizeView(); }
     void showSurfaceChanges() override { showChanges(); }
     void syncCreatingPanel(ElementKind mode) override;
-    void elementDragged() override { session_->nameNextStep("Move"); }
+    void elementDragged() override { session_->nameNextStep(MB_TRANSLATE_NOOP("TForm1", "Move")); }
     void originClicked() override;
     // The save prompt of Open, when a project is open; false when Open must not go on.
     bool readyToReplace();

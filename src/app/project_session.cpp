@@ -12,14 +12,15 @@
 #include "app/save_prompt_dialog.h"
 #include "io/project_file.h"
 #include "ui/prompts.h"
+#include "ui/translate.h"
 #include "view/ball_sprite.h"
 
 namespace mb {
 
 namespace {
-const char* const kCaption = "Motionbench Ver1.0";
-const char* const kCannotOpen = "Can not open this file ,please check you system.";
-const char* const kProjectFilter = "(lab file *.kmx) (*.kmx)";
+const char* const kCaption = MB_TRANSLATE_NOOP("TForm1", "Motionbench Ver1.0");
+const char* const kCannotOpen = MB_TRANSLATE_NOOP("TForm1", "Can not open this file ,please check you system.");
+const char* const kProjectFilter = MB_TRANSLATE_NOOP("TForm1", "(lab file *.kmx) (*.kmx)");
 const char* const kGroundFile = "ground.bmp";
 const char* const kLastFolderKey = "files/lastFolder";
 
@@ -79,7 +80,7 @@ private:
 class BackgroundStep : public HistoryStep {
 public:
     BackgroundStep(ProjectSession& session, Background before, Background after)
-        : HistoryStep(session, "Background", sizeof(BackgroundStep)),
+        : HistoryStep(session, MB_TRANSLATE_NOOP("TForm1", "Background"), sizeof(BackgroundStep)),
           before_(std::move(before)), after_(std::move(after)) {}
     HistoryStep* copy() const override { return new BackgroundStep(session_, before_, after_); }
 
@@ -159,14 +160,14 @@ QString ProjectSession::backgroundKey() const {
 }
 
 void ProjectSession::layBackground() {
-    const QString path = prompts_.openPicture("lay background", lastFolder_);
+    const QString path = prompts_.openPicture(Tr("TForm1", "lay background"), lastFolder_);
     if (path.isEmpty()) return;
     Background after{background_.picture, true, path};
     const QImage picture = LoadPicture(path);
     if (!picture.isNull())
         after.picture = picture;
     else
-        prompts_.warning("Can not read the picture " + path, Prompts::Ok | Prompts::Cancel);
+        prompts_.warning(Tr("TForm1", "Can not read the picture %1").arg(path), Prompts::Ok | Prompts::Cancel);
     Background before = background_;
     background_ = after;
     if (editable()) pushStep(new BackgroundStep(*this, std::move(before), std::move(after)));
@@ -255,7 +256,7 @@ bool ProjectSession::askToGoOn() {
 }
 
 QString ProjectSession::chooseProjectToOpen() {
-    const QString path = prompts_.openFile("open experiment", lastFolder_, kProjectFilter);
+    const QString path = prompts_.openFile(Tr("TForm1", "open experiment"), lastFolder_, Tr("TForm1", kProjectFilter));
     if (!path.isEmpty()) rememberFolder(path);
     return path;
 }
@@ -281,7 +282,7 @@ bool ProjectSession::load(const QString& path, QStringList& notes, const QString
     }
     if (!read.ok) {
         // The open experiment and its path stay as they were.
-        const QString why = read.cannotOpen ? QString(kCannotOpen) : QString::fromStdString(read.error);
+        const QString why = read.cannotOpen ? Tr("TForm1", kCannotOpen) : QString::fromStdString(read.error);
         if (read.cannotOpen && recent_.paths().contains(QFileInfo(path).absoluteFilePath())) {
             // A recent project that is gone leaves the list.
             recent_.remove(path);
@@ -331,8 +332,8 @@ bool ProjectSession::write(const QString& path) {
         markSaved();
         return true;
     }
-    prompts_.warning("The experiment could not be saved to " + path + ":\n" + QString::fromStdString(r.error) +
-                         "\nThe files that were there are unchanged.",
+    prompts_.warning(Tr("TForm1", "The experiment could not be saved to %1:\n%2\nThe files that were there are unchanged.")
+                         .arg(path, QString::fromStdString(r.error)),
                      Prompts::Ok | Prompts::Cancel);
     return false;
 }
@@ -350,7 +351,7 @@ bool ProjectSession::save() {
 
 bool ProjectSession::saveAs() {
     const QString startIn = isExample() ? DocumentsFolder() : lastFolder_;
-    QString path = prompts_.saveFile("save experiment", startIn, kProjectFilter, "kmx");
+    QString path = prompts_.saveFile(Tr("TForm1", "save experiment"), startIn, Tr("TForm1", kProjectFilter), "kmx");
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += ".kmx";
     if (!write(path)) return false;
@@ -364,9 +365,25 @@ bool ProjectSession::saveAs() {
 bool ProjectSession::isModified() const { return editable() && changes_.differs(*scene_, backgroundKey()); }
 
 QString ProjectSession::windowTitle() const {
-    if (phase_ == ProjectPhase::None) return kCaption;
-    const QString name = path_.isEmpty() ? QString("Untitled") : QFileInfo(path_).fileName();
-    return name + QString::fromUtf8("[*] \u2014 Motionbench");
+    if (phase_ == ProjectPhase::None) return Tr("TForm1", kCaption);
+    const QString name = path_.isEmpty() ? Tr("TForm1", "Untitled") : QFileInfo(path_).fileName();
+    return Tr("TForm1", "%1[*] — Motionbench").arg(name);
+}
+
+QString ShownStepText(const QString& step) {
+    // Every word a step may begin with: what the scene itself says it did, and
+    // the verbs the window names its steps with.
+    static const char* const verbs[] = {"Place", "Delete", "Edit",  "Experiment settings", "Scale", "Curve settings",
+                                        "Data ball", "Move", "Zoom", "Pan", "Background"};
+    for (const char* verb : verbs) {
+        const QString v = QString::fromUtf8(verb);
+        if (step == v) return Tr("TForm1", verb);
+        if (!step.startsWith(v + ' ')) continue;
+        QString name = step.mid(v.size() + 1);
+        if (name == QLatin1String("remark")) name = Tr("TForm1", "remark");
+        return Tr("TForm1", "%1 %2").arg(Tr("TForm1", verb), name);
+    }
+    return step;
 }
 
 void ProjectSession::record() {

@@ -42,6 +42,10 @@ struct Background {
 // The one rule that decides which redraw a change needs.
 Redraw RedrawFor(ProjectPhase phase, bool curveWindowOpen, bool runHalted);
 
+// A history step's text as Edit shows it: the verb it begins with in the
+// teacher's language, the element's name after it as it is ("Move Ball_3").
+QString ShownStepText(const QString& step);
+
 class ProjectSession : public QObject {
     Q_OBJECT
 public:

@@ -20,6 +20,7 @@
 #include "ui/dialog_kit.h"
 #include "ui/number_text.h"
 #include "ui/save_where_chosen.h"
+#include "ui/translate.h"
 #include "ui/unit_label.h"
 #include "view/measure_pictures.h"
 
@@ -27,47 +28,47 @@ namespace mb {
 
 namespace {
 constexpr FormText kTexts[] = {
-    {"TForm25", "Experiment data"},
-    {"SpeedButton1", "restart"},
-    {"SpeedButton2", "stop"},
-    {"SpeedButton3", "pause"},
-    {"Label1", "Ball:"},
-    {"Label2", "Time:"},
-    {"Label3", "t:"},
-    {"Label4", "(s)"},
-    {"Label5", "Place:"},
-    {"Label6", "X:"},
-    {"Label7", "(m)"},
-    {"Label8", "Y:"},
-    {"Label9", "(m)"},
-    {"Label10", "velocity"},
-    {"Label11", "vx:"},
-    {"Label12", "(m/s)"},
-    {"Label13", "vy:"},
-    {"Label14", "(m/s)"},
-    {"Label15", "|v|:"},
-    {"Label16", "(m/s)"},
-    {"Label17", "θ:"},
-    {"Label18", "(deg)"},
-    {"Label19", "acceleration"},
-    {"Label20", "ax:"},
-    {"Label21", "(m/s  )"},
-    {"Label22", "ay:"},
-    {"Label23", "(m/s  )"},
-    {"Label24", "|a|:"},
-    {"Label25", "(m/s  )"},
-    {"Label26", "θ:"},
-    {"Label27", "(deg)"},
+    {"TForm25", MB_TRANSLATE_NOOP("TForm25", "Experiment data")},
+    {"SpeedButton1", MB_TRANSLATE_NOOP("TForm25", "restart")},
+    {"SpeedButton2", MB_TRANSLATE_NOOP("TForm25", "stop")},
+    {"SpeedButton3", MB_TRANSLATE_NOOP("TForm25", "pause")},
+    {"Label1", MB_TRANSLATE_NOOP("TForm25", "Ball:")},
+    {"Label2", MB_TRANSLATE_NOOP("TForm25", "Time:")},
+    {"Label3", MB_TRANSLATE_NOOP("TForm25", "t:")},
+    {"Label4", MB_TRANSLATE_NOOP("TForm25", "(s)")},
+    {"Label5", MB_TRANSLATE_NOOP("TForm25", "Place:")},
+    {"Label6", MB_TRANSLATE_NOOP("TForm25", "X:")},
+    {"Label7", MB_TRANSLATE_NOOP("TForm25", "(m)")},
+    {"Label8", MB_TRANSLATE_NOOP("TForm25", "Y:")},
+    {"Label9", MB_TRANSLATE_NOOP("TForm25", "(m)")},
+    {"Label10", MB_TRANSLATE_NOOP("TForm25", "velocity")},
+    {"Label11", MB_TRANSLATE_NOOP("TForm25", "vx:")},
+    {"Label12", MB_TRANSLATE_NOOP("TForm25", "(m/s)")},
+    {"Label13", MB_TRANSLATE_NOOP("TForm25", "vy:")},
+    {"Label14", MB_TRANSLATE_NOOP("TForm25", "(m/s)")},
+    {"Label15", MB_TRANSLATE_NOOP("TForm25", "|v|:")},
+    {"Label16", MB_TRANSLATE_NOOP("TForm25", "(m/s)")},
+    {"Label17", MB_TRANSLATE_NOOP("TForm25", "θ:")},
+    {"Label18", MB_TRANSLATE_NOOP("TForm25", "(deg)")},
+    {"Label19", MB_TRANSLATE_NOOP("TForm25", "acceleration")},
+    {"Label20", MB_TRANSLATE_NOOP("TForm25", "ax:")},
+    {"Label21", MB_TRANSLATE_NOOP("TForm25", "(m/s  )")},
+    {"Label22", MB_TRANSLATE_NOOP("TForm25", "ay:")},
+    {"Label23", MB_TRANSLATE_NOOP("TForm25", "(m/s  )")},
+    {"Label24", MB_TRANSLATE_NOOP("TForm25", "|a|:")},
+    {"Label25", MB_TRANSLATE_NOOP("TForm25", "(m/s  )")},
+    {"Label26", MB_TRANSLATE_NOOP("TForm25", "θ:")},
+    {"Label27", MB_TRANSLATE_NOOP("TForm25", "(deg)")},
     {"Label28", "2"},
     {"Label29", "2"},
     {"Label30", "2"},
-    {"Record", "Record"},
-    {"EveryBall", "Every ball"},
+    {"Record", MB_TRANSLATE_NOOP("TForm25", "Record")},
+    {"EveryBall", MB_TRANSLATE_NOOP("TForm25", "Every ball")},
 };
-const char* const kRecordTitle = "Record the experiment data";
-const char* const kCsvFilter = "CSV file (*.csv)";
-const char* const kUnsavedRecord = "The recorded data of this run has not been saved. Save it now?";
-const char* const kRecordFull = "The file holds the first %1 ticks of the run.";
+const char* const kRecordTitle = MB_TRANSLATE_NOOP("TForm25", "Record the experiment data");
+const char* const kCsvFilter = MB_TRANSLATE_NOOP("TForm25", "CSV file (*.csv)");
+const char* const kUnsavedRecord = MB_TRANSLATE_NOOP("TForm25", "The recorded data of this run has not been saved. Save it now?");
+const char* const kRecordFull = MB_TRANSLATE_NOOP("TForm25", "The file holds the first %1 ticks of the run.");
 
 // The pictures of the three run buttons.
 enum class RunPicture { Restart, Stop, Pause };
@@ -141,10 +142,10 @@ DataWindow::DataWindow(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     connect(ballList_, &QComboBox::activated, this, &DataWindow::ballChosen);
     recordButton_ = f.button("Record");
     recordButton_->setAutoDefault(false);
-    recordButton_->setToolTip("Write the values of every tick of this run to a CSV file");
+    recordButton_->setToolTip(Tr("TForm25", "Write the values of every tick of this run to a CSV file"));
     connect(recordButton_, &QPushButton::clicked, this, &DataWindow::saveRecord);
     everyBall_ = f.checkBox("EveryBall");
-    everyBall_->setToolTip("Record the values of every ball, not only the one shown, from the next tick on");
+    everyBall_->setToolTip(Tr("TForm25", "Record the values of every ball, not only the one shown, from the next tick on"));
 
     auto valueEdit = [&](const char* name) {
         QLineEdit* e = f.edit(name);
@@ -316,17 +317,17 @@ void DataWindow::tickEnded(const Scene& scene) {
 bool DataWindow::saveRecord() {
     const bool saved = SaveWhereChosen(
         prompts_, lastFolder_,
-        {kRecordTitle, kCsvFilter, "csv", [this](const QString&) { return std::optional(record_.csv()); },
+        {Tr("TForm25", kRecordTitle), Tr("TForm25", kCsvFilter), "csv", [this](const QString&) { return std::optional(record_.csv()); },
          DataNotWritten});
     if (!saved) return false;
     record_.markSaved();
-    if (record_.full()) prompts_.warning(QString(kRecordFull).arg(record_.rows().size()), Prompts::Ok);
+    if (record_.full()) prompts_.warning(Tr("TForm25", kRecordFull).arg(record_.rows().size()), Prompts::Ok);
     return true;
 }
 
 bool DataWindow::recordMayGo() {
     if (!record_.unsaved()) return true;
-    switch (prompts_.message(Prompts::Severity::Question, kUnsavedRecord, windowTitle(),
+    switch (prompts_.message(Prompts::Severity::Question, Tr("TForm25", kUnsavedRecord), windowTitle(),
                              Prompts::Yes | Prompts::No | Prompts::Cancel)) {
         case Prompts::Yes: return saveRecord();
         case Prompts::No: return true;

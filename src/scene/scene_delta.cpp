@@ -3,6 +3,8 @@
 #include <cstring>
 #include <type_traits>
 
+#include "scene/translatable.h"
+
 namespace mb {
 
 namespace {
@@ -164,17 +166,17 @@ DeltaSummary SceneDelta::summary() const {
 
 std::string StepText(const DeltaSummary& s, const std::string& verb) {
     // Remarks have no names: the step says what it did to "remark".
-    const std::string what = s.kind == ElementKind::Remark ? std::string("remark") : s.name;
+    const std::string what = s.kind == ElementKind::Remark ? std::string(MB_TRANSLATE_NOOP("TForm1", "remark")) : s.name;
     const auto named = [&](const char* v) { return what.empty() ? std::string(v) : std::string(v) + " " + what; };
     switch (s.subject) {
         case DeltaSubject::Nothing: return {};
-        case DeltaSubject::Placed: return named("Place");
-        case DeltaSubject::Deleted: return named("Delete");
-        case DeltaSubject::Changed: return named(verb.empty() ? "Edit" : verb.c_str());
-        case DeltaSubject::Settings: return verb.empty() ? "Experiment settings" : verb;
-        case DeltaSubject::View: return verb.empty() ? "Scale" : verb;
-        case DeltaSubject::Curve: return verb.empty() ? "Curve settings" : verb;
-        case DeltaSubject::DataBall: return verb.empty() ? "Data ball" : verb;
+        case DeltaSubject::Placed: return named(MB_TRANSLATE_NOOP("TForm1", "Place"));
+        case DeltaSubject::Deleted: return named(MB_TRANSLATE_NOOP("TForm1", "Delete"));
+        case DeltaSubject::Changed: return named(verb.empty() ? MB_TRANSLATE_NOOP("TForm1", "Edit") : verb.c_str());
+        case DeltaSubject::Settings: return verb.empty() ? MB_TRANSLATE_NOOP("TForm1", "Experiment settings") : verb;
+        case DeltaSubject::View: return verb.empty() ? MB_TRANSLATE_NOOP("TForm1", "Scale") : verb;
+        case DeltaSubject::Curve: return verb.empty() ? MB_TRANSLATE_NOOP("TForm1", "Curve settings") : verb;
+        case DeltaSubject::DataBall: return verb.empty() ? MB_TRANSLATE_NOOP("TForm1", "Data ball") : verb;
     }
     return {};
 }
