@@ -772,6 +772,160 @@ Copy it into your mail program or web browser:</translation>
         <source>Step</source>
         <translation>Step</translation>
     </message>
+    <message>
+        <source>Motionbench did not end properly, and an experiment with unsaved changes was kept:
+
+%1
+last changed %2
+
+Restore it?</source>
+        <translation>Motionbench did not end properly, and an experiment with unsaved changes was kept:
+
+%1
+last changed %2
+
+Restore it?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Can not find ground.bmp</source>
+        <translation>Cannot find ground.bmp.</translation>
+    </message>
+    <message>
+        <source>Please choose the moving object which to be shown it&apos;s data when runing.</source>
+        <translation>Please choose the moving object whose data are to be shown while running.</translation>
+    </message>
+    <message>
+        <source>Not zoomed: a ball would be drawn more than 30 pixels wide in radius.</source>
+        <translation>Not zoomed: a ball would be drawn more than 30 pixels wide in radius.</translation>
+    </message>
+    <message>
+        <source>Not zoomed: the view can not go further.</source>
+        <translation>Not zoomed: the view cannot go further.</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Pan</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Redo (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>C&amp;oordinate scale...</source>
+        <translation>C&amp;oordinate scale...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Motionbench Ver1.0</source>
+        <translation>Motionbench Ver. 1.0</translation>
+    </message>
+    <message>
+        <source>Can not open this file ,please check you system.</source>
+        <translation>Cannot open this file; please check your system.</translation>
+    </message>
+    <message>
+        <source>(lab file *.kmx) (*.kmx)</source>
+        <translation>Lab file (*.kmx)</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>lay background</source>
+        <translation>Lay background</translation>
+    </message>
+    <message>
+        <source>Can not read the picture %1</source>
+        <translation>Cannot read the picture %1</translation>
+    </message>
+    <message>
+        <source>open experiment</source>
+        <translation>Open experiment</translation>
+    </message>
+    <message>
+        <source>The experiment could not be saved to %1:
+%2
+The files that were there are unchanged.</source>
+        <translation>The experiment could not be saved to %1:
+%2
+The files that were there are unchanged.</translation>
+    </message>
+    <message>
+        <source>save experiment</source>
+        <translation>Save experiment</translation>
+    </message>
+    <message>
+        <source>%1[*] — Motionbench</source>
+        <translation>%1[*] — Motionbench</translation>
+    </message>
+    <message>
+        <source>remark</source>
+        <translation>remark</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Experiment settings</source>
+        <translation>Experiment settings</translation>
+    </message>
+    <message>
+        <source>Curve settings</source>
+        <translation>Curve settings</translation>
+    </message>
+    <message>
+        <source>Data ball</source>
+        <translation>Data ball</translation>
+    </message>
 </context>
 <context>
     <name>TForm11</name>
@@ -1091,6 +1245,137 @@ Copy it into your mail program or web browser:</translation>
     <message>
         <source>Do you want to delete this damp field ?</source>
         <translation>Do you want to delete this damp field?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm25</name>
+    <message>
+        <source>Experiment data</source>
+        <translation>Experiment data</translation>
+    </message>
+    <message>
+        <source>restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Ball:</source>
+        <translation>Ball:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>t:</source>
+        <translation>t:</translation>
+    </message>
+    <message>
+        <source>(s)</source>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>Place:</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>(m)</source>
+        <translation>(m)</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>velocity</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>vx:</source>
+        <translation>vx:</translation>
+    </message>
+    <message>
+        <source>(m/s)</source>
+        <translation>(m/s)</translation>
+    </message>
+    <message>
+        <source>vy:</source>
+        <translation>vy:</translation>
+    </message>
+    <message>
+        <source>|v|:</source>
+        <translation>|v|:</translation>
+    </message>
+    <message>
+        <source>θ:</source>
+        <translation>θ:</translation>
+    </message>
+    <message>
+        <source>(deg)</source>
+        <translation>(deg)</translation>
+    </message>
+    <message>
+        <source>acceleration</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>ax:</source>
+        <translation>ax:</translation>
+    </message>
+    <message>
+        <source>(m/s  )</source>
+        <translation>(m/s  )</translation>
+    </message>
+    <message>
+        <source>ay:</source>
+        <translation>ay:</translation>
+    </message>
+    <message>
+        <source>|a|:</source>
+        <translation>|a|:</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Every ball</source>
+        <translation>Every ball</translation>
+    </message>
+    <message>
+        <source>Record the experiment data</source>
+        <translation>Record the experiment data</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>The recorded data of this run has not been saved. Save it now?</source>
+        <translation>The recorded data of this run has not been saved. Save it now?</translation>
+    </message>
+    <message>
+        <source>The file holds the first %1 ticks of the run.</source>
+        <translation>The file holds the first %1 ticks of the run.</translation>
+    </message>
+    <message>
+        <source>Write the values of every tick of this run to a CSV file</source>
+        <translation>Write the values of every tick of this run to a CSV file</translation>
+    </message>
+    <message>
+        <source>Record the values of every ball, not only the one shown, from the next tick on</source>
+        <translation>Record the values of every ball, not only the one shown, from the next tick on</translation>
     </message>
 </context>
 <context>
@@ -1656,6 +1941,10 @@ Copy it into your mail program or web browser:</translation>
     <message>
         <source>Show</source>
         <translation>Show</translation>
+    </message>
+    <message>
+        <source>In this coordinate setting,the ball&apos;s position is too far away to be shown.</source>
+        <translation>In this coordinate setting, the ball's position is too far away to be shown.</translation>
     </message>
 </context>
 <context>

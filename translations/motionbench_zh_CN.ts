@@ -772,6 +772,160 @@ Copy it into your mail program or web browser:</source>
         <source>Step</source>
         <translation>单步</translation>
     </message>
+    <message>
+        <source>Motionbench did not end properly, and an experiment with unsaved changes was kept:
+
+%1
+last changed %2
+
+Restore it?</source>
+        <translation>Motionbench 上次没有正常退出，保留了一个有未保存修改的实验：
+
+%1
+最后修改于 %2
+
+要恢复它吗？</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Can not find ground.bmp</source>
+        <translation>找不到 ground.bmp</translation>
+    </message>
+    <message>
+        <source>Please choose the moving object which to be shown it&apos;s data when runing.</source>
+        <translation>请选择运行时要显示数据的运动物体。</translation>
+    </message>
+    <message>
+        <source>Not zoomed: a ball would be drawn more than 30 pixels wide in radius.</source>
+        <translation>没有缩放：小球的半径会超过 30 个像素。</translation>
+    </message>
+    <message>
+        <source>Not zoomed: the view can not go further.</source>
+        <translation>没有缩放：视图已经不能再缩放了。</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>平移</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>比例尺</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>撤销 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>重做 (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>C&amp;oordinate scale...</source>
+        <translation>坐标比例(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Motionbench Ver1.0</source>
+        <translation>Motionbench 1.0 版</translation>
+    </message>
+    <message>
+        <source>Can not open this file ,please check you system.</source>
+        <translation>无法打开这个文件，请检查您的系统。</translation>
+    </message>
+    <message>
+        <source>(lab file *.kmx) (*.kmx)</source>
+        <translation>(实验文件 *.kmx) (*.kmx)</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>lay background</source>
+        <translation>铺设背景</translation>
+    </message>
+    <message>
+        <source>Can not read the picture %1</source>
+        <translation>无法读取图片 %1</translation>
+    </message>
+    <message>
+        <source>open experiment</source>
+        <translation>打开实验</translation>
+    </message>
+    <message>
+        <source>The experiment could not be saved to %1:
+%2
+The files that were there are unchanged.</source>
+        <translation>实验无法保存到 %1：
+%2
+原有的文件没有改动。</translation>
+    </message>
+    <message>
+        <source>save experiment</source>
+        <translation>保存实验</translation>
+    </message>
+    <message>
+        <source>%1[*] — Motionbench</source>
+        <translation>%1[*] — Motionbench 实验室</translation>
+    </message>
+    <message>
+        <source>remark</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>放置</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Experiment settings</source>
+        <translation>实验设置</translation>
+    </message>
+    <message>
+        <source>Curve settings</source>
+        <translation>曲线设置</translation>
+    </message>
+    <message>
+        <source>Data ball</source>
+        <translation>数据小球</translation>
+    </message>
 </context>
 <context>
     <name>TForm11</name>
@@ -1091,6 +1245,137 @@ Copy it into your mail program or web browser:</source>
     <message>
         <source>Do you want to delete this damp field ?</source>
         <translation>要删除这个阻尼场吗？</translation>
+    </message>
+</context>
+<context>
+    <name>TForm25</name>
+    <message>
+        <source>Experiment data</source>
+        <translation>实验数据</translation>
+    </message>
+    <message>
+        <source>restart</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Ball:</source>
+        <translation>小球：</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>时间：</translation>
+    </message>
+    <message>
+        <source>t:</source>
+        <translation>t：</translation>
+    </message>
+    <message>
+        <source>(s)</source>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X：</translation>
+    </message>
+    <message>
+        <source>(m)</source>
+        <translation>(m)</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y：</translation>
+    </message>
+    <message>
+        <source>velocity</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>vx:</source>
+        <translation>vx：</translation>
+    </message>
+    <message>
+        <source>(m/s)</source>
+        <translation>(m/s)</translation>
+    </message>
+    <message>
+        <source>vy:</source>
+        <translation>vy：</translation>
+    </message>
+    <message>
+        <source>|v|:</source>
+        <translation>|v|：</translation>
+    </message>
+    <message>
+        <source>θ:</source>
+        <translation>θ：</translation>
+    </message>
+    <message>
+        <source>(deg)</source>
+        <translation>(°)</translation>
+    </message>
+    <message>
+        <source>acceleration</source>
+        <translation>加速度</translation>
+    </message>
+    <message>
+        <source>ax:</source>
+        <translation>ax：</translation>
+    </message>
+    <message>
+        <source>(m/s  )</source>
+        <translation>(m/s  )</translation>
+    </message>
+    <message>
+        <source>ay:</source>
+        <translation>ay：</translation>
+    </message>
+    <message>
+        <source>|a|:</source>
+        <translation>|a|：</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Every ball</source>
+        <translation>所有小球</translation>
+    </message>
+    <message>
+        <source>Record the experiment data</source>
+        <translation>记录实验数据</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The recorded data of this run has not been saved. Save it now?</source>
+        <translation>这次运行记录的数据还没有保存。现在保存吗？</translation>
+    </message>
+    <message>
+        <source>The file holds the first %1 ticks of the run.</source>
+        <translation>文件中保存了这次运行的前 %1 步。</translation>
+    </message>
+    <message>
+        <source>Write the values of every tick of this run to a CSV file</source>
+        <translation>把这次运行每一步的数值写入 CSV 文件</translation>
+    </message>
+    <message>
+        <source>Record the values of every ball, not only the one shown, from the next tick on</source>
+        <translation>从下一步起记录所有小球的数值，而不只是显示的那一个</translation>
     </message>
 </context>
 <context>
@@ -1656,6 +1941,10 @@ Copy it into your mail program or web browser:</source>
     <message>
         <source>Show</source>
         <translation>显示</translation>
+    </message>
+    <message>
+        <source>In this coordinate setting,the ball&apos;s position is too far away to be shown.</source>
+        <translation>在这个坐标设置下，小球的位置太远，无法显示。</translation>
     </message>
 </context>
 <context>
