@@ -12,6 +12,7 @@
 #include <QXmlStreamReader>
 
 #include "app/language.h"
+#include "app/project_session.h"
 #include "app_fixture.h"
 
 namespace mb::test {
@@ -131,6 +132,17 @@ TEST_F(ChineseWindowTest, TheMenusAreChinese) {
     EXPECT_EQ(menu("N9")->title(), QString::fromUtf8("创建(&C)"));
     for (const char* entry : {"N2", "N35", "N12", "N24", "N26"})
         EXPECT_TRUE(IsChinese(action(entry)->text())) << entry;
+}
+
+// The history's steps show their verb in Chinese and the element's name as it is.
+TEST_F(ChineseWindowTest, StepsShowTheirVerbTranslatedAndTheNameAsItIs) {
+    const struct {
+        const char* step;
+        const char* shown;
+    } cases[] = {{"Move Ball_3", "移动 Ball_3"},          {"Delete remark", "删除 注释"},
+                 {"Experiment settings", "实验设置"},     {"Zoom", "缩放"},
+                 {"Placed Ball_1", "Placed Ball_1"},      {"Edit Move Ball_2", "修改 Move Ball_2"}};
+    for (const auto& c : cases) EXPECT_EQ(ShownStepText(QString::fromUtf8(c.step)), QString::fromUtf8(c.shown)) << c.step;
 }
 
 // Help > Language remembers the choice and says when it shows.
