@@ -1,6 +1,7 @@
 #include "editor/hit_tests.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "scene/element_kinds.h"
@@ -14,12 +15,15 @@ const ElementKind kHitOrder[15] = {ElementKind::Ball,          ElementKind::Poin
                                    ElementKind::ElectricField, ElementKind::Damping,       ElementKind::MagneticField};
 
 bool BallHit(const Ball& ball, Pixel at) {
-    const long long dx = at.x - ball.screenX, dy = at.y - ball.screenY, r = ball.pixelRadius + 1LL;
+    // Widened before the difference: an element far off the surface sits near the int limits.
+    const long long dx = 0LL + at.x - ball.screenX, dy = 0LL + at.y - ball.screenY, r = ball.pixelRadius + 1LL;
+    if (std::llabs(dx) > r || std::llabs(dy) > r) return false;  // and the squares cannot overflow
     return dx * dx + dy * dy <= r * r;
 }
 
 bool PointHit(Pixel element, Pixel at) {
-    const long long dx = at.x - element.x, dy = at.y - element.y;
+    const long long dx = 0LL + at.x - element.x, dy = 0LL + at.y - element.y;
+    if (std::llabs(dx) > 6 || std::llabs(dy) > 6) return false;  // and the squares cannot overflow
     return dx * dx + dy * dy <= 36;
 }
 
@@ -51,7 +55,7 @@ bool OnArcTest(const CircularTrack& t, const ViewScale& view, Pixel at) {
 }
 
 bool RemarkHit(const Remark& r, Pixel at) {
-    return r.x < at.x && at.x < r.x + r.width && r.y < at.y && at.y < r.y + r.height;
+    return r.x < at.x && at.x < 0LL + r.x + r.width && r.y < at.y && at.y < 0LL + r.y + r.height;
 }
 
 namespace {

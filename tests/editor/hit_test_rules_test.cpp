@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <memory>
 
 #include "editor/hit_tests.h"
@@ -111,6 +112,26 @@ TEST(HitRules, EachRuleHitsAtItsLastInsidePixelAndMissesOneFurther) {
             ClearElement(*s, e.kind, e.index);
             EXPECT_FALSE(ElementHit(*s, e, c.inside)) << c.what;
         }
+    }
+}
+
+// An element pictured far off the surface sits at the int limits; a press on
+// the surface must miss it without the distance overflowing.
+TEST(HitRules, ElementsAtTheIntLimitsAreMissedWithoutOverflow) {
+    constexpr int kLow = std::numeric_limits<int>::min(), kHigh = std::numeric_limits<int>::max();
+    mb::Ball ball{};
+    ball.pixelRadius = 5;
+    mb::Remark remark{};
+    remark.width = 40;
+    remark.height = 20;
+    for (const Pixel far : {Pixel{kLow, kLow}, Pixel{kHigh, kHigh}, Pixel{kLow, kHigh}}) {
+        EXPECT_FALSE(PointHit(far, {335, 0}));
+        ball.screenX = far.x;
+        ball.screenY = far.y;
+        EXPECT_FALSE(BallHit(ball, {335, 0}));
+        remark.x = far.x;
+        remark.y = far.y;
+        EXPECT_FALSE(RemarkHit(remark, {335, 0}));
     }
 }
 
