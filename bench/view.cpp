@@ -126,10 +126,10 @@ void BM_Overlay30BallsArrowsAndNames(benchmark::State& state) {
     QImage frame = surface.image().copy(0, 0, 1200, 900);
     const OverlayChoice all{true, true, true};
     for (auto _ : state) {
-        const QRegion region = OverlayRegion(*s, all, frame.size());
+        const OverlayFrame overlay = LayOutOverlay(*s, all, frame.size());
         QPainter p(&frame);
-        p.setClipRegion(region);
-        PaintOverlay(p, *s, all, frame.size());
+        p.setClipRegion(overlay.region);
+        PaintOverlay(p, overlay);
         p.end();
         benchmark::DoNotOptimize(frame.constBits());
         // The next frame's balls a pixel on, as in a run.

@@ -37,6 +37,7 @@ qint64 FrameMilliseconds(const QWidget& w) {
 
 void SceneWidget::setOverlay(const OverlayChoice& choice) {
     overlay_ = choice;
+    overlayFresh_ = false;
     update();
 }
 
@@ -60,9 +61,10 @@ void SceneWidget::showChanges() {
 void SceneWidget::showPending() {
     if (overlay_.any() && overlayScene_) {
         // Where the overlay was and where it will be: nothing of the last frame stays behind.
-        const QRegion now = OverlayRegion(overlayScene_(), overlay_, size());
-        pending_ += overlayShown_ + now;
-        overlayShown_ = now;
+        overlayFrame_ = LayOutOverlay(overlayScene_(), overlay_, size());
+        overlayFresh_ = true;
+        pending_ += overlayShown_ + overlayFrame_.region;
+        overlayShown_ = overlayFrame_.region;
     }
     if (!pending_.isEmpty()) update(pending_);
     pending_ = QRegion();
@@ -77,7 +79,17 @@ void SceneWidget::paintEvent(QPaintEvent* event) {
     // Beyond the surface (never while it follows the window) stays black.
     const QRegion rest = QRegion(r).subtracted(QRegion(onSurface));
     for (const QRect& piece : rest) p.fillRect(piece, Qt::black);
-    if (overlay_.any() && overlayScene_) PaintOverlay(p, overlayScene_(), overlay_, size());
+    if (overlay_.any() && overlayScene_) {
+        // The frame laid out for this repaint; any other repaint (an expose, a
+        // grab, a new choice) lays out the scene as it stands, and its place is
+        // taken away again with the next frame's.
+        if (!overlayFresh_) {
+            overlayFrame_ = LayOutOverlay(overlayScene_(), overlay_, size());
+            overlayShown_ += overlayFrame_.region;
+        }
+        overlayFresh_ = false;
+        PaintOverlay(p, overlayFrame_);
+    }
 }
 
 void SceneWidget::mousePressEvent(QMouseEvent* event) {

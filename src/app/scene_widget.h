@@ -64,6 +64,8 @@ private:
     std::function<const Scene&()> overlayScene_;
     OverlayChoice overlay_;
     QRegion overlayShown_;  // where the overlay was painted last: repainted to take it away
+    OverlayFrame overlayFrame_;
+    bool overlayFresh_ = false;  // overlayFrame_ was laid out for the repaint asked for last
 };
 
 }  // namespace mb

@@ -1,12 +1,12 @@
 #include "view/ball_overlay.h"
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QImage>
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "engine/engine.h"
 
@@ -28,20 +28,20 @@ QPointF Tip(const Ball& b, double vx, double vy, double scale) {
 }
 
 bool Drawable(const QPointF& from, const QPointF& to) {
-    return std::isfinite(to.x()) && std::isfinite(to.y()) && QLineF(from, to).length() >= 1.0;
+    const double dx = to.x() - from.x(), dy = to.y() - from.y();
+    return std::isfinite(dx) && std::isfinite(dy) && dx * dx + dy * dy >= 1.0;
 }
 
-void Arrow(QPainter& p, const QPointF& from, const QPointF& to, const QColor& colour) {
-    p.setPen(QPen(colour, 2));
-    p.drawLine(from, to);
-    const QLineF back(to, from);
-    QLineF wing = back;
-    wing.setLength(kHead);
-    for (double angle : {25.0, -25.0}) {
-        QLineF w = wing;
-        w.setAngle(back.angle() + angle);
-        p.drawLine(w);
-    }
+// The shaft and the two strokes of the head, each kHead pixels long at 25° to
+// the shaft, added to `lines`.
+void AddArrow(QList<QLineF>& lines, const QPointF& from, const QPointF& to) {
+    static const double c = std::cos(25.0 * M_PI / 180.0), s = std::sin(25.0 * M_PI / 180.0);
+    const double dx = from.x() - to.x(), dy = from.y() - to.y();
+    const double k = kHead / std::sqrt(dx * dx + dy * dy);
+    const double ux = dx * k, uy = dy * k;  // back along the shaft, kHead long
+    lines.append(QLineF(from, to));
+    lines.append(QLineF(to, to + QPointF(ux * c - uy * s, ux * s + uy * c)));
+    lines.append(QLineF(to, to + QPointF(ux * c + uy * s, -ux * s + uy * c)));
 }
 
 const QFont& OverlayFont() {
@@ -60,11 +60,12 @@ const QFontMetrics& OverlayMetrics() {
 
 // A name as a picture, white with a dark edge that keeps it readable on any
 // background: made once per name, so a frame only copies pixels.
-const QImage& NamePicture(const QString& name) {
-    static QHash<QString, QImage> pictures;
-    auto found = pictures.constFind(name);
-    if (found != pictures.constEnd()) return *found;
+const QImage& NamePicture(const std::string& stored) {
+    static std::unordered_map<std::string, QImage> pictures;
+    auto found = pictures.find(stored);
+    if (found != pictures.end()) return found->second;
     if (pictures.size() > 1000) pictures.clear();  // names come and go with projects
+    const QString name = QString::fromStdString(stored);
     const QRect box = OverlayMetrics().boundingRect(name);
     QImage picture(box.width() + 2, box.height() + 2, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
@@ -75,17 +76,23 @@ const QImage& NamePicture(const QString& name) {
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, box.width() + 1, box.height() + 1), Qt::AlignLeft | Qt::AlignTop, name);
     p.end();
-    return *pictures.insert(name, picture);
+    return pictures.emplace(stored, std::move(picture)).first->second;
 }
 
-QRect LegendRect(const QString& text, const QSize& area) {
+QRect LegendRect(const QStringList& lines, const QSize& area) {
     const QFontMetrics& m = OverlayMetrics();
-    const QRect box = m.boundingRect(QRect(0, 0, 1000, 100), Qt::AlignLeft | Qt::AlignTop, text).adjusted(-4, -2, 4, 2);
-    return box.translated(area.width() - box.width() - kLegendMargin, area.height() - box.height() - kLegendMargin);
+    int width = 0;
+    for (const QString& line : lines) width = std::max(width, m.horizontalAdvance(line));
+    const QSize size(width + 8, m.lineSpacing() * int(lines.size()) + 4);
+    return QRect(QPoint(area.width() - size.width() - kLegendMargin, area.height() - size.height() - kLegendMargin),
+                 size);
 }
 
 // Whether the arrow from `from` to `to` passes through `box`.
 bool Crosses(const QRectF& box, const QLineF& arrow) {
+    if (std::max(arrow.x1(), arrow.x2()) < box.left() || std::min(arrow.x1(), arrow.x2()) > box.right() ||
+        std::max(arrow.y1(), arrow.y2()) < box.top() || std::min(arrow.y1(), arrow.y2()) > box.bottom())
+        return false;
     if (box.contains(arrow.p1()) || box.contains(arrow.p2())) return true;
     const QLineF edges[] = {{box.topLeft(), box.topRight()},
                             {box.topRight(), box.bottomRight()},
@@ -99,8 +106,7 @@ bool Crosses(const QRectF& box, const QLineF& arrow) {
 // Where a ball's name goes: right of the ball, or else above, left or below it,
 // whichever first keeps clear of the ball's arrows, so that a name never hides
 // the arrow it labels; right of it when every side is taken.
-QRect NameRect(const Ball& b, const QString& name, const QLineF* arrows, int arrowCount) {
-    const QSize size = NamePicture(name).size();
+QRect NameRect(const Ball& b, const QSize& size, const QLineF* arrows, int arrowCount) {
     const int w = size.width(), h = size.height(), r = b.pixelRadius + kNameGap;
     const QPoint places[] = {{b.screenX + r, b.screenY - h / 2},
                              {b.screenX - w / 2, b.screenY - r - h},
@@ -117,6 +123,20 @@ QRect NameRect(const Ball& b, const QString& name, const QLineF* arrows, int arr
 
 QRect ArrowBox(const QPointF& from, const QPointF& to) {
     return QRectF(from, to).normalized().toAlignedRect().adjusted(-kHead - 2, -kHead - 2, kHead + 2, kHead + 2);
+}
+
+// The union of many boxes, joined pairwise: adding them one by one to a
+// growing region costs the region's whole size for every box.
+QRegion UnionOf(const QList<QRect>& boxes) {
+    QList<QRegion> parts;
+    parts.reserve(boxes.size());
+    for (const QRect& box : boxes) parts.append(QRegion(box));
+    while (parts.size() > 1) {
+        const qsizetype half = (parts.size() + 1) / 2;
+        for (qsizetype k = 0; k + half < parts.size(); ++k) parts[k] += parts[k + half];
+        parts.resize(half);
+    }
+    return parts.isEmpty() ? QRegion() : parts.front();
 }
 
 }  // namespace
@@ -164,78 +184,79 @@ OverlayScale ScaleFor(const Scene& scene, const OverlayAccelerations& accelerati
     return {vMax > 0 ? kLongestArrow / vMax : 0, aMax > 0 ? kLongestArrow / aMax : 0};
 }
 
-QString ScaleText(const OverlayScale& s, const OverlayChoice& c) {
+QStringList ScaleText(const OverlayScale& s, const OverlayChoice& c) {
     QStringList parts;
     if (c.velocity && s.pixelsPerVelocity > 0)
         parts << QString::asprintf("%d px = %.3g m/s", int(kLongestArrow), kLongestArrow / s.pixelsPerVelocity);
     if (c.acceleration && s.pixelsPerAcceleration > 0)
         parts << QString::asprintf("%d px = %.3g m/s²", int(kLongestArrow), kLongestArrow / s.pixelsPerAcceleration);
-    return parts.join("\n");
+    return parts;
 }
 
-namespace {
-
-OverlayAccelerations AccelerationsFor(const Scene& scene, const OverlayChoice& c) {
-    return c.acceleration ? ShownAccelerations(scene) : OverlayAccelerations{};
-}
-
-// Each piece of the overlay in turn, the same for painting it and for finding
-// where it lies: `arrow(from, tip, colour)` for a drawable arrow, `name(box, text)`.
-template <class ArrowPiece, class NamePiece>
-void WalkOverlay(const Scene& scene, const OverlayChoice& c, const OverlayAccelerations& a, const OverlayScale& s,
-                 ArrowPiece&& arrow, NamePiece&& name) {
+OverlayFrame LayOutOverlay(const Scene& scene, const OverlayChoice& c, const QSize& area) {
+    OverlayFrame frame;
+    if (!c.any()) return frame;
+    const OverlayAccelerations a = c.acceleration ? ShownAccelerations(scene) : OverlayAccelerations{};
+    const OverlayScale s = ScaleFor(scene, a);
     const int n = scene.balls.count();
+    QList<QRect> pieces;
+    pieces.reserve(3 * n + 1);
+    frame.velocityLines.reserve(c.velocity ? 3 * n : 0);
+    frame.accelerationLines.reserve(c.acceleration ? 3 * n : 0);
+    frame.names.reserve(c.names ? n : 0);
     for (int j = 0; j < n; ++j) {
         const Ball& b = scene.balls[j];
         const QPointF at(b.screenX, b.screenY);
         QLineF shown[2];
         int arrowCount = 0;
-        auto put = [&](const QPointF& tip, const QColor& colour) {
+        auto put = [&](const QPointF& tip, QList<QLineF>& lines) {
             if (!Drawable(at, tip)) return;
-            arrow(at, tip, colour);
+            AddArrow(lines, at, tip);
+            pieces.append(ArrowBox(at, tip));
             shown[arrowCount++] = QLineF(at, tip);
         };
-        if (c.velocity) put(Tip(b, b.vx, b.vy, s.pixelsPerVelocity), kVelocityColour);
-        if (c.acceleration) put(Tip(b, a.ax[j], a.ay[j], s.pixelsPerAcceleration), kAccelerationColour);
+        if (c.velocity) put(Tip(b, b.vx, b.vy, s.pixelsPerVelocity), frame.velocityLines);
+        if (c.acceleration) put(Tip(b, a.ax[j], a.ay[j], s.pixelsPerAcceleration), frame.accelerationLines);
         if (c.names) {
-            const QString text = QString::fromStdString(scene.balls.names[static_cast<std::size_t>(j)]);
-            name(NameRect(b, text, shown, arrowCount), text);
+            const QImage& picture = NamePicture(scene.balls.names[static_cast<std::size_t>(j)]);
+            const QRect box = NameRect(b, picture.size(), shown, arrowCount);
+            frame.names.append({box.topLeft(), picture});
+            pieces.append(box);
         }
     }
+    frame.legend = ScaleText(s, c);
+    if (!frame.legend.isEmpty()) {
+        frame.legendBox = LegendRect(frame.legend, area);
+        pieces.append(frame.legendBox);
+    }
+    frame.region = UnionOf(pieces).intersected(QRect(QPoint(0, 0), area));
+    return frame;
 }
 
-}  // namespace
-
-QRegion OverlayRegion(const Scene& scene, const OverlayChoice& c, const QSize& area) {
-    QRegion region;
-    if (!c.any()) return region;
-    const OverlayAccelerations a = AccelerationsFor(scene, c);
-    const OverlayScale s = ScaleFor(scene, a);
-    WalkOverlay(
-        scene, c, a, s, [&](QPointF from, QPointF tip, const QColor&) { region += ArrowBox(from, tip); },
-        [&](const QRect& box, const QString&) { region += box; });
-    const QString legend = ScaleText(s, c);
-    if (!legend.isEmpty()) region += LegendRect(legend, area);
-    return region.intersected(QRect(QPoint(0, 0), area));
-}
-
-void PaintOverlay(QPainter& p, const Scene& scene, const OverlayChoice& c, const QSize& area) {
-    if (!c.any()) return;
+void PaintOverlay(QPainter& p, const OverlayFrame& frame) {
+    if (frame.empty()) return;
     p.save();
     // Plain lines: antialiasing would triple the cost of a frame's arrows.
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(OverlayFont());
-    const OverlayAccelerations a = AccelerationsFor(scene, c);
-    const OverlayScale s = ScaleFor(scene, a);
-    WalkOverlay(
-        scene, c, a, s, [&](QPointF from, QPointF tip, const QColor& colour) { Arrow(p, from, tip, colour); },
-        [&](const QRect& box, const QString& text) { p.drawImage(box.topLeft(), NamePicture(text)); });
-    const QString legend = ScaleText(s, c);
-    if (!legend.isEmpty()) {
-        const QRect box = LegendRect(legend, area);
-        p.fillRect(box, QColor(0, 0, 0, 160));
+    if (!frame.velocityLines.isEmpty()) {
+        p.setPen(QPen(kVelocityColour, 2));
+        p.drawLines(frame.velocityLines);
+    }
+    if (!frame.accelerationLines.isEmpty()) {
+        p.setPen(QPen(kAccelerationColour, 2));
+        p.drawLines(frame.accelerationLines);
+    }
+    for (const OverlayFrame::Name& name : frame.names) p.drawImage(name.at, name.picture);
+    if (!frame.legend.isEmpty()) {
+        p.fillRect(frame.legendBox, QColor(0, 0, 0, 160));
         p.setPen(Qt::white);
-        p.drawText(box.adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop, legend);
+        p.setFont(OverlayFont());
+        const QFontMetrics& m = OverlayMetrics();
+        QPoint line = frame.legendBox.topLeft() + QPoint(4, 2 + m.ascent());
+        for (const QString& text : frame.legend) {
+            p.drawText(line, text);
+            line.ry() += m.lineSpacing();
+        }
     }
     p.restore();
 }

@@ -6,9 +6,13 @@
 // smears or trails.
 #pragma once
 
+#include <QImage>
+#include <QLineF>
+#include <QList>
 #include <QPainter>
 #include <QRegion>
 #include <QString>
+#include <QStringList>
 
 #include "scene/scene.h"
 
@@ -45,15 +49,29 @@ struct OverlayScale {
 };
 OverlayScale ScaleFor(const Scene& scene, const OverlayAccelerations& accelerations);
 
-// The legend's text: "arrow 60 px = 12.3 m/s" (and the acceleration's).
-QString ScaleText(const OverlayScale& scale, const OverlayChoice& choice);
+// The legend's lines: "60 px = 12.3 m/s" (and the acceleration's).
+QStringList ScaleText(const OverlayScale& scale, const OverlayChoice& choice);
 
-// Where the overlay lies for the scene as it stands, in surface pixels: what
-// must be repainted to take it away again.
-QRegion OverlayRegion(const Scene& scene, const OverlayChoice& choice, const QSize& area);
+// One frame of the overlay, worked out once from the scene as it stands and
+// then both painted and used to find what must be repainted to take it away
+// again, so that what is painted is exactly what the region covers.
+struct OverlayFrame {
+    QList<QLineF> velocityLines;      // each arrow's shaft and the two strokes of its head
+    QList<QLineF> accelerationLines;
+    struct Name {
+        QPoint at;       // the picture's top-left corner, in surface pixels
+        QImage picture;  // shared with the cache of name pictures
+    };
+    QList<Name> names;
+    QStringList legend;  // the scale's lines, empty when no arrow is shown
+    QRect legendBox;
+    QRegion region;  // where all of it lies, within the area
+    bool empty() const { return region.isEmpty(); }
+};
+OverlayFrame LayOutOverlay(const Scene& scene, const OverlayChoice& choice, const QSize& area);
 
-// Paints the overlay with `painter` (whose device shows the surface from its
-// top-left corner) over an area of `area` pixels.
-void PaintOverlay(QPainter& painter, const Scene& scene, const OverlayChoice& choice, const QSize& area);
+// Paints `frame` with `painter`, whose device shows the surface from its
+// top-left corner.
+void PaintOverlay(QPainter& painter, const OverlayFrame& frame);
 
 }  // namespace mb

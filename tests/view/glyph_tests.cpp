@@ -3,6 +3,7 @@
 #include <cmath>
 #include <set>
 
+#include "view/ball_overlay.h"
 #include "view/glyphs.h"
 #include "view_test_support.h"
 
@@ -360,6 +361,41 @@ TEST(Glyphs, TracksAndGravityMass) {
     EXPECT_EQ(CountColour(im, QRect(425, 375, 10, 10), bright), 0);  // 135 degrees
     EXPECT_EQ(Rgb(im, 94, 250), Colour(200, 200, 100));
     EXPECT_GT(CountColour(im, QRect(97, 241, 10, 14), Colour(255, 255, 255)), 3);
+}
+
+// What the overlay paints lies within the region it reports, which the widget
+// repaints at the next frame to take it away: anything outside would trail.
+TEST(Overlay, EveryPaintedPixelLiesWithinItsRegion) {
+    const OverlayChoice choices[] = {{true, true, true}, {true, false, false}, {false, false, true}};
+    auto s = EmptyScene();
+    const double places[][2] = {{1000, -1000}, {1020, -1000}, {1010, -1010}, {2190, -100}, {0, 0}};
+    for (int k = 0; k < 5; ++k) {
+        Ball& b = AddBall(*s, places[k][0], places[k][1], 50);
+        b.vx = 3 - 2 * k, b.vy = k;
+        b.ax = k, b.ay = -9.8;
+        s->balls.names[static_cast<std::size_t>(k)] = "Ball_" + std::to_string(k + 1);
+    }
+    for (const OverlayChoice& c : choices) {
+        SCOPED_TRACE(testing::Message() << c.velocity << c.acceleration << c.names);
+        const OverlayFrame frame = LayOutOverlay(*s, c, QSize(800, 600));
+        QImage im(800, 600, QImage::Format_ARGB32_Premultiplied);
+        im.fill(Qt::transparent);
+        {
+            QPainter p(&im);
+            PaintOverlay(p, frame);
+        }
+        int painted = 0, outside = 0;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                if (qAlpha(im.pixel(x, y)) != 0) {
+                    ++painted;
+                    outside += !frame.region.contains(QPoint(x, y));
+                }
+        EXPECT_GT(painted, 100);
+        EXPECT_EQ(outside, 0);
+        EXPECT_EQ(frame.names.size(), c.names ? 5 : 0);
+        EXPECT_EQ(frame.legend.size(), int(c.velocity) + int(c.acceleration));
+    }
 }
 
 }  // namespace
