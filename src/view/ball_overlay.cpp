@@ -105,20 +105,33 @@ bool Crosses(const QRectF& box, const QLineF& arrow) {
 
 // Where a ball's name goes: right of the ball, or else above, left or below it,
 // whichever first keeps clear of the ball's arrows, so that a name never hides
-// the arrow it labels; right of it when every side is taken.
-QRect NameRect(const Ball& b, const QSize& size, const QLineF* arrows, int arrowCount) {
+// the arrow it labels, and of the names placed before it, so that names of
+// neighbours do not run into each other; when names crowd every side, the first
+// side clear of the arrows; right of the ball when every side is taken.
+QRect NameRect(const Ball& b, const QSize& size, const QLineF* arrows, int arrowCount,
+               const QList<OverlayFrame::Name>& placed) {
     const int w = size.width(), h = size.height(), r = b.pixelRadius + kNameGap;
     const QPoint places[] = {{b.screenX + r, b.screenY - h / 2},
                              {b.screenX - w / 2, b.screenY - r - h},
                              {b.screenX - r - w, b.screenY - h / 2},
                              {b.screenX - w / 2, b.screenY + r}};
-    for (const QPoint& at : places) {
-        const QRect box(at, size);
+    const QRect* clearOfArrows = nullptr;
+    QRect boxes[4];
+    for (int k = 0; k < 4; ++k) {
+        const QRect& box = boxes[k] = QRect(places[k], size);
         bool clear = true;
-        for (int k = 0; k < arrowCount && clear; ++k) clear = !Crosses(QRectF(box).adjusted(-2, -2, 2, 2), arrows[k]);
-        if (clear) return box;
+        for (int a = 0; a < arrowCount && clear; ++a) clear = !Crosses(QRectF(box).adjusted(-2, -2, 2, 2), arrows[a]);
+        if (!clear) continue;
+        if (!clearOfArrows) clearOfArrows = &box;
+        bool free = true;
+        for (const OverlayFrame::Name& other : placed)
+            if (box.intersects(QRect(other.at, other.picture.size()))) {
+                free = false;
+                break;
+            }
+        if (free) return box;
     }
-    return QRect(places[0], size);
+    return clearOfArrows ? *clearOfArrows : boxes[0];
 }
 
 QRect ArrowBox(const QPointF& from, const QPointF& to) {
@@ -219,7 +232,7 @@ OverlayFrame LayOutOverlay(const Scene& scene, const OverlayChoice& c, const QSi
         if (c.acceleration) put(Tip(b, a.ax[j], a.ay[j], s.pixelsPerAcceleration), frame.accelerationLines);
         if (c.names) {
             const QImage& picture = NamePicture(scene.balls.names[static_cast<std::size_t>(j)]);
-            const QRect box = NameRect(b, picture.size(), shown, arrowCount);
+            const QRect box = NameRect(b, picture.size(), shown, arrowCount, frame.names);
             frame.names.append({box.topLeft(), picture});
             pieces.append(box);
         }

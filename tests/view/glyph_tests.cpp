@@ -365,10 +365,11 @@ TEST(Glyphs, TracksAndGravityMass) {
 
 // What the overlay paints lies within the region it reports, which the widget
 // repaints at the next frame to take it away: anything outside would trail.
+// Names of neighbours 30 pixels apart keep clear of each other.
 TEST(Overlay, EveryPaintedPixelLiesWithinItsRegion) {
     const OverlayChoice choices[] = {{true, true, true}, {true, false, false}, {false, false, true}};
     auto s = EmptyScene();
-    const double places[][2] = {{1000, -1000}, {1020, -1000}, {1010, -1010}, {2190, -100}, {0, 0}};
+    const double places[][2] = {{1000, -1000}, {1300, -1000}, {1010, -1010}, {2190, -100}, {0, 0}};
     for (int k = 0; k < 5; ++k) {
         Ball& b = AddBall(*s, places[k][0], places[k][1], 50);
         b.vx = 3 - 2 * k, b.vy = k;
@@ -393,7 +394,10 @@ TEST(Overlay, EveryPaintedPixelLiesWithinItsRegion) {
                 }
         EXPECT_GT(painted, 100);
         EXPECT_EQ(outside, 0);
-        EXPECT_EQ(frame.names.size(), c.names ? 5 : 0);
+        ASSERT_EQ(frame.names.size(), c.names ? 5 : 0);
+        if (c.names)
+            EXPECT_FALSE(QRect(frame.names[0].at, frame.names[0].picture.size())
+                             .intersects(QRect(frame.names[1].at, frame.names[1].picture.size())));
         EXPECT_EQ(frame.legend.size(), int(c.velocity) + int(c.acceleration));
     }
 }
