@@ -90,7 +90,6 @@ EnergyBars::EnergyBars(QWidget* parent) : QWidget(parent) {
 void EnergyBars::show(const EnergyBook& book, double t) {
     book_ = book;
     t_ = t;
-    update();
 }
 
 void EnergyBars::paintEvent(QPaintEvent*) {
@@ -320,6 +319,7 @@ void LiveGraphWindow::rebuildCurves() {
 void LiveGraphWindow::refresh() {
     if (!dirty_) return;
     dirty_ = false;
+    bars_->update();
     const auto& series = record_.series();
     const int h = horizontal_->currentIndex() - 1;
     const std::vector<double>& xs =
@@ -349,7 +349,7 @@ void LiveGraphWindow::refresh() {
 
 std::size_t LiveGraphWindow::drawnPoints() const {
     const auto columns = static_cast<std::size_t>(std::max(0.0, chart_->plotArea().width()));
-    return std::clamp<std::size_t>(2 * columns, 200, kDrawnPoints);
+    return std::clamp<std::size_t>(columns, 200, kDrawnPoints);
 }
 
 void LiveGraphWindow::showEvent(QShowEvent* event) {

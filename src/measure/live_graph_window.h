@@ -35,6 +35,8 @@ class Prompts;
 class EnergyBars : public QWidget {
 public:
     explicit EnergyBars(QWidget* parent = nullptr);
+    // Keeps the values of a tick; the window paints them at its next frame, as
+    // a run's ticks come far faster than the screen shows them.
     void show(const EnergyBook& book, double t);
     const EnergyBook& book() const { return book_; }
     double time() const { return t_; }
@@ -51,9 +53,11 @@ private:
 class LiveGraphWindow : public QDialog, public TickDisplay {
     Q_OBJECT
 public:
-    // Points drawn per curve at most: two a pixel column of the plot (the lowest
-    // and the highest of the ticks there), as each frame strokes every drawn point
-    // of every curve; the record keeps every tick.
+    // Points drawn per curve at most: one a pixel column of the plot, the lowest
+    // and the highest of the ticks of each two columns, as each frame strokes
+    // every drawn point of every curve (twice: the chart strokes each curve's
+    // outline again to find it under the pointer) and the curves are two pixels
+    // wide; the record keeps every tick.
     static constexpr std::size_t kDrawnPoints = 1500;
     std::size_t drawnPoints() const;
 
