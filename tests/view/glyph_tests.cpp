@@ -395,9 +395,10 @@ TEST(Overlay, EveryPaintedPixelLiesWithinItsRegion) {
         EXPECT_GT(painted, 100);
         EXPECT_EQ(outside, 0);
         ASSERT_EQ(frame.names.size(), c.names ? 5 : 0);
-        if (c.names)
+        if (c.names) {
             EXPECT_FALSE(QRect(frame.names[0].at, frame.names[0].picture.size())
                              .intersects(QRect(frame.names[1].at, frame.names[1].picture.size())));
+        }
         EXPECT_EQ(frame.legend.size(), int(c.velocity) + int(c.acceleration));
     }
 }
